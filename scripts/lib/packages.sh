@@ -1,0 +1,39 @@
+# Debian packages ベルモラ needs, shared by scripts/run and scripts/test.
+# Sourced, not run.
+
+VELMORA_BUILD_PACKAGES=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins
+  libsndfile1-dev libsoxr-dev libespeak-ng-dev espeak-ng-data
+  libmecab-dev mecab-ipadic-utf8
+  libpulse-dev libasound2-dev libjpeg-dev
+  fonts-noto-cjk
+)
+
+VELMORA_TEST_PACKAGES=(
+  libgtest-dev libgmock-dev
+  xvfb xauth dbus dbus-x11 pulseaudio pulseaudio-utils
+)
+
+# Installs whatever of the given packages is missing; does nothing (and
+# needs no network) when all are there already.
+velmora_ensure_packages() {
+  local missing=()
+  local pkg
+  for pkg in "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+      missing+=("$pkg")
+    fi
+  done
+  if ((${#missing[@]} == 0)); then
+    return 0
+  fi
+  echo "== installing: ${missing[*]}"
+  local sudo=()
+  if [[ $(id -u) -ne 0 ]]; then
+    sudo=(sudo)
+  fi
+  "${sudo[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+    "${missing[@]}"
+}

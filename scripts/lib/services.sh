@@ -1,0 +1,54 @@
+# Starts the services the tests need in a private runtime folder and stops
+# them again: a virtual X display, a session bus and a PulseAudio server with
+# a null sink as its default output. Sourced, not run.
+
+velmora_start_services() {
+  VELMORA_SERVICE_DIR=$(mktemp -d /tmp/velmora-services.XXXXXX)
+  chmod 700 "$VELMORA_SERVICE_DIR"
+  export XDG_RUNTIME_DIR="$VELMORA_SERVICE_DIR/runtime"
+  mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+
+  # A display number nobody uses.
+  local n=90
+  while [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]]; do
+    n=$((n + 1))
+  done
+  export DISPLAY=":$n"
+  Xvfb "$DISPLAY" -screen 0 1920x1080x24 -nolisten tcp >"$VELMORA_SERVICE_DIR/xvfb.log" 2>&1 &
+  VELMORA_XVFB_PID=$!
+
+  eval "$(dbus-launch --sh-syntax)"
+  VELMORA_DBUS_PID=$DBUS_SESSION_BUS_PID
+
+  pulseaudio --daemonize=no --exit-idle-time=-1 --disallow-exit -n \
+    --load="module-native-protocol-unix" \
+    --load="module-null-sink sink_name=velmora_null sink_properties=device.description=VelmoraNull" \
+    --load="module-always-sink" \
+    >"$VELMORA_SERVICE_DIR/pulseaudio.log" 2>&1 &
+  VELMORA_PULSE_PID=$!
+
+  local i
+  for i in $(seq 1 50); do
+    if [[ -e /tmp/.X11-unix/X$n ]] && pactl info >/dev/null 2>&1; then
+      pactl set-default-sink velmora_null >/dev/null 2>&1 || true
+      return 0
+    fi
+    sleep 0.2
+  done
+  echo "services did not start; logs:" >&2
+  cat "$VELMORA_SERVICE_DIR"/*.log >&2 || true
+  return 1
+}
+
+velmora_stop_services() {
+  local pid
+  for pid in "${VELMORA_PULSE_PID:-}" "${VELMORA_DBUS_PID:-}" "${VELMORA_XVFB_PID:-}"; do
+    if [[ -n "$pid" ]]; then
+      kill "$pid" 2>/dev/null || true
+      wait "$pid" 2>/dev/null || true
+    fi
+  done
+  if [[ -n "${VELMORA_SERVICE_DIR:-}" ]]; then
+    rm -rf "$VELMORA_SERVICE_DIR"
+  fi
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+#include "app/AppFolders.h"
+#include "settings/StartupSettings.h"
+
+namespace velmora {
+
+class MessageService;
+
+inline constexpr const char* kInstanceName = "VelmoraMutex";
+
+QString ApplicationTitle();
+QString AlreadyRunningText();
+
+// What a second start tells the user before it ends.
+void ShowAlreadyRunning(MessageService& messages);
+
+// Everything the program sets up before its windows exist: the folders, the
+// leftover clean-up and the switches read from the settings file.
+struct StartupContext {
+    AppFolders Folders;
+    StartupSettings Switches;
+};
+
+StartupContext PrepareStartup();
+
+// The whole program: single instance, set-up, event loop. Returns the exit code.
+int RunVelmora(int argc, char** argv);
+
+}  // namespace velmora

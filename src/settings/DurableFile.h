@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace velmora {
+
+// What identifies one version of a file on disk: a replacement always gets
+// a new inode, and an edit in place changes the time or the size.
+struct FileStamp {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    std::int64_t size = 0;
+    std::int64_t modifiedNs = 0;
+    friend bool operator==(const FileStamp&, const FileStamp&) = default;
+};
+
+std::optional<FileStamp> StampOf(const std::string& path);
+
+// The whole content, or nullopt when the file is missing or cannot be read
+// (a folder of that name, no permission).
+std::optional<std::string> ReadWholeFile(const std::string& path);
+
+// Gets the file's current content (nullopt when there is none) and returns
+// the new content, or nullopt to leave the file alone.
+using FileEdit = std::function<std::optional<std::string>(const std::optional<std::string>&)>;
+
+// Read-modify-write that never leaves a half-written file: the new content
+// goes to a temporary file beside the target, reaches the disk, and is then
+// renamed over the target, and the rename itself is made durable. Writers of
+// the same folder are serialised by a lock on the folder, so two processes
+// cannot lose each other's changes. On failure the target is untouched and
+// `error` holds a Japanese message that names the file.
+bool UpdateFileDurably(const std::string& path, const FileEdit& edit, std::string& error);
+
+bool ReplaceFileDurably(const std::string& path, std::string_view content, std::string& error);
+
+}  // namespace velmora

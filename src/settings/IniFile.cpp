@@ -1,0 +1,119 @@
+#include "settings/IniFile.h"
+
+#include "base/ShiftJis.h"
+#include "base/TextUtil.h"
+
+namespace velmora {
+
+IniFile::IniFile(std::string path) : path_(std::move(path)) {}
+
+const IniDocument& IniFile::Current() const {
+    const std::optional<FileStamp> stamp = StampOf(path_);
+    if (stamp && stamp == cachedStamp_) {
+        return cached_;
+    }
+    std::optional<std::string> bytes;
+    if (stamp) {
+        bytes = ReadWholeFile(path_);
+    }
+    cached_ = bytes ? IniDocument::Parse(*bytes) : IniDocument();
+    cachedStamp_ = bytes ? stamp : std::nullopt;
+    return cached_;
+}
+
+bool IniFile::Exists() const { return StampOf(path_).has_value(); }
+
+std::optional<std::string> IniFile::ReadRaw(std::string_view section, std::string_view key) const {
+    return Current().Get(section, key);
+}
+
+int IniFile::ReadInteger(std::string_view section, std::string_view key, int fallback) const {
+    const auto raw = ReadRaw(section, key);
+    if (!raw) {
+        return fallback;
+    }
+    return ParseProfileInteger(*raw).value_or(fallback);
+}
+
+bool IniFile::ReadBool(std::string_view section, std::string_view key, bool fallback) const {
+    return ReadInteger(section, key, fallback ? 1 : 0) != 0;
+}
+
+std::string IniFile::ReadString(std::string_view section, std::string_view key,
+                                std::string_view fallback) const {
+    auto raw = ReadRaw(section, key);
+    return raw ? std::move(*raw) : std::string(fallback);
+}
+
+DateTime IniFile::ReadDateTime(std::string_view section, std::string_view key,
+                               DateTime fallback) const {
+    const auto raw = ReadRaw(section, key);
+    if (!raw) {
+        return fallback;
+    }
+    return ParseDateTime(*raw).value_or(fallback);
+}
+
+bool IniFile::ValueExists(std::string_view section, std::string_view key) const {
+    return Current().HasKey(section, key);
+}
+
+bool IniFile::WriteInteger(std::string_view section, std::string_view key, int value) {
+    return Store(section, key, std::to_string(value));
+}
+
+bool IniFile::WriteBool(std::string_view section, std::string_view key, bool value) {
+    return Store(section, key, value ? "1" : "0");
+}
+
+bool IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+    if (value.find_first_of("\r\n") != std::string_view::npos) {
+        lastError_ = "「" + path_ + "」に書き込めません。\n改行を含む値は保存できません。";
+        return false;
+    }
+    const auto sjis = Utf8ToSjis(value, SjisFit::Exact);
+    if (!sjis) {
+        lastError_ = "「" + path_ + "」に書き込めません。\n「" + std::string(value) +
+                     "」にはShift-JISで保存できない文字が含まれています。";
+        return false;
+    }
+    return Store(section, key, *sjis);
+}
+
+bool IniFile::WriteDateTime(std::string_view section, std::string_view key, DateTime value) {
+    return Store(section, key, FormatDateTime(value));
+}
+
+bool IniFile::Store(std::string_view section, std::string_view key, std::string_view sjisValue) {
+    std::optional<IniDocument> written;
+    const bool ok = UpdateFileDurably(
+        path_,
+        [&](const std::optional<std::string>& current) -> std::optional<std::string> {
+            written = IniDocument::Parse(current.value_or(std::string()));
+            written->Set(section, key, sjisValue);
+            return written->Serialize();
+        },
+        lastError_);
+    cachedStamp_.reset();
+    return ok;
+}
+
+bool IniFile::DeleteKey(std::string_view section, std::string_view key) {
+    const bool ok = UpdateFileDurably(
+        path_,
+        [&](const std::optional<std::string>& current) -> std::optional<std::string> {
+            if (!current) {
+                return std::nullopt;
+            }
+            IniDocument doc = IniDocument::Parse(*current);
+            if (!doc.Remove(section, key)) {
+                return std::nullopt;
+            }
+            return doc.Serialize();
+        },
+        lastError_);
+    cachedStamp_.reset();
+    return ok;
+}
+
+}  // namespace velmora

@@ -1,0 +1,46 @@
+#include "CliCommands.h"
+
+#include <array>
+
+namespace velmora::cli {
+
+std::span<const Command> Commands() {
+    static const std::array<Command, 2> kCommands = {{
+        {"ini", "ini get FILE SECTION KEY [DEFAULT] | ini set FILE SECTION KEY VALUE | "
+                "ini delete FILE SECTION KEY",
+         &RunIni},
+        {"settings", "settings --data DIR", &RunSettings},
+    }};
+    return kCommands;
+}
+
+int Fail(Io io, const std::string& message, int code) {
+    std::string line = message;
+    for (char& c : line) {
+        if (c == '\n' || c == '\r') {
+            c = ' ';
+        }
+    }
+    io.err << "velmora-cli: " << line << '\n';
+    return code;
+}
+
+int RunCli(const std::vector<std::string>& args, Io io) {
+    if (args.empty()) {
+        return Fail(io, "no command given (try: velmora-cli help)", kUsage);
+    }
+    if (args[0] == "help" || args[0] == "--help" || args[0] == "-h") {
+        for (const Command& command : Commands()) {
+            io.out << "velmora-cli " << command.usage << '\n';
+        }
+        return kOk;
+    }
+    for (const Command& command : Commands()) {
+        if (args[0] == command.name) {
+            return command.run(Args(args).subspan(1), io);
+        }
+    }
+    return Fail(io, "unknown command: " + args[0], kUsage);
+}
+
+}  // namespace velmora::cli

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <ostream>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace velmora::cli {
+
+// Exit codes: 0 success, 1 the operation failed, 2 bad arguments.
+inline constexpr int kOk = 0;
+inline constexpr int kFailed = 1;
+inline constexpr int kUsage = 2;
+
+using Args = std::span<const std::string>;
+
+struct Io {
+    std::ostream& out;
+    std::ostream& err;
+};
+
+struct Command {
+    const char* name;
+    const char* usage;  // printed after "velmora-cli "
+    int (*run)(Args args, Io io);
+};
+
+// Every subcommand; a new one is one line here and one function.
+std::span<const Command> Commands();
+
+// Runs argv[1..] and returns the exit code. Output is UTF-8; an error is one
+// line on `err`.
+int RunCli(const std::vector<std::string>& args, Io io);
+
+// A failure message as one line (messages meant for boxes hold line breaks).
+int Fail(Io io, const std::string& message, int code = kFailed);
+
+int RunIni(Args args, Io io);
+int RunSettings(Args args, Io io);
+
+}  // namespace velmora::cli
