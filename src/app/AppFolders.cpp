@@ -12,9 +12,16 @@
 namespace velmora {
 namespace {
 
+std::string WithoutSlash(std::string path) {
+    while (path.size() > 1 && path.back() == '/') {
+        path.pop_back();
+    }
+    return path;
+}
+
 std::string HomeFolder() {
     if (const char* home = std::getenv("HOME"); home != nullptr && home[0] == '/') {
-        return home;
+        return WithoutSlash(home);
     }
     if (const passwd* pw = ::getpwuid(::getuid()); pw != nullptr && pw->pw_dir != nullptr) {
         return pw->pw_dir;
@@ -44,7 +51,7 @@ std::string FindDocumentsFolder() {
     const std::string home = HomeFolder();
     std::string configHome;
     if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg != nullptr && xdg[0] == '/') {
-        configHome = xdg;
+        configHome = WithoutSlash(xdg);
     } else {
         configHome = home + "/.config";
     }

@@ -1,0 +1,143 @@
+#include "app/Startup.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QProcess>
+#include <QTimer>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <thread>
+
+#include "app/MessageService.h"
+#include "app/SingleInstance.h"
+#include "support/TempDir.h"
+
+namespace velmora {
+namespace {
+
+QApplication& App() {
+    static int argc = 1;
+    static char name[] = "app_tests";
+    static char* argv[] = {name, nullptr};
+    static QApplication app(argc, argv);
+    return app;
+}
+
+TEST(Startup, SecondStartShowsTheInformationBox) {
+    App();
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        title = box->windowTitle();
+        text = box->text();
+        icon = box->icon();
+        box->accept();
+    });
+    BoxMessageService messages;
+    ShowAlreadyRunning(messages);
+    EXPECT_EQ(title, QStringLiteral("ベルモラ"));
+    EXPECT_EQ(text, QStringLiteral("「ベルモラ」は既に起動しています。\nタスクトレイのアイコンを右クリックすれば\n"
+                                   "メニューを表示できます。"));
+    EXPECT_EQ(icon, QMessageBox::Information);
+}
+
+// The real program, twice, on the virtual display the test script starts.
+class RunningProgram : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const char* bin = std::getenv("VELMORA_BIN_DIR");
+        if (bin == nullptr || std::getenv("DISPLAY") == nullptr) {
+            GTEST_SKIP() << "needs the program folder and a display (run through scripts/test)";
+        }
+        binDir = bin;
+        env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("HOME"), QString::fromStdString(home.Path()));
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), QString::fromStdString(home.Path() + ".config"));
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), QString::fromStdString(runtime.Path()));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        ::setenv("XDG_RUNTIME_DIR", runtime.Path().c_str(), 1);
+    }
+    void TearDown() override {
+        for (QProcess* p : {&first, &second}) {
+            if (p->state() != QProcess::NotRunning) {
+                p->kill();
+                p->waitForFinished(5000);
+            }
+        }
+    }
+    void Start(QProcess& p) {
+        p.setProcessEnvironment(env);
+        p.start(QString::fromStdString(binDir + "/velmora"), {});
+        ASSERT_TRUE(p.waitForStarted(5000));
+    }
+    static bool WaitFor(const std::function<bool()>& condition) {
+        for (int i = 0; i < 100; ++i) {
+            if (condition()) {
+                return true;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+        return false;
+    }
+    static int Xdotool(const QStringList& args, QString* out = nullptr) {
+        QProcess p;
+        p.start(QStringLiteral("xdotool"), args);
+        if (!p.waitForFinished(5000)) {
+            return -1;
+        }
+        if (out != nullptr) {
+            *out = QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+        }
+        return p.exitCode();
+    }
+
+    std::string binDir;
+    QProcessEnvironment env;
+    test::TempDir home;
+    test::TempDir runtime;
+    QProcess first;
+    QProcess second;
+};
+
+TEST_F(RunningProgram, SetsUpFoldersAndKeepsASecondStartOut) {
+    const std::string leftover = binDir + "/WakeUp_Velmora.exe";
+    test::WriteBytes(leftover, "MZ");
+    Start(first);
+    ASSERT_TRUE(WaitFor([] { return !SingleInstance(kInstanceName).Acquired(); }))
+        << "the first start never took the instance lock";
+    EXPECT_TRUE(WaitFor([&] { return !std::filesystem::exists(leftover); }));
+    EXPECT_TRUE(std::filesystem::is_directory(home.Path() + "Documents/ハルカゼ舎/VelmoraData"));
+
+    Start(second);
+    QString window;
+    ASSERT_TRUE(WaitFor([&] {
+        return Xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
+                        QString::number(second.processId()), QStringLiteral("--name"),
+                        QStringLiteral("ベルモラ")},
+                       &window) == 0 &&
+               !window.isEmpty();
+    })) << "the second start showed no box";
+    const QString id = window.split(QLatin1Char('\n')).constLast();
+    // No window manager runs on the virtual display: focus the box directly
+    // and press Return as a real key, which a box takes for its OK button.
+    Xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), id});
+    Xdotool({QStringLiteral("key"), QStringLiteral("Return")});
+    ASSERT_TRUE(second.waitForFinished(10000)) << "the box did not end the second start";
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(first.state(), QProcess::Running) << "the first instance was disturbed";
+    EXPECT_FALSE(SingleInstance(kInstanceName).Acquired());
+
+    first.kill();
+    first.waitForFinished(5000);
+    EXPECT_TRUE(SingleInstance(kInstanceName).Acquired()) << "a killed instance left its lock";
+}
+
+}  // namespace
+}  // namespace velmora
