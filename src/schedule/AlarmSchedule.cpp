@@ -1,0 +1,122 @@
+#include "schedule/AlarmSchedule.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace velmora {
+namespace {
+
+// The schedule works in whole milliseconds so that "now" at exactly the
+// wake moment compares equal to it, whatever the rounding of the day
+// fractions it was built from.
+long long ToMs(DateTime t) {
+    return std::llround(t * static_cast<double>(kMsPerDay));
+}
+
+DateTime FromMs(long long ms) {
+    return static_cast<double>(ms) / static_cast<double>(kMsPerDay);
+}
+
+long long DayNumber(long long ms) {
+    return ms >= 0 ? ms / kMsPerDay : -((-ms + kMsPerDay - 1) / kMsPerDay);
+}
+
+// Hour, minute and second of a stored alarm time; milliseconds do not count.
+long long AlarmTimeOfDayMs(DateTime t) {
+    const TimeOfDay time = DecodeTime(t);
+    return ((time.hour * 60LL + time.minute) * 60LL + time.second) * 1000LL;
+}
+
+DateTime DayStart(long long day) {
+    return static_cast<double>(day);
+}
+
+}  // namespace
+
+AlarmSchedule::AlarmSchedule(const Settings& settings, const HolidayCalendar& holidays)
+    : settings_(settings), holidays_(holidays) {}
+
+bool AlarmSchedule::IsNoAlarmDay(DateTime x) const {
+    return IsNoAlarmDayNumber(DayNumber(ToMs(x)));
+}
+
+bool AlarmSchedule::IsNoAlarmDayNumber(long long day) const {
+    const CivilDate date = DecodeDate(DayStart(day));
+    if (settings_.NoAlarmHoliday && holidays_.IsHoliday(date)) {
+        return true;
+    }
+    if (settings_.NoAlarmMonthEnd && date.day == DaysInMonth(date.year, date.month)) {
+        return true;
+    }
+    const auto month = static_cast<size_t>(date.month);
+    const auto dayOfMonth = static_cast<size_t>(date.day);
+    return settings_.NoAlarmMonthDay[month][dayOfMonth] || settings_.NoAlarmDayOfMonth[dayOfMonth];
+}
+
+std::optional<long long> AlarmSchedule::AlarmTimeOn(long long day) const {
+    // Any DayOrWeek other than 0 is read as per weekday, as the loader reads
+    // the weekday times for it.
+    const DateTime alarm = settings_.DayOrWeek == 0
+                               ? settings_.DayTime
+                               : settings_.WeekTime[static_cast<size_t>(DayOfWeek(DayStart(day)))];
+    if (!(alarm > 0)) {
+        return std::nullopt;
+    }
+    return AlarmTimeOfDayMs(alarm);
+}
+
+std::optional<DateTime> AlarmSchedule::ComputeNextAlarm(DateTime now) const {
+    const bool anyTime = settings_.DayOrWeek == 0
+                             ? settings_.DayTime > 0
+                             : std::any_of(settings_.WeekTime.begin(), settings_.WeekTime.end(),
+                                           [](DateTime t) { return t > 0; });
+    if (!anyTime) {
+        return std::nullopt;
+    }
+    const long long lead = settings_.ResumeWaiteTime * 60'000LL;
+    const long long nowMs = ToMs(now);
+    const long long today = DayNumber(nowMs);
+    auto wakeMs = [&](long long day, long long timeOfDay) {
+        return day * kMsPerDay + timeOfDay - lead;
+    };
+
+    // Today's alarm still counts while its wake moment lies ahead.
+    long long first = today + 1;
+    if (const auto time = AlarmTimeOn(today); time && nowMs < wakeMs(today, *time)) {
+        first = today;
+    }
+    // The day tested is the day the alarm rings, also when the wake moment
+    // falls on the evening before (an alarm just after midnight).
+    for (long long day = first; day < first + kAlarmSearchDays; ++day) {
+        const auto time = AlarmTimeOn(day);
+        if (time && !IsNoAlarmDayNumber(day)) {
+            return FromMs(wakeMs(day, *time));
+        }
+    }
+    return std::nullopt;
+}
+
+bool AlarmSchedule::InFiringWindow(DateTime now) const {
+    const long long nowMs = ToMs(now);
+    const long long today = DayNumber(nowMs);
+    const long long timeOfDay = nowMs - today * kMsPerDay;
+    if (const auto time = AlarmTimeOn(today);
+        time && *time <= timeOfDay && timeOfDay <= *time + kAlarmWindowMs) {
+        return true;
+    }
+    // Yesterday's window may reach into the first seconds of today.
+    const auto yesterday = AlarmTimeOn(today - 1);
+    return yesterday && *yesterday + kAlarmWindowMs >= kMsPerDay &&
+           timeOfDay <= *yesterday + kAlarmWindowMs - kMsPerDay;
+}
+
+bool AlarmSchedule::IsDue(DateTime now, DateTime wakeTime) const {
+    return ToMs(now) >= ToMs(NextAlarmMoment(wakeTime, settings_.ResumeWaiteTime)) &&
+           InFiringWindow(now);
+}
+
+DateTime NextAlarmMoment(DateTime wakeTime, int resumeWaiteTime) {
+    return wakeTime + resumeWaiteTime / kMinutesPerDay;
+}
+
+}  // namespace velmora

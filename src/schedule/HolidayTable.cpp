@@ -1,0 +1,134 @@
+#include "schedule/HolidayTable.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
+#include "base/ShiftJis.h"
+#include "base/TextUtil.h"
+
+namespace velmora {
+namespace {
+
+// The real list is a few kilobytes; anything far larger is not that list.
+constexpr std::streamoff kMaxFileBytes = 1 << 20;
+
+// U+FFFD, which the decoder puts where a byte is not Shift-JIS.
+constexpr std::string_view kReplacementChar = "\xEF\xBF\xBD";
+
+std::optional<int> ReadNumber(std::string_view text, size_t& pos, size_t maxDigits) {
+    const size_t start = pos;
+    int value = 0;
+    while (pos < text.size() && pos - start < maxDigits && IsAsciiDigit(text[pos])) {
+        value = value * 10 + (text[pos] - '0');
+        ++pos;
+    }
+    if (pos == start) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// "yyyy/m/d" with one- or two-digit month and day.
+std::optional<CivilDate> ParseListDate(std::string_view text) {
+    size_t pos = 0;
+    const auto year = ReadNumber(text, pos, 4);
+    if (!year || pos != 4 || pos >= text.size() || text[pos++] != '/') {
+        return std::nullopt;
+    }
+    const auto month = ReadNumber(text, pos, 2);
+    if (!month || pos >= text.size() || text[pos++] != '/') {
+        return std::nullopt;
+    }
+    const auto day = ReadNumber(text, pos, 2);
+    if (!day || pos != text.size() || !IsValidDate(*year, *month, *day)) {
+        return std::nullopt;
+    }
+    return CivilDate{*year, *month, *day};
+}
+
+std::optional<HolidayTable::Entry> ParseLine(std::string_view line) {
+    const size_t comma = line.find(',');
+    if (comma == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const std::string_view name = Trim(line.substr(comma + 1));
+    const auto date = ParseListDate(Trim(line.substr(0, comma)));
+    if (!date || name.empty() || name.find(',') != std::string_view::npos) {
+        return std::nullopt;
+    }
+    return HolidayTable::Entry{EncodeDate(date->year, date->month, date->day), std::string(name)};
+}
+
+}  // namespace
+
+std::optional<HolidayTable> HolidayTable::Parse(std::string_view sjisBytes) {
+    const std::string text = SjisToUtf8(sjisBytes);
+    if (text.find(kReplacementChar) != std::string::npos) {
+        return std::nullopt;
+    }
+    HolidayTable table;
+    const std::vector<std::string> lines = SplitLines(text);
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (Trim(lines[i]).empty()) {
+            continue;
+        }
+        auto entry = ParseLine(lines[i]);
+        if (!entry) {
+            // Only the first line may be something else: the column header.
+            if (i == 0) {
+                continue;
+            }
+            return std::nullopt;
+        }
+        table.entries_.push_back(std::move(*entry));
+    }
+    if (table.entries_.empty()) {
+        return std::nullopt;
+    }
+    std::stable_sort(table.entries_.begin(), table.entries_.end(),
+                     [](const Entry& a, const Entry& b) { return a.day < b.day; });
+    // A day listed twice keeps its first name.
+    table.entries_.erase(std::unique(table.entries_.begin(), table.entries_.end(),
+                                     [](const Entry& a, const Entry& b) { return a.day == b.day; }),
+                         table.entries_.end());
+    for (const Entry& entry : table.entries_) {
+        table.years_.push_back(DecodeDate(entry.day).year);
+    }
+    table.years_.erase(std::unique(table.years_.begin(), table.years_.end()), table.years_.end());
+    return table;
+}
+
+std::optional<HolidayTable> HolidayTable::Load(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        return std::nullopt;
+    }
+    file.seekg(0, std::ios::end);
+    const std::streamoff size = file.tellg();
+    if (size < 0 || size > kMaxFileBytes) {
+        return std::nullopt;
+    }
+    file.seekg(0, std::ios::beg);
+    std::string bytes(static_cast<size_t>(size), '\0');
+    if (!file.read(bytes.data(), static_cast<std::streamsize>(size))) {
+        return std::nullopt;
+    }
+    return Parse(bytes);
+}
+
+bool HolidayTable::CoversYear(int year) const {
+    return std::binary_search(years_.begin(), years_.end(), year);
+}
+
+const std::string* HolidayTable::Find(const CivilDate& date) const {
+    if (!IsValidDate(date.year, date.month, date.day)) {
+        return nullptr;
+    }
+    const DateTime day = EncodeDate(date.year, date.month, date.day);
+    const auto it = std::lower_bound(entries_.begin(), entries_.end(), day,
+                                     [](const Entry& entry, DateTime d) { return entry.day < d; });
+    return it != entries_.end() && it->day == day ? &it->name : nullptr;
+}
+
+}  // namespace velmora
