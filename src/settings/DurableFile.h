@@ -33,8 +33,11 @@ using FileEdit = std::function<std::optional<std::string>(const std::optional<st
 // renamed over the target, and the rename itself is made durable. Writers of
 // the same folder are serialised by a lock on the folder, so two processes
 // cannot lose each other's changes. On failure the target is untouched and
-// `error` holds a Japanese message that names the file.
-bool UpdateFileDurably(const std::string& path, const FileEdit& edit, std::string& error);
+// `error` holds a Japanese message that names the file. When `written` is
+// given it receives the stamp of the new file, taken while the lock is still
+// held, so a caller can trust a copy it keeps of what it wrote.
+bool UpdateFileDurably(const std::string& path, const FileEdit& edit, std::string& error,
+                       std::optional<FileStamp>* written = nullptr);
 
 bool ReplaceFileDurably(const std::string& path, std::string_view content, std::string& error);
 

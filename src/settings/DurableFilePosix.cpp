@@ -81,6 +81,13 @@ bool WriteAll(int fd, std::string_view data) {
     return true;
 }
 
+FileStamp StampFromStat(const struct stat& st) {
+    return FileStamp{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino),
+                     static_cast<std::int64_t>(st.st_size),
+                     static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 +
+                         st.st_mtim.tv_nsec};
+}
+
 }  // namespace
 
 std::optional<FileStamp> StampOf(const std::string& path) {
@@ -88,10 +95,7 @@ std::optional<FileStamp> StampOf(const std::string& path) {
     if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
         return std::nullopt;
     }
-    return FileStamp{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino),
-                     static_cast<std::int64_t>(st.st_size),
-                     static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 +
-                         st.st_mtim.tv_nsec};
+    return StampFromStat(st);
 }
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
@@ -117,7 +121,8 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
     return content;
 }
 
-bool UpdateFileDurably(const std::string& path, const FileEdit& edit, std::string& error) {
+bool UpdateFileDurably(const std::string& path, const FileEdit& edit, std::string& error,
+                       std::optional<FileStamp>* written) {
     const std::string folder = FolderOf(path);
     Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!dir.ok()) {
@@ -136,6 +141,9 @@ bool UpdateFileDurably(const std::string& path, const FileEdit& edit, std::strin
     if (exists && S_ISDIR(target.st_mode)) {
         error = FailureMessage(path, EISDIR);
         return false;
+    }
+    if (written != nullptr) {
+        written->reset();
     }
     std::optional<std::string> current;
     if (exists) {
@@ -164,6 +172,8 @@ bool UpdateFileDurably(const std::string& path, const FileEdit& edit, std::strin
         error = FailureMessage(path, err);
         return false;
     }
+    struct stat staged {};
+    const bool haveStamp = ::fstat(out.get(), &staged) == 0;
     if (::close(out.release()) != 0) {
         const int err = errno;
         ::unlink(temp.c_str());
@@ -179,6 +189,9 @@ bool UpdateFileDurably(const std::string& path, const FileEdit& edit, std::strin
     // Without this the rename could be lost on power failure, leaving the
     // old content; the data itself is already safe.
     ::fsync(dir.get());
+    if (written != nullptr && haveStamp) {
+        *written = StampFromStat(staged);
+    }
     return true;
 }
 

@@ -18,6 +18,7 @@ const IniDocument& IniFile::Current() const {
     }
     cached_ = bytes ? IniDocument::Parse(*bytes) : IniDocument();
     cachedStamp_ = bytes ? stamp : std::nullopt;
+    cachedBytes_ = bytes ? std::move(*bytes) : std::string();
     return cached_;
 }
 
@@ -85,34 +86,41 @@ bool IniFile::WriteDateTime(std::string_view section, std::string_view key, Date
 }
 
 bool IniFile::Store(std::string_view section, std::string_view key, std::string_view sjisValue) {
-    std::optional<IniDocument> written;
-    const bool ok = UpdateFileDurably(
-        path_,
-        [&](const std::optional<std::string>& current) -> std::optional<std::string> {
-            written = IniDocument::Parse(current.value_or(std::string()));
-            written->Set(section, key, sjisValue);
-            return written->Serialize();
-        },
-        lastError_);
-    cachedStamp_.reset();
-    return ok;
+    return Modify([&](IniDocument& doc) {
+        doc.Set(section, key, sjisValue);
+        return true;
+    });
 }
 
 bool IniFile::DeleteKey(std::string_view section, std::string_view key) {
+    return Modify([&](IniDocument& doc) { return doc.Remove(section, key); });
+}
+
+bool IniFile::Modify(const std::function<bool(IniDocument&)>& change) {
+    std::optional<IniDocument> next;
+    std::optional<FileStamp> written;
     const bool ok = UpdateFileDurably(
         path_,
         [&](const std::optional<std::string>& current) -> std::optional<std::string> {
-            if (!current) {
+            // When the file still holds exactly what we parsed last, start
+            // from that instead of parsing it again: a run of writes (the
+            // settings dialog's OK) then costs one parse.
+            const bool same = current && cachedStamp_ && *current == cachedBytes_;
+            next = same ? cached_ : IniDocument::Parse(current.value_or(std::string()));
+            if (!change(*next)) {
+                next.reset();
                 return std::nullopt;
             }
-            IniDocument doc = IniDocument::Parse(*current);
-            if (!doc.Remove(section, key)) {
-                return std::nullopt;
-            }
-            return doc.Serialize();
+            return next->Serialize();
         },
-        lastError_);
-    cachedStamp_.reset();
+        lastError_, &written);
+    if (ok && next && written) {
+        cachedBytes_ = next->Serialize();
+        cached_ = std::move(*next);
+        cachedStamp_ = written;
+    } else if (!ok) {
+        cachedStamp_.reset();
+    }
     return ok;
 }
 

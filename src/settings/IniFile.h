@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -45,11 +46,15 @@ public:
 private:
     const IniDocument& Current() const;
     bool Store(std::string_view section, std::string_view key, std::string_view sjisValue);
+    // Applies `change` to the file's current content and writes the result,
+    // unless `change` says there is nothing to write.
+    bool Modify(const std::function<bool(IniDocument&)>& change);
 
     std::string path_;
     std::string lastError_;
     mutable IniDocument cached_;
     mutable std::optional<FileStamp> cachedStamp_;
+    mutable std::string cachedBytes_;  // the file content `cached_` was parsed from
 };
 
 }  // namespace velmora
