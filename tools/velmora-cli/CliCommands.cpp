@@ -5,12 +5,15 @@
 namespace velmora::cli {
 
 std::span<const Command> Commands() {
-    static const std::array<Command, 2> kCommands = {{
-        {"ini", "ini get FILE SECTION KEY [DEFAULT] | ini set FILE SECTION KEY VALUE | "
-                "ini delete FILE SECTION KEY",
+    // Sized by its entries, so adding a command is one line.
+    static const auto kCommands = std::to_array<Command>({
+        {"ini",
+         "ini get FILE SECTION KEY [DEFAULT] | ini set FILE SECTION KEY VALUE | "
+         "ini delete FILE SECTION KEY",
          &RunIni},
         {"settings", "settings --data DIR", &RunSettings},
-    }};
+        {"reading", "reading TEXT", &RunReading},
+    });
     return kCommands;
 }
 

@@ -37,5 +37,6 @@ int Fail(Io io, const std::string& message, int code = kFailed);
 
 int RunIni(Args args, Io io);
 int RunSettings(Args args, Io io);
+int RunReading(Args args, Io io);
 
 }  // namespace velmora::cli

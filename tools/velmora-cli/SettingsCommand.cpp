@@ -2,7 +2,8 @@
 #include "settings/IniFile.h"
 #include "settings/SettingsFields.h"
 #include "settings/SettingsLoader.h"
-#include "speech/PhoneticConverter.h"
+#include "speech/ReadingConverter.h"
+#include "speech/mecab/MecabReadingService.h"
 
 namespace velmora::cli {
 
@@ -15,7 +16,7 @@ int RunSettings(Args args, Io io) {
         folder += '/';
     }
     const IniFile ini(folder + kSettingsFileName);
-    NoReadingService converter;
+    ReadingConverter converter(MecabReadingServiceFactory());
     const Settings settings = LoadSettings(ini, folder, converter);
     for (const auto& [name, value] : SettingsFields(settings)) {
         io.out << name << '=' << value << '\n';
