@@ -15,8 +15,8 @@ namespace velmora {
 // every text, so nothing is kept between calls.
 class ReadingConverter final : public PhoneticConverter {
 public:
-    // The service is asked for pieces of at most this many characters, which
-    // is what input-method reading services handle in one call.
+    // Long texts are read in pieces of at most this many characters, each
+    // on its own, so a word cut at a piece boundary is read as two.
     static constexpr size_t kPieceLength = 64;
 
     explicit ReadingConverter(ReadingServiceFactory makeService);
