@@ -4,6 +4,7 @@
 
 #include "app/MessageService.h"
 #include "app/SingleInstance.h"
+#include "app/TerminationSignals.h"
 #include "settings/IniFile.h"
 #include "settings/Settings.h"
 
@@ -32,6 +33,7 @@ StartupContext PrepareStartup() {
 }
 
 int RunVelmora(int argc, char** argv) {
+    BlockTerminationSignals();
     // Taken before anything else, so a second start creates no window.
     const SingleInstance instance(kInstanceName);
     QApplication app(argc, argv);
@@ -44,6 +46,7 @@ int RunVelmora(int argc, char** argv) {
     }
     // A tray program lives on with no window open.
     QApplication::setQuitOnLastWindowClosed(false);
+    const TerminationSignals termination;
     const StartupContext context = PrepareStartup();
     Q_UNUSED(context);
     return QApplication::exec();

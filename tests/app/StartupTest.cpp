@@ -14,20 +14,12 @@
 #include "app/MessageService.h"
 #include "app/SingleInstance.h"
 #include "support/TempDir.h"
+#include "support/TestEnvironment.h"
 
 namespace velmora {
 namespace {
 
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "app_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
-}
-
 TEST(Startup, SecondStartShowsTheInformationBox) {
-    App();
     QString title;
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
@@ -51,11 +43,10 @@ TEST(Startup, SecondStartShowsTheInformationBox) {
 class RunningProgram : public ::testing::Test {
 protected:
     void SetUp() override {
-        const char* bin = std::getenv("VELMORA_BIN_DIR");
-        if (bin == nullptr || std::getenv("DISPLAY") == nullptr) {
-            GTEST_SKIP() << "needs the program folder and a display (run through scripts/test)";
+        if (std::getenv("DISPLAY") == nullptr) {
+            GTEST_SKIP() << "needs a display (scripts/test starts a virtual one)";
         }
-        binDir = bin;
+        binDir = test::ProgramDir();
         env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("HOME"), QString::fromStdString(home.Path()));
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), QString::fromStdString(home.Path() + ".config"));

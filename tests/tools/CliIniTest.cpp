@@ -7,6 +7,7 @@
 #include "CliCommands.h"
 #include "base/ShiftJis.h"
 #include "support/TempDir.h"
+#include "support/TestEnvironment.h"
 
 namespace velmora::cli {
 namespace {
@@ -75,12 +76,8 @@ TEST(CliSettings, PrintsEveryFieldInOrder) {
 }
 
 TEST(CliBinary, ExitCodesOfTheRealProgram) {
-    const char* bin = std::getenv("VELMORA_BIN_DIR");
-    if (bin == nullptr) {
-        GTEST_SKIP() << "VELMORA_BIN_DIR is set by the test harness";
-    }
     test::TempDir dir;
-    const std::string cli = std::string(bin) + "/velmora-cli";
+    const std::string cli = test::ProgramDir() + "/velmora-cli";
     const auto status = [](const std::string& command) {
         const int rc = std::system((command + " >/dev/null 2>&1").c_str());
         return WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;

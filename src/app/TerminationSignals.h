@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QObject>
+
+class QSocketNotifier;
+
+namespace velmora {
+
+// Turns SIGTERM, SIGINT and SIGHUP (logout, `kill`, Ctrl+C in a terminal)
+// into an orderly QCoreApplication::quit(), so the program still takes down
+// its tray icon and gives the user's volume back on the way out.
+//
+// BlockTerminationSignals() must run before any thread starts (before the
+// QApplication exists), so that no thread takes the default action.
+void BlockTerminationSignals();
+
+class TerminationSignals final : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TerminationSignals)
+
+public:
+    explicit TerminationSignals(QObject* parent = nullptr);
+    ~TerminationSignals() override;
+
+private:
+    int fd_ = -1;
+    QSocketNotifier* notifier_ = nullptr;
+};
+
+}  // namespace velmora
