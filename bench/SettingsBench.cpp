@@ -24,7 +24,8 @@ double MsSince(Clock::time_point start) {
 void Populate(IniFile& ini) {
     ini.WriteInteger("Alarm", "DayOrWeek", 1);
     for (int d = 0; d < 7; ++d) {
-        ini.WriteDateTime("Alarm", "WeekTime" + std::to_string(d), kAlarmTimeDate + EncodeTime(6, d, 0));
+        ini.WriteDateTime("Alarm", "WeekTime" + std::to_string(d),
+                          kAlarmTimeDate + EncodeTime(6, d, 0));
     }
     ini.WriteBool("NoAlarm", "Holiday", true);
     ini.WriteBool("NoAlarm", "MonthEnd", true);
@@ -37,11 +38,13 @@ void Populate(IniFile& ini) {
         }
     }
     for (int i = 14; i < 214; ++i) {
-        ini.WriteString("BeforeSound", std::to_string(i), "/home/user/効果音/アラーム音" + std::to_string(i) + ".wav");
+        ini.WriteString("BeforeSound", std::to_string(i),
+                        "/home/user/効果音/アラーム音" + std::to_string(i) + ".wav");
     }
     ini.WriteInteger("Alarm", "BeforeSoundCount", 214);
     for (int i = 1; i < 201; ++i) {
-        ini.WriteString("Music", std::to_string(i), "/home/user/音楽/朝の曲" + std::to_string(i) + ".mp3");
+        ini.WriteString("Music", std::to_string(i),
+                        "/home/user/音楽/朝の曲" + std::to_string(i) + ".mp3");
     }
     ini.WriteInteger("Music", "Count", 201);
     ini.WriteInteger("Music", "No", 150);
@@ -64,9 +67,11 @@ int FullDialogWrite(IniFile& ini) {
     count(ini.WriteBool("Alarm", "Snooze", false));
     count(ini.WriteInteger("Alarm", "DayOrWeek", 1));
     for (int d = 0; d < 7; ++d) {
-        count(ini.WriteDateTime("Alarm", "WeekTime" + std::to_string(d), kAlarmTimeDate + EncodeTime(7, d, 0)));
+        count(ini.WriteDateTime("Alarm", "WeekTime" + std::to_string(d),
+                                kAlarmTimeDate + EncodeTime(7, d, 0)));
     }
-    for (const char* key : {"BeforeSoundNo", "SnoozeInterval", "FirstVolume", "MaxVolume", "HowTo", "Word"}) {
+    for (const char* key :
+         {"BeforeSoundNo", "SnoozeInterval", "FirstVolume", "MaxVolume", "HowTo", "Word"}) {
         count(ini.WriteInteger("Alarm", key, 3));
     }
     for (const char* key : {"BeforeSoundNoRandom", "AlarmJiho", "VolumeUp"}) {
@@ -86,14 +91,16 @@ int FullDialogWrite(IniFile& ini) {
     }
     count(ini.WriteInteger("VoiceNo", "Value", 2));
     count(ini.WriteInteger("SpeakSpead", "Value", 120));
-    for (const char* key : {"Mode", "HourInterval", "Volume", "GobiNo", "BeforeSoundNo", "SpeakBeforeSound"}) {
+    for (const char* key :
+         {"Mode", "HourInterval", "Volume", "GobiNo", "BeforeSoundNo", "SpeakBeforeSound"}) {
         count(ini.WriteInteger("Jiho", key, 1));
     }
     for (int r = 0; r < 3; ++r) {
         count(ini.DeleteKey("Jiho", "StartTime" + std::to_string(r)));
         count(ini.DeleteKey("Jiho", "EndTime" + std::to_string(r)));
         count(ini.WriteDateTime("Jiho", "StartTime" + std::to_string(r), EncodeTime(8 * r, 0, 0)));
-        count(ini.WriteDateTime("Jiho", "EndTime" + std::to_string(r), EncodeTime(8 * r + 7, 0, 0)));
+        count(
+            ini.WriteDateTime("Jiho", "EndTime" + std::to_string(r), EncodeTime(8 * r + 7, 0, 0)));
         count(ini.WriteInteger("Jiho", "SetteiVolume" + std::to_string(r), 40));
     }
     count(ini.WriteInteger("ResumeWaiteTime", "Value", 2));
@@ -134,8 +141,10 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
-    std::printf("LoadSettings (fully populated): mean %.3f ms, worst %.3f ms over %d loads (target < 10 ms)\n",
-                MsSince(loadsStart) / kLoads, worst, kLoads);
+    std::printf(
+        "LoadSettings (fully populated): mean %.3f ms, worst %.3f ms over %d loads (target < 10 "
+        "ms)\n",
+        MsSince(loadsStart) / kLoads, worst, kLoads);
 
     constexpr int kRounds = 5;
     double best = 1e9;
@@ -148,8 +157,10 @@ int main(int argc, char** argv) {
         best = std::min(best, ms);
         total += ms;
     }
-    std::printf("dialog full write: %d durable writes, mean %.1f ms, best %.1f ms over %d rounds (target < 100 ms)\n",
-                writes, total / kRounds, best, kRounds);
+    std::printf(
+        "dialog full write: %d durable writes, mean %.1f ms, best %.1f ms over %d rounds (target < "
+        "100 ms)\n",
+        writes, total / kRounds, best, kRounds);
     if (argc <= 1) {
         std::filesystem::remove_all(folder);
     }

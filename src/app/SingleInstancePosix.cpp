@@ -13,7 +13,8 @@ namespace velmora {
 namespace {
 
 std::string RuntimeFolder() {
-    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime != nullptr && runtime[0] == '/') {
+    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+        runtime != nullptr && runtime[0] == '/') {
         return runtime;
     }
     // Without a session runtime folder, a private folder of our own in /tmp.

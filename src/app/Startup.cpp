@@ -10,7 +10,9 @@
 
 namespace velmora {
 
-QString ApplicationTitle() { return QStringLiteral("ベルモラ"); }
+QString ApplicationTitle() {
+    return QStringLiteral("ベルモラ");
+}
 
 QString AlreadyRunningText() {
     return QStringLiteral(

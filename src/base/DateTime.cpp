@@ -24,7 +24,9 @@ CivilDate CivilFromDays(long long z) {
 using detail::kEpochOffset;
 
 // Total milliseconds since 1899/12/30 00:00, rounded.
-long long TotalMs(DateTime t) { return std::llround(t * static_cast<double>(kMsPerDay)); }
+long long TotalMs(DateTime t) {
+    return std::llround(t * static_cast<double>(kMsPerDay));
+}
 
 long long FloorDiv(long long a, long long b) {
     long long q = a / b;
@@ -36,7 +38,9 @@ long long FloorDiv(long long a, long long b) {
 
 }  // namespace
 
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool IsLeapYear(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 int DaysInMonth(int year, int month) {
     static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -72,7 +76,9 @@ TimeOfDay DecodeTime(DateTime t) {
             static_cast<int>(ms / 1000 % 60), static_cast<int>(ms % 1000)};
 }
 
-DateTime DateOf(DateTime t) { return static_cast<double>(FloorDiv(TotalMs(t), kMsPerDay)); }
+DateTime DateOf(DateTime t) {
+    return static_cast<double>(FloorDiv(TotalMs(t), kMsPerDay));
+}
 
 DateTime TimeOf(DateTime t) {
     const long long total = TotalMs(t);
@@ -103,8 +109,8 @@ std::string FormatDateTimeFull(DateTime t) {
     const CivilDate d = DecodeDate(t);
     const TimeOfDay tm = DecodeTime(t);
     char buf[40];
-    std::snprintf(buf, sizeof buf, "%04d/%02d/%02d %02d:%02d:%02d", d.year, d.month, d.day,
-                  tm.hour, tm.minute, tm.second);
+    std::snprintf(buf, sizeof buf, "%04d/%02d/%02d %02d:%02d:%02d", d.year, d.month, d.day, tm.hour,
+                  tm.minute, tm.second);
     return buf;
 }
 

@@ -59,7 +59,9 @@ Converter& FromSjis() {
 
 }  // namespace
 
-bool IsSjisLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+bool IsSjisLeadByte(unsigned char c) {
+    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
 
 std::optional<std::string> Utf8ToSjis(std::string_view utf8, SjisFit fit) {
     std::string out;

@@ -7,8 +7,12 @@
 
 namespace velmora {
 
-constexpr bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
-constexpr char ToLowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
+constexpr bool IsAsciiDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+constexpr char ToLowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+}
 
 // Blanks are spaces and tabs, as the profile-file dialect trims them.
 std::string_view Trim(std::string_view text);

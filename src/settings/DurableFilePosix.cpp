@@ -82,10 +82,10 @@ bool WriteAll(int fd, std::string_view data) {
 }
 
 FileStamp StampFromStat(const struct stat& st) {
-    return FileStamp{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino),
-                     static_cast<std::int64_t>(st.st_size),
-                     static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 +
-                         st.st_mtim.tv_nsec};
+    return FileStamp{
+        static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino),
+        static_cast<std::int64_t>(st.st_size),
+        static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec};
 }
 
 }  // namespace
@@ -197,8 +197,7 @@ bool UpdateFileDurably(const std::string& path, const FileEdit& edit, std::strin
 
 bool ReplaceFileDurably(const std::string& path, std::string_view content, std::string& error) {
     return UpdateFileDurably(
-        path, [content](const std::optional<std::string>&) { return std::string(content); },
-        error);
+        path, [content](const std::optional<std::string>&) { return std::string(content); }, error);
 }
 
 }  // namespace velmora

@@ -22,7 +22,9 @@ const IniDocument& IniFile::Current() const {
     return cached_;
 }
 
-bool IniFile::Exists() const { return StampOf(path_).has_value(); }
+bool IniFile::Exists() const {
+    return StampOf(path_).has_value();
+}
 
 std::optional<std::string> IniFile::ReadRaw(std::string_view section, std::string_view key) const {
     return Current().Get(section, key);

@@ -26,7 +26,7 @@ struct Settings {
 
     bool NoAlarmHoliday = false;
     bool NoAlarmMonthEnd = false;
-    std::array<bool, 32> NoAlarmDayOfMonth{};                 // [1..31]
+    std::array<bool, 32> NoAlarmDayOfMonth{};                // [1..31]
     std::array<std::array<bool, 32>, 13> NoAlarmMonthDay{};  // [1..12][1..31]
 
     int BeforeSoundNo = 0;

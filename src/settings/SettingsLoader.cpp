@@ -13,7 +13,9 @@ int InRangeOr(int value, int low, int high, int fallback) {
     return value >= low && value <= high ? value : fallback;
 }
 
-std::string Numbered(std::string_view prefix, int n) { return std::string(prefix) + std::to_string(n); }
+std::string Numbered(std::string_view prefix, int n) {
+    return std::string(prefix) + std::to_string(n);
+}
 
 void LoadAlarmTimes(const IniFile& ini, Settings& s) {
     s.DayOrWeek = ini.ReadInteger("Alarm", "DayOrWeek", 0);
@@ -44,8 +46,9 @@ void LoadNoAlarmDays(const IniFile& ini, Settings& s) {
 }
 
 void LoadAlarmSound(const IniFile& ini, Settings& s) {
-    const int soundCount = std::clamp(ini.ReadInteger("Alarm", "BeforeSoundCount", kBuiltInAlarmSounds),
-                                      kBuiltInAlarmSounds, kMaxListCount);
+    const int soundCount =
+        std::clamp(ini.ReadInteger("Alarm", "BeforeSoundCount", kBuiltInAlarmSounds),
+                   kBuiltInAlarmSounds, kMaxListCount);
     s.BeforeSoundNo = InRangeOr(ini.ReadInteger("Alarm", "BeforeSoundNo", 0), 0, soundCount - 1, 0);
     s.BeforeSoundNoRandom = ini.ReadBool("Alarm", "BeforeSoundNoRandom", false);
     s.AlarmJiho = ini.ReadBool("Alarm", "AlarmJiho", false);
@@ -100,9 +103,11 @@ void LoadJiho(const IniFile& ini, Settings& s) {
     }
     s.Gobi = JihoEnding(ini.ReadInteger("Jiho", "GobiNo", 0));
 
-    const int soundCount = std::clamp(ini.ReadInteger("Jiho", "BeforeSoundCount", kBuiltInJihoSounds),
-                                      kBuiltInJihoSounds, kMaxListCount);
-    s.JihoBeforeSoundNo = InRangeOr(ini.ReadInteger("Jiho", "BeforeSoundNo", 0), 0, soundCount - 1, 0);
+    const int soundCount =
+        std::clamp(ini.ReadInteger("Jiho", "BeforeSoundCount", kBuiltInJihoSounds),
+                   kBuiltInJihoSounds, kMaxListCount);
+    s.JihoBeforeSoundNo =
+        InRangeOr(ini.ReadInteger("Jiho", "BeforeSoundNo", 0), 0, soundCount - 1, 0);
     s.SpeakBeforeSound = ini.ReadBool("Jiho", "SpeakBeforeSound", false);
     s.JihoLeadSoundNo = 0;
     if (s.SpeakBeforeSound) {

@@ -15,10 +15,12 @@ StartupSettings ReadStartupSettings(const IniFile& ini) {
     s.Alarm = ini.ReadBool("Alarm", "Use", false) && !s.Snooze;
     s.SpeakJiho = ini.ReadBool("Jiho", "Use", true);
     s.BackColorGray = ini.ReadString("Clock", "BackColor", "Gray") == "Gray";
-    s.AlarmBeforeSoundCount = std::clamp(ini.ReadInteger("Alarm", "BeforeSoundCount", kBuiltInAlarmSounds),
-                                         kBuiltInAlarmSounds, kMaxListCount);
-    s.JihoBeforeSoundCount = std::clamp(ini.ReadInteger("Jiho", "BeforeSoundCount", kBuiltInJihoSounds),
-                                        kBuiltInJihoSounds, kMaxListCount);
+    s.AlarmBeforeSoundCount =
+        std::clamp(ini.ReadInteger("Alarm", "BeforeSoundCount", kBuiltInAlarmSounds),
+                   kBuiltInAlarmSounds, kMaxListCount);
+    s.JihoBeforeSoundCount =
+        std::clamp(ini.ReadInteger("Jiho", "BeforeSoundCount", kBuiltInJihoSounds),
+                   kBuiltInJihoSounds, kMaxListCount);
     return s;
 }
 

@@ -1,10 +1,9 @@
-#include "app/AppFolders.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 
+#include "app/AppFolders.h"
 #include "support/TempDir.h"
 
 namespace velmora {

@@ -1,5 +1,3 @@
-#include "app/SingleInstance.h"
-
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -7,6 +5,7 @@
 
 #include <cstdlib>
 
+#include "app/SingleInstance.h"
 #include "support/TempDir.h"
 
 namespace velmora {

@@ -1,5 +1,3 @@
-#include "app/Startup.h"
-
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -13,6 +11,7 @@
 
 #include "app/MessageService.h"
 #include "app/SingleInstance.h"
+#include "app/Startup.h"
 #include "support/TempDir.h"
 #include "support/TestEnvironment.h"
 
@@ -34,8 +33,10 @@ TEST(Startup, SecondStartShowsTheInformationBox) {
     BoxMessageService messages;
     ShowAlreadyRunning(messages);
     EXPECT_EQ(title, QStringLiteral("ベルモラ"));
-    EXPECT_EQ(text, QStringLiteral("「ベルモラ」は既に起動しています。\nタスクトレイのアイコンを右クリックすれば\n"
-                                   "メニューを表示できます。"));
+    EXPECT_EQ(text,
+              QStringLiteral(
+                  "「ベルモラ」は既に起動しています。\nタスクトレイのアイコンを右クリックすれば\n"
+                  "メニューを表示できます。"));
     EXPECT_EQ(icon, QMessageBox::Information);
 }
 
@@ -49,7 +50,8 @@ protected:
         binDir = test::ProgramDir();
         env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("HOME"), QString::fromStdString(home.Path()));
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), QString::fromStdString(home.Path() + ".config"));
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                   QString::fromStdString(home.Path() + ".config"));
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), QString::fromStdString(runtime.Path()));
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         ::setenv("XDG_RUNTIME_DIR", runtime.Path().c_str(), 1);
@@ -108,9 +110,9 @@ TEST_F(RunningProgram, SetsUpFoldersAndKeepsASecondStartOut) {
     Start(second);
     QString window;
     ASSERT_TRUE(WaitFor([&] {
-        return Xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
-                        QString::number(second.processId()), QStringLiteral("--name"),
-                        QStringLiteral("ベルモラ")},
+        return Xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                        QStringLiteral("--pid"), QString::number(second.processId()),
+                        QStringLiteral("--name"), QStringLiteral("ベルモラ")},
                        &window) == 0 &&
                !window.isEmpty();
     })) << "the second start showed no box";

@@ -1,6 +1,6 @@
-#include "app/UserDirs.h"
-
 #include <gtest/gtest.h>
+
+#include "app/UserDirs.h"
 
 namespace velmora {
 namespace {
@@ -14,11 +14,13 @@ TEST(UserDirs, FindsTheDocumentsLine) {
 }
 
 TEST(UserDirs, AbsoluteHomeOnlyAndMissing) {
-    EXPECT_EQ(DocumentsDirFromUserDirs("XDG_DOCUMENTS_DIR=\"/data/docs/\"\n", "/home/u"), "/data/docs");
+    EXPECT_EQ(DocumentsDirFromUserDirs("XDG_DOCUMENTS_DIR=\"/data/docs/\"\n", "/home/u"),
+              "/data/docs");
     // "$HOME/" alone means the folder is switched off and the home is used.
     EXPECT_EQ(DocumentsDirFromUserDirs("XDG_DOCUMENTS_DIR=\"$HOME/\"\n", "/home/u"), "/home/u");
     EXPECT_FALSE(DocumentsDirFromUserDirs("XDG_DOCUMENTS_DIR=\"docs\"\n", "/home/u").has_value());
-    EXPECT_FALSE(DocumentsDirFromUserDirs("XDG_MUSIC_DIR=\"$HOME/Music\"\n", "/home/u").has_value());
+    EXPECT_FALSE(
+        DocumentsDirFromUserDirs("XDG_MUSIC_DIR=\"$HOME/Music\"\n", "/home/u").has_value());
     EXPECT_FALSE(DocumentsDirFromUserDirs("#XDG_DOCUMENTS_DIR=\"/x\"\n", "/home/u").has_value());
     EXPECT_FALSE(DocumentsDirFromUserDirs("", "/home/u").has_value());
 }

@@ -1,6 +1,6 @@
-#include "base/DateTime.h"
-
 #include <gtest/gtest.h>
+
+#include "base/DateTime.h"
 
 namespace velmora {
 namespace {
@@ -33,7 +33,7 @@ TEST(DateTime, LeapYearsAndMonthLengths) {
 }
 
 TEST(DateTime, DayOfWeekStartsSunday) {
-    EXPECT_EQ(DayOfWeek(EncodeDate(1899, 12, 30)), 6);  // Saturday
+    EXPECT_EQ(DayOfWeek(EncodeDate(1899, 12, 30)), 6);       // Saturday
     EXPECT_EQ(DayOfWeek(EncodeDate(2026, 12, 7) + 0.9), 1);  // Monday evening
     EXPECT_EQ(DayOfWeek(EncodeDate(2024, 2, 25)), 0);
 }

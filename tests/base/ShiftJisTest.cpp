@@ -1,6 +1,6 @@
-#include "base/ShiftJis.h"
-
 #include <gtest/gtest.h>
+
+#include "base/ShiftJis.h"
 
 namespace velmora {
 namespace {
@@ -30,9 +30,13 @@ TEST(ShiftJis, FoldingIsAllowedOnlyWhenAsked) {
 }
 
 TEST(ShiftJis, InvalidBytesBecomeReplacementCharacters) {
-    EXPECT_EQ(SjisToUtf8("A\x80" "B"), "A\xEF\xBF\xBD" "B");
+    EXPECT_EQ(SjisToUtf8("A\x80"
+                         "B"),
+              "A\xEF\xBF\xBD"
+              "B");
     EXPECT_EQ(SjisToUtf8("\x82"), "\xEF\xBF\xBD");  // lead byte without its trail
-    EXPECT_EQ(SjisToUtf8(std::string("\xFF\xFE\x00z", 4)), std::string("\xEF\xBF\xBD\xEF\xBF\xBD\0z", 8));
+    EXPECT_EQ(SjisToUtf8(std::string("\xFF\xFE\x00z", 4)),
+              std::string("\xEF\xBF\xBD\xEF\xBF\xBD\0z", 8));
 }
 
 TEST(ShiftJis, PrefixNeverSplitsACharacter) {

@@ -1,6 +1,6 @@
-#include "base/TextUtil.h"
-
 #include <gtest/gtest.h>
+
+#include "base/TextUtil.h"
 
 namespace velmora {
 namespace {
@@ -11,14 +11,26 @@ TEST(ProfileInteger, ReadsDecimalAndHexAsTheSettingsFileDoes) {
         std::optional<int> expected;
     };
     const Case cases[] = {
-        {"50", 50},         {"-1", -1},        {"+7", 7},          {" 12 ", 12},
-        {"0x1E", 30},       {"0X1e", 30},      {"0xFFFFFFFF", -1}, {"0x7FFFFFFF", 2147483647},
-        {"2147483647", 2147483647},            {"-2147483648", -2147483647 - 1},
-        {"2147483648", std::nullopt},          {"0x100000000", std::nullopt},
-        {"0x", std::nullopt},                  {"0xG1", std::nullopt},
-        {"abc", std::nullopt},                 {"", std::nullopt},
-        {"1.5", std::nullopt},                 {"12abc", std::nullopt},
-        {"-", std::nullopt},                   {"00012", 12},
+        {"50", 50},
+        {"-1", -1},
+        {"+7", 7},
+        {" 12 ", 12},
+        {"0x1E", 30},
+        {"0X1e", 30},
+        {"0xFFFFFFFF", -1},
+        {"0x7FFFFFFF", 2147483647},
+        {"2147483647", 2147483647},
+        {"-2147483648", -2147483647 - 1},
+        {"2147483648", std::nullopt},
+        {"0x100000000", std::nullopt},
+        {"0x", std::nullopt},
+        {"0xG1", std::nullopt},
+        {"abc", std::nullopt},
+        {"", std::nullopt},
+        {"1.5", std::nullopt},
+        {"12abc", std::nullopt},
+        {"-", std::nullopt},
+        {"00012", 12},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ParseProfileInteger(c.text), c.expected) << '"' << c.text << '"';

@@ -1,13 +1,14 @@
-#include "settings/IniDocument.h"
-
 #include <gtest/gtest.h>
 
 #include "base/ShiftJis.h"
+#include "settings/IniDocument.h"
 
 namespace velmora {
 namespace {
 
-std::string Sjis(const std::string& utf8) { return *Utf8ToSjis(utf8); }
+std::string Sjis(const std::string& utf8) {
+    return *Utf8ToSjis(utf8);
+}
 
 TEST(IniDocument, ReadsTheProfileDialect) {
     const IniDocument doc = IniDocument::Parse(
@@ -79,8 +80,8 @@ TEST(IniDocument, DeletesOnlyTheNamedKey) {
 TEST(IniDocument, KeepsUntouchedLinesByteForByte) {
     // Invalid Shift-JIS, a stray lead byte, a NUL and a bare CR survive a
     // rewrite of an unrelated key; only line ends become CR LF.
-    const std::string junk = std::string("[S]\r\nbad=\x80\xFF\x82\r\n", 14) + std::string("nul=a\0b", 7) +
-                             "\nmac=a\rb\r\n[T]\r\nk=1\r\n";
+    const std::string junk = std::string("[S]\r\nbad=\x80\xFF\x82\r\n", 14) +
+                             std::string("nul=a\0b", 7) + "\nmac=a\rb\r\n[T]\r\nk=1\r\n";
     IniDocument doc = IniDocument::Parse(junk);
     doc.Set("T", "k", "2");
     EXPECT_EQ(doc.Serialize(), std::string("[S]\r\nbad=\x80\xFF\x82\r\n", 14) +

@@ -1,5 +1,3 @@
-#include "settings/IniFile.h"
-
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -8,6 +6,7 @@
 #include <filesystem>
 
 #include "base/ShiftJis.h"
+#include "settings/IniFile.h"
 #include "support/TempDir.h"
 
 namespace velmora {
@@ -28,14 +27,16 @@ TEST_F(IniFileTest, WritesShiftJisWithCrLfAndReadsItBack) {
     ASSERT_TRUE(ini.WriteString("Music", "1", "/home/u/音楽/朝.mp3"));
     ASSERT_TRUE(ini.WriteInteger("Alarm", "FirstVolume", -1));
     ASSERT_TRUE(ini.WriteBool("Alarm", "Use", true));
-    ASSERT_TRUE(ini.WriteDateTime("Alarm", "DayTime", EncodeDate(2011, 1, 1) + EncodeTime(6, 5, 0)));
+    ASSERT_TRUE(
+        ini.WriteDateTime("Alarm", "DayTime", EncodeDate(2011, 1, 1) + EncodeTime(6, 5, 0)));
     EXPECT_EQ(ReadBytes(path), "[Music]\r\n1=" + *Utf8ToSjis("/home/u/音楽/朝.mp3") +
                                    "\r\n[Alarm]\r\nFirstVolume=-1\r\nUse=1\r\n"
                                    "DayTime=2011/01/01 6:05:00\r\n");
     EXPECT_EQ(ini.ReadString("music", "1", ""), "/home/u/音楽/朝.mp3");
     EXPECT_EQ(ini.ReadInteger("Alarm", "FirstVolume", 50), -1);
     EXPECT_TRUE(ini.ReadBool("ALARM", "use", false));
-    EXPECT_EQ(ini.ReadDateTime("Alarm", "DayTime", 0), EncodeDate(2011, 1, 1) + EncodeTime(6, 5, 0));
+    EXPECT_EQ(ini.ReadDateTime("Alarm", "DayTime", 0),
+              EncodeDate(2011, 1, 1) + EncodeTime(6, 5, 0));
     EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
 }
 

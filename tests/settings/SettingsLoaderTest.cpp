@@ -1,5 +1,3 @@
-#include "settings/SettingsLoader.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -7,6 +5,7 @@
 #include "base/ShiftJis.h"
 #include "fakes/FakePhoneticConverter.h"
 #include "settings/SettingsFields.h"
+#include "settings/SettingsLoader.h"
 #include "support/TempDir.h"
 
 namespace velmora {
@@ -43,8 +42,9 @@ TEST_F(LoadSettingsTest, OnlyTheAlarmSwitchLeavesEveryFieldAtItsDefault) {
 }
 
 TEST_F(LoadSettingsTest, AlarmTimesFollowTheMode) {
-    File("[Alarm]\r\nDayOrWeek=1\r\nDayTime=2011/01/01 5:00:00\r\n"
-         "WeekTime1=2011/01/01 6:30:00\r\nWeekTime2=2011/01/01\r\nWeekTime3=1899/12/30\r\n");
+    File(
+        "[Alarm]\r\nDayOrWeek=1\r\nDayTime=2011/01/01 5:00:00\r\n"
+        "WeekTime1=2011/01/01 6:30:00\r\nWeekTime2=2011/01/01\r\nWeekTime3=1899/12/30\r\n");
     Settings s = Load();
     EXPECT_EQ(FormatDateTime(s.DayTime), "2011/01/01 7:00:00");  // not read in weekday mode
     EXPECT_EQ(FormatDateTime(s.WeekTime[1]), "2011/01/01 6:30:00");
@@ -52,15 +52,17 @@ TEST_F(LoadSettingsTest, AlarmTimesFollowTheMode) {
     EXPECT_EQ(s.WeekTime[3], 0.0);
     EXPECT_EQ(s.WeekTime[0], 0.0);
 
-    File("[Alarm]\r\nDayOrWeek=0\r\nDayTime=2011/01/01 5:00:00\r\nWeekTime1=2011/01/01 6:30:00\r\n");
+    File(
+        "[Alarm]\r\nDayOrWeek=0\r\nDayTime=2011/01/01 5:00:00\r\nWeekTime1=2011/01/01 6:30:00\r\n");
     s = Load();
     EXPECT_EQ(FormatDateTime(s.DayTime), "2011/01/01 5:00:00");
     EXPECT_EQ(s.WeekTime[1], 0.0);
 }
 
 TEST_F(LoadSettingsTest, NoAlarmDays) {
-    File("[NoAlarm]\r\nHoliday=1\r\nMonthEnd=1\r\nDayOfMonth15=1\r\nDayOfMonth31=1\r\n"
-         "[NoAlarmMonth2]\r\nDay29=1\r\n[noalarmmonth12]\r\nday31=1\r\n");
+    File(
+        "[NoAlarm]\r\nHoliday=1\r\nMonthEnd=1\r\nDayOfMonth15=1\r\nDayOfMonth31=1\r\n"
+        "[NoAlarmMonth2]\r\nDay29=1\r\n[noalarmmonth12]\r\nday31=1\r\n");
     const Settings s = Load();
     EXPECT_TRUE(s.NoAlarmHoliday);
     EXPECT_TRUE(s.NoAlarmMonthEnd);
@@ -75,11 +77,13 @@ TEST_F(LoadSettingsTest, NoAlarmDays) {
 TEST_F(LoadSettingsTest, MusicNeedsASelectedEntry) {
     File("[Music]\r\nNo=2\r\nCount=2\r\n1=/a.mp3\r\nRandom=1\r\nRepeat=1\r\n");
     Settings s = Load();
-    EXPECT_EQ(s.MusicFile, "");  // no key "2"
+    EXPECT_EQ(s.MusicFile, "");   // no key "2"
     EXPECT_FALSE(s.MusicRandom);  // fewer than three entries
     EXPECT_TRUE(s.MusicRepeat);
 
-    File("[Music]\r\nNo=1\r\nCount=3\r\n1=/音楽/a.mp3\r\n2=/b.mp3\r\nRandom=1\r\nOnVoiceStopPlayStop=1\r\n");
+    File(
+        "[Music]\r\nNo=1\r\nCount=3\r\n1=/音楽/a.mp3\r\n2=/"
+        "b.mp3\r\nRandom=1\r\nOnVoiceStopPlayStop=1\r\n");
     s = Load();
     EXPECT_EQ(s.MusicFile, "/音楽/a.mp3");
     EXPECT_EQ(s.MusicCount, 3);
@@ -94,9 +98,10 @@ TEST_F(LoadSettingsTest, MusicNeedsASelectedEntry) {
 }
 
 TEST_F(LoadSettingsTest, TimeSignalIntervalsRangesAndEnding) {
-    File("[Jiho]\r\nMode=0\r\nMinitInterval=20\r\nHourInterval=3\r\nGobiNo=6\r\n"
-         "StartTime0=1899/12/30 22:00:00\r\nEndTime0=1899/12/30 6:30:00\r\nSetteiVolume0=10\r\n"
-         "StartTime1=1899/12/30 8:00:00\r\nSetteiVolume2=70\r\n");
+    File(
+        "[Jiho]\r\nMode=0\r\nMinitInterval=20\r\nHourInterval=3\r\nGobiNo=6\r\n"
+        "StartTime0=1899/12/30 22:00:00\r\nEndTime0=1899/12/30 6:30:00\r\nSetteiVolume0=10\r\n"
+        "StartTime1=1899/12/30 8:00:00\r\nSetteiVolume2=70\r\n");
     Settings s = Load();
     EXPECT_EQ(s.JihoMode, 0);
     EXPECT_EQ(s.JihoInterval, 20);
@@ -119,7 +124,8 @@ TEST_F(LoadSettingsTest, SpeakingFirstMovesTheSoundAheadAndTheToneAfter) {
         int lead;
     };
     for (const Case c : {Case{0, 0}, Case{3, 3}, Case{5, 0}, Case{1, 1}}) {
-        File("[Jiho]\r\nSpeakBeforeSound=1\r\nBeforeSoundNo=" + std::to_string(c.configured) + "\r\n");
+        File("[Jiho]\r\nSpeakBeforeSound=1\r\nBeforeSoundNo=" + std::to_string(c.configured) +
+             "\r\n");
         const Settings s = Load();
         EXPECT_EQ(s.JihoLeadSoundNo, c.lead) << c.configured;
         EXPECT_EQ(s.JihoBeforeSoundNo, 5) << c.configured;

@@ -1,8 +1,7 @@
-#include "settings/StartupSettings.h"
-
 #include <gtest/gtest.h>
 
 #include "settings/AlarmWordFile.h"
+#include "settings/StartupSettings.h"
 #include "support/TempDir.h"
 
 namespace velmora {
@@ -42,8 +41,9 @@ TEST(StartupSettings, SnoozeWinsAndAnyOtherColourIsWhite) {
 
 TEST(StartupSettings, ClockPositionAndFont) {
     TempDir dir;
-    WriteBytes(dir.File("Settei.ini"),
-               "[ClockPosition]\r\nSet=1\r\nX=10\r\nY=20\r\n[FontName]\r\nValue=Noto Sans CJK JP\r\n");
+    WriteBytes(
+        dir.File("Settei.ini"),
+        "[ClockPosition]\r\nSet=1\r\nX=10\r\nY=20\r\n[FontName]\r\nValue=Noto Sans CJK JP\r\n");
     const IniFile ini(dir.File("Settei.ini"));
     const ClockPosition p = ReadClockPosition(ini, 1920, 1080);
     EXPECT_TRUE(p.Set);
@@ -61,7 +61,8 @@ TEST(AlarmWordFile, WritesShiftJisLinesAndRefusesWhatItCannotHold) {
     const std::string path = dir.File("AlarmWord.txt");
     std::string error;
     ASSERT_TRUE(WriteAlarmWords(path, {"おはよう", "起きて〜"}, error)) << error;
-    EXPECT_EQ(ReadBytes(path), "\x82\xA8\x82\xCD\x82\xE6\x82\xA4\r\n\x8B\x4E\x82\xAB\x82\xC4\x81\x60\r\n");
+    EXPECT_EQ(ReadBytes(path),
+              "\x82\xA8\x82\xCD\x82\xE6\x82\xA4\r\n\x8B\x4E\x82\xAB\x82\xC4\x81\x60\r\n");
     EXPECT_EQ(ReadAlarmWords(path, 5), (std::vector<std::string>{"おはよう", "起きて～"}));
     EXPECT_FALSE(WriteAlarmWords(path, {"𠮷"}, error));
     EXPECT_NE(error.find("AlarmWord.txt"), std::string::npos);

@@ -1,8 +1,8 @@
 #include "support/TestEnvironment.h"
 
-#include <cstdlib>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -26,6 +26,8 @@ std::string TestHomeFor(const char* argv0) {
            std::filesystem::path(argv0).filename().string() + "-" + std::to_string(::getpid());
 }
 
-std::string ProgramDir() { return VELMORA_BIN_DIR; }
+std::string ProgramDir() {
+    return VELMORA_BIN_DIR;
+}
 
 }  // namespace velmora::test

@@ -30,8 +30,8 @@ TEST(CliIni, SetGetDeleteThroughTheProgramsOwnCode) {
     const std::string file = dir.File("Settei.ini");
     EXPECT_EQ(Cli({"ini", "set", file, "Music", "1", "/音楽/朝.mp3"}).code, kOk);
     EXPECT_EQ(Cli({"ini", "set", file, "Alarm", "FirstVolume", "0x1E"}).code, kOk);
-    EXPECT_EQ(test::ReadBytes(file),
-              "[Music]\r\n1=" + *Utf8ToSjis("/音楽/朝.mp3") + "\r\n[Alarm]\r\nFirstVolume=0x1E\r\n");
+    EXPECT_EQ(test::ReadBytes(file), "[Music]\r\n1=" + *Utf8ToSjis("/音楽/朝.mp3") +
+                                         "\r\n[Alarm]\r\nFirstVolume=0x1E\r\n");
     EXPECT_EQ(Cli({"ini", "get", file, "music", "1"}).out, "/音楽/朝.mp3\n");
     EXPECT_EQ(Cli({"ini", "get", file, "Alarm", "Missing", "dflt"}).out, "dflt\n");
     EXPECT_EQ(Cli({"ini", "get", file, "Alarm", "Missing"}).out, "\n");
@@ -46,9 +46,14 @@ TEST(CliIni, RefusalsAndBadArgumentsAreOneLineErrors) {
     EXPECT_EQ(refused.code, kFailed);
     EXPECT_EQ(std::count(refused.err.begin(), refused.err.end(), '\n'), 1);
     EXPECT_NE(refused.err.find("Settei.ini"), std::string::npos);
-    for (const auto& args : std::vector<std::vector<std::string>>{
-             {}, {"nonsense"}, {"ini"}, {"ini", "get", file}, {"ini", "set", file, "A", "b"},
-             {"ini", "frob", file, "A", "b"}, {"settings"}, {"settings", "--data"}}) {
+    for (const auto& args : std::vector<std::vector<std::string>>{{},
+                                                                  {"nonsense"},
+                                                                  {"ini"},
+                                                                  {"ini", "get", file},
+                                                                  {"ini", "set", file, "A", "b"},
+                                                                  {"ini", "frob", file, "A", "b"},
+                                                                  {"settings"},
+                                                                  {"settings", "--data"}}) {
         const Result r = Cli(args);
         EXPECT_EQ(r.code, kUsage);
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1);
@@ -58,18 +63,20 @@ TEST(CliIni, RefusalsAndBadArgumentsAreOneLineErrors) {
 
 TEST(CliSettings, PrintsEveryFieldInOrder) {
     test::TempDir dir;
-    test::WriteBytes(dir.File("Settei.ini"),
-                     "[Alarm]\r\nDayOrWeek=1\r\nWeekTime1=2011/01/01 6:30:00\r\nFirstVolume=0x1E\r\n"
-                     "[Jiho]\r\nStartTime0=1899/12/30 22:00:00\r\nEndTime0=1899/12/30 6:30:00\r\n");
+    test::WriteBytes(
+        dir.File("Settei.ini"),
+        "[Alarm]\r\nDayOrWeek=1\r\nWeekTime1=2011/01/01 6:30:00\r\nFirstVolume=0x1E\r\n"
+        "[Jiho]\r\nStartTime0=1899/12/30 22:00:00\r\nEndTime0=1899/12/30 6:30:00\r\n");
     const Result r = Cli({"settings", "--data", dir.Path()});
     ASSERT_EQ(r.code, kOk) << r.err;
-    EXPECT_TRUE(r.out.starts_with(
-              "DayOrWeek=1\nDayTime=2011/01/01 7:00:00\nWeekTime[0]=1899/12/30\n"));
+    EXPECT_TRUE(
+        r.out.starts_with("DayOrWeek=1\nDayTime=2011/01/01 7:00:00\nWeekTime[0]=1899/12/30\n"));
     for (const char* line :
-         {"\nWeekTime[1]=2011/01/01 6:30:00\n", "\nFirstVolume=30\n", "\nNoAlarmMonthDay[12][31]=0\n",
-          "\nJihoRangeStart[0]=1899/12/30 22:00:00\n", "\nJihoRangeEnd[0]=1899/12/30 6:30:00\n",
-          "\nJihoRangeStart[1]=1899/12/29\n", "\nGobi=で'す。\n",
-          "\nAlarmWordText=あ'さですよ。お'きてください。\n", "\nResumeWaiteTime=1\n"}) {
+         {"\nWeekTime[1]=2011/01/01 6:30:00\n", "\nFirstVolume=30\n",
+          "\nNoAlarmMonthDay[12][31]=0\n", "\nJihoRangeStart[0]=1899/12/30 22:00:00\n",
+          "\nJihoRangeEnd[0]=1899/12/30 6:30:00\n", "\nJihoRangeStart[1]=1899/12/29\n",
+          "\nGobi=で'す。\n", "\nAlarmWordText=あ'さですよ。お'きてください。\n",
+          "\nResumeWaiteTime=1\n"}) {
         EXPECT_NE(r.out.find(line), std::string::npos) << line;
     }
     EXPECT_TRUE(r.out.ends_with("\nResumeWaiteTime=1\n"));

@@ -5,8 +5,9 @@ namespace velmora::cli {
 
 int RunIni(Args args, Io io) {
     const auto usage = [&] {
-        return Fail(io, "usage: velmora-cli ini get FILE SECTION KEY [DEFAULT] | "
-                        "set FILE SECTION KEY VALUE | delete FILE SECTION KEY",
+        return Fail(io,
+                    "usage: velmora-cli ini get FILE SECTION KEY [DEFAULT] | "
+                    "set FILE SECTION KEY VALUE | delete FILE SECTION KEY",
                     kUsage);
     };
     if (args.empty()) {
