@@ -101,10 +101,14 @@ bool IsStatutory(DateTime day) {
     return StatutoryName(DecodeDate(day)) != nullptr;
 }
 
-// floor((Y - 1940) * 0.2421904 + base - (L - 1)), L the leap years 1940..Y.
+// floor((Y - 1940) * 0.2421904 + base - (L - 1)), L - 1 being the leap
+// years after 1940 up to Y. Before 1940 the leap days between Y and 1940
+// count the other way, so the approximation runs on smoothly instead of
+// falling ten days short by 1900.
 CivilDate EquinoxDay(int year, int month, double base) {
-    const int leaps = CountLeapYears(1940, year);
-    const double value = (year - 1940) * 0.2421904 + base - (leaps - 1);
+    const int leapDays =
+        year >= 1940 ? CountLeapYears(1940, year) - 1 : -CountLeapYears(year + 1, 1940);
+    const double value = (year - 1940) * 0.2421904 + base - leapDays;
     return {year, month, static_cast<int>(std::floor(value))};
 }
 

@@ -12,6 +12,9 @@ std::span<const Command> Commands() {
          "ini delete FILE SECTION KEY",
          &RunIni},
         {"settings", "settings --data DIR", &RunSettings},
+        {"holidays", "holidays YEAR", &RunHolidays},
+        {"phrase", "phrase H:MM[:SS] [--gobi N]", &RunPhrase},
+        {"next-alarm", "next-alarm --data DIR --now \"YYYY/MM/DD H:NN:SS\"", &RunNextAlarm},
         {"reading", "reading TEXT", &RunReading},
     });
     return kCommands;

@@ -37,6 +37,9 @@ int Fail(Io io, const std::string& message, int code = kFailed);
 
 int RunIni(Args args, Io io);
 int RunSettings(Args args, Io io);
+int RunHolidays(Args args, Io io);
+int RunPhrase(Args args, Io io);
+int RunNextAlarm(Args args, Io io);
 int RunReading(Args args, Io io);
 
 }  // namespace velmora::cli
