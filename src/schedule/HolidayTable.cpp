@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <fstream>
-#include <iterator>
 
 #include "base/ShiftJis.h"
 #include "base/TextUtil.h"
@@ -16,35 +15,14 @@ constexpr std::streamoff kMaxFileBytes = 1 << 20;
 // U+FFFD, which the decoder puts where a byte is not Shift-JIS.
 constexpr std::string_view kReplacementChar = "\xEF\xBF\xBD";
 
-std::optional<int> ReadNumber(std::string_view text, size_t& pos, size_t maxDigits) {
-    const size_t start = pos;
-    int value = 0;
-    while (pos < text.size() && pos - start < maxDigits && IsAsciiDigit(text[pos])) {
-        value = value * 10 + (text[pos] - '0');
-        ++pos;
-    }
-    if (pos == start) {
+// "yyyy/m/d": a four-digit year and no time of day.
+std::optional<DateTime> ParseListDate(std::string_view text) {
+    const bool fourDigitYear = text.size() > 4 && text[4] == '/' &&
+                               std::all_of(text.begin(), text.begin() + 4, IsAsciiDigit);
+    if (!fourDigitYear || text.find(' ') != std::string_view::npos) {
         return std::nullopt;
     }
-    return value;
-}
-
-// "yyyy/m/d" with one- or two-digit month and day.
-std::optional<CivilDate> ParseListDate(std::string_view text) {
-    size_t pos = 0;
-    const auto year = ReadNumber(text, pos, 4);
-    if (!year || pos != 4 || pos >= text.size() || text[pos++] != '/') {
-        return std::nullopt;
-    }
-    const auto month = ReadNumber(text, pos, 2);
-    if (!month || pos >= text.size() || text[pos++] != '/') {
-        return std::nullopt;
-    }
-    const auto day = ReadNumber(text, pos, 2);
-    if (!day || pos != text.size() || !IsValidDate(*year, *month, *day)) {
-        return std::nullopt;
-    }
-    return CivilDate{*year, *month, *day};
+    return ParseDateTime(text);
 }
 
 std::optional<HolidayTable::Entry> ParseLine(std::string_view line) {
@@ -53,11 +31,11 @@ std::optional<HolidayTable::Entry> ParseLine(std::string_view line) {
         return std::nullopt;
     }
     const std::string_view name = Trim(line.substr(comma + 1));
-    const auto date = ParseListDate(Trim(line.substr(0, comma)));
-    if (!date || name.empty() || name.find(',') != std::string_view::npos) {
+    const auto day = ParseListDate(Trim(line.substr(0, comma)));
+    if (!day || name.empty() || name.find(',') != std::string_view::npos) {
         return std::nullopt;
     }
-    return HolidayTable::Entry{EncodeDate(date->year, date->month, date->day), std::string(name)};
+    return HolidayTable::Entry{*day, std::string(name)};
 }
 
 }  // namespace

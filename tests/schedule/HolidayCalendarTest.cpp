@@ -94,6 +94,7 @@ TEST(HolidayTable, RejectsMalformedFiles) {
         {"impossible date", header + good + Sjis("2030/2/30,休日\r\n")},
         {"other date form", header + good + Sjis("2030-01-14,成人の日\r\n")},
         {"two-digit year", header + good + Sjis("30/1/14,成人の日\r\n")},
+        {"time of day", header + good + Sjis("2030/1/14 0:00,成人の日\r\n")},
         {"extra column", header + good + Sjis("2030/1/14,成人の日,月曜\r\n")},
         {"not Shift-JIS", header + good + "2030/1/14,\x81\r\n"},
         {"UTF-8 text", std::string(kHeader) + "2030/1/1,元日\r\n"},
