@@ -16,6 +16,8 @@ std::span<const Command> Commands() {
         {"phrase", "phrase H:MM[:SS] [--gobi N]", &RunPhrase},
         {"next-alarm", "next-alarm --data DIR --now \"YYYY/MM/DD H:NN:SS\"", &RunNextAlarm},
         {"reading", "reading TEXT", &RunReading},
+        {"say", "say [--voice N] [--speed S] --out FILE TEXT", &RunSay},
+        {"kana", "kana TEXT", &RunKana},
     });
     return kCommands;
 }

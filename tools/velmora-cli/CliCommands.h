@@ -41,5 +41,7 @@ int RunHolidays(Args args, Io io);
 int RunPhrase(Args args, Io io);
 int RunNextAlarm(Args args, Io io);
 int RunReading(Args args, Io io);
+int RunSay(Args args, Io io);
+int RunKana(Args args, Io io);
 
 }  // namespace velmora::cli

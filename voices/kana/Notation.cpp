@@ -157,11 +157,18 @@ private:
         if (!value) {
             return 0;
         }
+        size_t used = close - pos + 1;
+        if (!counter) {
+            if (const auto match = CounterAfter(text, pos + used)) {
+                counter = match->counter;
+                used += match->length;
+            }
+        }
         const auto reading = ReadNumber(*value, counter.value_or(std::string()));
         if (!reading || !AddKanaText(*reading)) {
             return 0;
         }
-        return close - pos + 1;
+        return used;
     }
 
     // A number written straight into the text: digits, and full stops that
@@ -179,8 +186,26 @@ private:
             digits += static_cast<char>(c);
             ++end;
         }
-        const auto reading = ReadNumber(digits);
+        std::string counter;
+        if (const auto match = CounterAfter(text, end)) {
+            counter = match->counter;
+            end += match->length;
+        }
+        const auto reading = ReadNumber(digits, counter);
         return reading && AddKanaText(*reading) ? end - pos : 0;
+    }
+
+    // The counter written in kana right after a number.
+    static std::optional<CounterMatch> CounterAfter(std::u32string_view text, size_t pos) {
+        constexpr size_t kLongestCounter = 3;
+        std::u32string ahead;
+        for (size_t i = pos; i < text.size() && ahead.size() <= kLongestCounter; ++i) {
+            if (!IsHiragana(text[i]) && !IsKatakana(text[i])) {
+                break;
+            }
+            ahead += ToHiragana(text[i]);
+        }
+        return MatchCounter(ahead);
     }
 
     static std::optional<std::string> AsciiValue(std::u32string_view value) {

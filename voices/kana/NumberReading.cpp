@@ -114,7 +114,9 @@ constexpr std::array<std::string_view, 10> kDigits = {
 constexpr std::array<std::string_view, 5> kBigUnits = {"", "まん", "おく", "ちょう", "けい"};
 constexpr size_t kMaxGroupedDigits = 4 * kBigUnits.size();
 
-std::string DigitWord(int digit) { return std::string(kDigits[static_cast<size_t>(digit)]); }
+std::string DigitWord(int digit) {
+    return std::string(kDigits[static_cast<size_t>(digit)]);
+}
 
 bool EndsWith(std::string_view text, std::string_view end) {
     return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
@@ -279,7 +281,41 @@ std::optional<int> SmallValue(std::string_view digits) {
     return value;
 }
 
+struct CounterSpelling {
+    std::u32string_view written;
+    std::string_view counter;
+};
+
+// Longest first, so that ふん is not taken for ふ.
+constexpr std::array<CounterSpelling, 22> kCounterSpellings = {{
+    {U"びょう", "びょう"}, {U"ふん", "ふん"}, {U"ぷん", "ふん"}, {U"ねん", "ねん"},
+    {U"がつ", "がつ"},     {U"にち", "にち"}, {U"かい", "かい"}, {U"がい", "かい"},
+    {U"ばん", "ばん"},     {U"えん", "えん"}, {U"ほん", "ほん"}, {U"ぼん", "ほん"},
+    {U"ぽん", "ほん"},     {U"にん", "にん"}, {U"さい", "さい"}, {U"ひき", "ひき"},
+    {U"びき", "ひき"},     {U"ぴき", "ひき"}, {U"じ", "じ"},     {U"こ", "こ"},
+    {U"つ", "つ"},         {U"ど", "ど"},
+}};
+
+bool IsSmallKanaAfter(char32_t c) {
+    return std::u32string_view(U"ぁぃぅぇぉゃゅょゎ").find(c) != std::u32string_view::npos;
+}
+
 }  // namespace
+
+std::optional<CounterMatch> MatchCounter(std::u32string_view hiragana) {
+    for (const CounterSpelling& spelling : kCounterSpellings) {
+        if (!hiragana.starts_with(spelling.written)) {
+            continue;
+        }
+        const size_t length = spelling.written.size();
+        // じゃ or こぉ is another mora altogether.
+        if (length < hiragana.size() && IsSmallKanaAfter(hiragana[length])) {
+            continue;
+        }
+        return CounterMatch{std::string(spelling.counter), length};
+    }
+    return std::nullopt;
+}
 
 std::optional<std::string> ReadNumber(std::string_view value, std::string_view counter) {
     if (value.empty() || value[0] < '0' || value[0] > '9') {
