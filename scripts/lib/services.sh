@@ -20,8 +20,20 @@ velmora_start_services() {
   eval "$(dbus-launch --sh-syntax)"
   VELMORA_DBUS_PID=$DBUS_SESSION_BUS_PID
 
-  pulseaudio --daemonize=no --exit-idle-time=-1 --disallow-exit -n \
-    --load="module-native-protocol-unix" \
+  # The sound server is ours alone: its socket, cookie, state and home lie in
+  # the private folder and every client is pointed at that socket, so neither
+  # a desktop's server nor the tests can reach the other. Anonymous access
+  # lets test programs that give themselves a fresh HOME connect too.
+  local pulse_dir="$VELMORA_SERVICE_DIR/pulse"
+  mkdir -m 700 -p "$pulse_dir" "$VELMORA_SERVICE_DIR/pulse-home"
+  export PULSE_RUNTIME_PATH="$pulse_dir"
+  export PULSE_STATE_PATH="$pulse_dir/state"
+  export PULSE_COOKIE="$pulse_dir/cookie"
+  export PULSE_SERVER="unix:$pulse_dir/native"
+  HOME="$VELMORA_SERVICE_DIR/pulse-home" XDG_CONFIG_HOME="$VELMORA_SERVICE_DIR/pulse-home/.config" \
+    pulseaudio --daemonize=no --system=no --exit-idle-time=-1 --disallow-exit -n \
+    --log-target=stderr \
+    --load="module-native-protocol-unix socket=$pulse_dir/native auth-cookie=$pulse_dir/cookie auth-anonymous=1" \
     --load="module-null-sink sink_name=velmora_null sink_properties=device.description=VelmoraNull" \
     --load="module-always-sink" \
     >"$VELMORA_SERVICE_DIR/pulseaudio.log" 2>&1 &
