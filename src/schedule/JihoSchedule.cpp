@@ -42,7 +42,10 @@ DateTime JihoCheckTime(const Settings& settings, DateTime now, bool preAnnounced
 }
 
 int JihoVolumeNow(const Settings& settings, DateTime now) {
-    const long long clock = TimeOfDayMs(now);
+    // Ranges are set to the minute and both ends count, so the signal of the
+    // end minute belongs to the range even though it starts a few
+    // milliseconds after the minute turns: compare whole minutes.
+    const long long clock = TimeOfDayMs(now) / 60'000 * 60'000;
     for (size_t i = 0; i < settings.JihoRangeStart.size(); ++i) {
         const DateTime start = settings.JihoRangeStart[i];
         const DateTime end = settings.JihoRangeEnd[i];

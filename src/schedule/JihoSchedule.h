@@ -25,8 +25,9 @@ DateTime JihoCheckTime(const Settings& settings, DateTime now, bool preAnnounced
                        int preAnnounceLead);
 
 // The time-signal volume for the time of day of `now`: the first volume
-// range in use that holds it, else JihoVolume. Bounds are inclusive; a range
-// whose start lies after its end runs over midnight.
+// range in use that holds it, else JihoVolume. Bounds are inclusive to the
+// minute (22:00-06:00 holds 06:00:00.040); a range whose start lies after its
+// end runs over midnight.
 int JihoVolumeNow(const Settings& settings, DateTime now);
 
 }  // namespace velmora

@@ -78,7 +78,9 @@ void LoadVoice(const IniFile& ini, Settings& s) {
 }
 
 void LoadJiho(const IniFile& ini, Settings& s) {
-    s.JihoMode = ini.ReadInteger("Jiho", "Mode", 1);
+    // Any mode but 0 is the hour mode, for the interval and the marks alike,
+    // so a damaged value cannot silence the time signal.
+    s.JihoMode = ini.ReadInteger("Jiho", "Mode", 1) == 0 ? 0 : 1;
     if (s.JihoMode != 0) {
         s.JihoInterval = InRangeOr(ini.ReadInteger("Jiho", "HourInterval", 1), 1, 23, 1) * 60;
     } else {

@@ -112,8 +112,10 @@ TEST(JihoVolumeNow, RangeOverMidnight) {
         int volume;
     };
     const Case cases[] = {
-        {At(23, 30), 10},     {At(5, 59), 10}, {At(6, 0, 0, 0), 10},
-        {At(6, 0, 0, 1), 50}, {At(6, 1), 50},  {At(21, 59, 59, 999), 50},
+        // The 06:00 signal starts a few milliseconds after 06:00 and still
+        // belongs to the range: ends count to the minute.
+        {At(23, 30), 10},      {At(5, 59), 10}, {At(6, 0, 0, 0), 10},
+        {At(6, 0, 0, 40), 10}, {At(6, 1), 50},  {At(21, 59, 59, 999), 50},
         {At(22, 0), 10},      {At(0, 0), 10},  {At(12, 0), 50},
     };
     for (const Case& c : cases) {
@@ -136,10 +138,11 @@ TEST(JihoVolumeNow, RangeWithinTheDayAndTheFirstMatchWins) {
     EXPECT_EQ(JihoVolumeNow(s, At(12, 50)), 80);
 }
 
-TEST(JihoVolumeNow, EqualBoundsHoldOnlyThatInstant) {
+TEST(JihoVolumeNow, EqualBoundsHoldOnlyThatMinute) {
     const Settings s = WithRange(0, EncodeTime(7, 0, 0), EncodeTime(7, 0, 0), 90);
     EXPECT_EQ(JihoVolumeNow(s, At(7, 0, 0, 0)), 90);
-    EXPECT_EQ(JihoVolumeNow(s, At(7, 0, 0, 100)), 50);
+    EXPECT_EQ(JihoVolumeNow(s, At(7, 0, 0, 100)), 90);
+    EXPECT_EQ(JihoVolumeNow(s, At(7, 1, 0, 0)), 50);
     EXPECT_EQ(JihoVolumeNow(s, At(6, 59, 59, 999)), 50);
 }
 

@@ -114,7 +114,8 @@ TEST_F(LoadSettingsTest, TimeSignalIntervalsRangesAndEnding) {
 
     File("[Jiho]\r\nMode=7\r\nHourInterval=3\r\nGobiNo=7\r\n");
     s = Load();
-    EXPECT_EQ(s.JihoInterval, 180);  // any non-zero mode is the hour mode
+    EXPECT_EQ(s.JihoMode, 1);  // any non-zero mode is the hour mode, marks included
+    EXPECT_EQ(s.JihoInterval, 180);
     EXPECT_EQ(s.Gobi, "");
 }
 
