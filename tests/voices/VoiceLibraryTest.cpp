@@ -1,0 +1,214 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <set>
+#include <sstream>
+#include <thread>
+
+#include "SpeechAnalysis.h"
+#include "VoiceFile.h"
+#include "support/TestEnvironment.h"
+
+namespace velmora::test {
+namespace {
+
+const std::string kTimePhrase =
+    "。ご'ぜん/<NUMK VAL=10 COUNTER=じ>/<NUMK VAL=15 COUNTER=ふん>+で'す。";
+const std::string kWakeUp = "。さ'あ、おきましょう。きょ'うも/いいことがありますよ。";
+
+size_t SampleCount(VoiceFile& voice, std::string_view text, int speed = 100) {
+    const auto image = voice.Image(text, speed);
+    return image ? (image->size() - 44) / 2 : 0;
+}
+
+TEST(VoiceLibrary, ExportsOnlyTheTwoEntries) {
+    for (const char* folder : kVoiceFolders) {
+        const std::string command = "nm -D --defined-only '" + ProgramDir() + "/" + folder +
+                                    "/libAquesTalk.so' 2>/dev/null";
+        FILE* pipe = ::popen(command.c_str(), "r");
+        ASSERT_NE(pipe, nullptr);
+        std::set<std::string> names;
+        char line[512];
+        while (std::fgets(line, sizeof line, pipe) != nullptr) {
+            std::istringstream fields(line);
+            std::string address, type, name;
+            fields >> address >> type >> name;
+            names.insert(name);
+        }
+        const int status = ::pclose(pipe);
+        if (status != 0 && names.empty()) {
+            GTEST_SKIP() << "nm is not available";
+        }
+        EXPECT_EQ(names, (std::set<std::string>{"AquesTalk_FreeWave", "AquesTalk_Synthe"}))
+            << folder;
+    }
+}
+
+TEST(VoiceLibrary, EveryVoiceGivesACanonicalWaveOf8000Hz16BitMono) {
+    for (const char* folder : kVoiceFolders) {
+        VoiceFile voice(folder);
+        ASSERT_TRUE(voice.Loaded()) << folder;
+        const auto image = voice.Image(kTimePhrase);
+        ASSERT_TRUE(image.has_value()) << folder;
+        const auto header = ReadWaveHeader(*image);
+        ASSERT_TRUE(header.has_value());
+        EXPECT_EQ(header->riff, "RIFF");
+        EXPECT_EQ(header->riffSize, image->size() - 8);
+        EXPECT_EQ(header->wave, "WAVE");
+        EXPECT_EQ(header->fmt, "fmt ");
+        EXPECT_EQ(header->fmtSize, 16u);
+        EXPECT_EQ(header->format, 1);
+        EXPECT_EQ(header->channels, 1);
+        EXPECT_EQ(header->sampleRate, 8000u);
+        EXPECT_EQ(header->byteRate, 16000u);
+        EXPECT_EQ(header->blockAlign, 2);
+        EXPECT_EQ(header->bitsPerSample, 16);
+        EXPECT_EQ(header->data, "data");
+        EXPECT_EQ(header->dataSize, image->size() - 44);
+        const auto samples = SamplesOf(*image);
+        const double seconds = static_cast<double>(samples.size()) / 8000;
+        EXPECT_GT(seconds, 0.8) << folder;
+        EXPECT_LT(seconds, 4.0) << folder;
+        const auto [low, high] = std::minmax_element(samples.begin(), samples.end());
+        EXPECT_GT(*high - *low, 8000) << folder << " is nearly silent";
+    }
+}
+
+TEST(VoiceLibrary, RefusesTextTheNotationDoesNotAllow) {
+    VoiceFile voice("f1");
+    ASSERT_TRUE(voice.Loaded());
+    for (const char* text :
+         {"七時です", "<FOO>あ", "<NUMK VAL=3", "<NUMK VAL=3 COUNTER=時>", "あ@", "「あ」", "한"}) {
+        EXPECT_FALSE(voice.Image(text).has_value()) << text;
+    }
+    EXPECT_FALSE(voice.RawImage("", 100).has_value());
+    EXPECT_FALSE(voice.RawImage("\x82", 100).has_value());  // a lead byte without its trail
+    int size = 0;
+    EXPECT_EQ(voice.Synthe(nullptr, 100, &size), nullptr);
+    EXPECT_EQ(voice.Synthe("\x82\xA0", 100, nullptr), nullptr);
+}
+
+TEST(VoiceLibrary, PausesAloneGiveSilence) {
+    VoiceFile voice("m1");
+    const auto image = voice.Image("。");
+    ASSERT_TRUE(image.has_value());
+    const auto samples = SamplesOf(*image);
+    EXPECT_FALSE(samples.empty());
+    EXPECT_TRUE(std::all_of(samples.begin(), samples.end(), [](std::int16_t s) { return s == 0; }));
+}
+
+// espeak-ng reads kanji, Latin letters, lone small kana and long marks as
+// English character names, and full-width digits not at all. The voice
+// hands it its own kana instead, so these texts come out as long as their
+// kana spelling (give or take the synthesizer's own jitter).
+TEST(VoiceLibrary, TrapsAreSpokenAsTheirKana) {
+    VoiceFile voice("m1");
+    const std::vector<std::pair<const char*, const char*>> pairs = {
+        {"ABC", "えーびーしー"},
+        {"ぁ", "あ"},
+        {"ゃ。", "や。"},
+        {"カタカナ", "かたかな"},
+        {"７じ", "しちじ"},
+        {"おはよう！", "おはよう。"},
+        {"<NUMK VAL=10 COUNTER=じ>", "じゅうじ"},
+        {"こゝろ", "こころ"},
+        {"おきろ〜", "おきろお"},
+        {"ご'ぜん", "ごぜん"},
+    };
+    for (const auto& [text, kana] : pairs) {
+        const size_t spoken = SampleCount(voice, text);
+        EXPECT_GT(spoken, 0u) << text;
+        const size_t asKana = SampleCount(voice, kana);
+        EXPECT_NEAR(static_cast<double>(spoken), static_cast<double>(asKana),
+                    0.03 * static_cast<double>(asKana))
+            << text;
+    }
+    // "Japanese letter" would take well over half a second.
+    EXPECT_LT(SampleCount(voice, "ぁ"), 4000u);
+}
+
+// An unknown espeak-ng variant falls back to the plain voice without a
+// word, so each voice is measured: every two lie well apart in median
+// pitch, and the robots keep a flatter pitch than any human voice.
+TEST(VoiceLibrary, SixVoicesAreClearlyDifferent) {
+    for (const std::string& text : {kTimePhrase, kWakeUp}) {
+        std::vector<std::pair<double, std::string>> medians;
+        double flattestHuman = 1e9;
+        double liveliestRobot = 0;
+        for (const char* folder : kVoiceFolders) {
+            VoiceFile voice(folder);
+            const auto image = voice.Image(text);
+            ASSERT_TRUE(image.has_value()) << folder;
+            const auto pitches = PitchTrack(SamplesOf(*image), 8000);
+            ASSERT_GT(pitches.size(), 20u) << folder;
+            medians.emplace_back(Percentile(pitches, 0.5), folder);
+            const double spread = Percentile(pitches, 0.9) / Percentile(pitches, 0.1);
+            if (folder[0] == 'r') {
+                liveliestRobot = std::max(liveliestRobot, spread);
+            } else {
+                flattestHuman = std::min(flattestHuman, spread);
+            }
+        }
+        std::sort(medians.begin(), medians.end());
+        for (size_t i = 1; i < medians.size(); ++i) {
+            EXPECT_GT(medians[i].first / medians[i - 1].first, 1.12)
+                << medians[i - 1].second << " (" << medians[i - 1].first << " Hz) and "
+                << medians[i].second << " (" << medians[i].first << " Hz) sound alike";
+        }
+        EXPECT_LT(liveliestRobot * 1.1, flattestHuman);
+    }
+}
+
+TEST(VoiceLibrary, SpeedScalesTheDuration) {
+    for (const char* folder : kVoiceFolders) {
+        VoiceFile voice(folder);
+        const auto natural = static_cast<double>(SampleCount(voice, kTimePhrase, 100));
+        const auto half = static_cast<double>(SampleCount(voice, kTimePhrase, 50));
+        const auto triple = static_cast<double>(SampleCount(voice, kTimePhrase, 300));
+        ASSERT_GT(natural, 0) << folder;
+        EXPECT_NEAR(half / natural, 2.0, 0.25) << folder;
+        EXPECT_NEAR(natural / triple, 3.0, 0.4) << folder;
+        // Out of range is taken as the nearest end of it.
+        EXPECT_NEAR(static_cast<double>(SampleCount(voice, kTimePhrase, 1000)), triple,
+                    0.03 * triple)
+            << folder;
+        EXPECT_NEAR(static_cast<double>(SampleCount(voice, kTimePhrase, 0)), half, 0.03 * half)
+            << folder;
+    }
+}
+
+// espeak-ng crashes when two threads use it at once: the library must
+// serialise, and two voices loaded together must not disturb each other.
+TEST(VoiceLibrary, ConcurrentCallersAllGetTheirSpeech) {
+    VoiceFile female("f1");
+    VoiceFile male("m1");
+    const auto expected = static_cast<double>(SampleCount(female, kTimePhrase));
+    std::array<size_t, 6> counts{};
+    std::vector<std::thread> threads;
+    for (size_t i = 0; i < counts.size(); ++i) {
+        threads.emplace_back([&, i] {
+            VoiceFile& voice = i % 2 == 0 ? female : male;
+            for (int round = 0; round < 3; ++round) {
+                counts[i] = SampleCount(voice, kTimePhrase);
+                if (counts[i] == 0) {
+                    return;
+                }
+            }
+        });
+    }
+    for (std::thread& thread : threads) {
+        thread.join();
+    }
+    for (size_t i = 0; i < counts.size(); ++i) {
+        EXPECT_GT(counts[i], 0u) << i;
+        if (i % 2 == 0) {
+            EXPECT_NEAR(static_cast<double>(counts[i]), expected, 0.03 * expected);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace velmora::test
