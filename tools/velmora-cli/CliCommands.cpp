@@ -18,6 +18,7 @@ std::span<const Command> Commands() {
         {"reading", "reading TEXT", &RunReading},
         {"say", "say [--voice N] [--speed S] --out FILE TEXT", &RunSay},
         {"kana", "kana TEXT", &RunKana},
+        {"volume", "volume get | volume set PERCENT", &RunVolume},
     });
     return kCommands;
 }

@@ -43,5 +43,6 @@ int RunNextAlarm(Args args, Io io);
 int RunReading(Args args, Io io);
 int RunSay(Args args, Io io);
 int RunKana(Args args, Io io);
+int RunVolume(Args args, Io io);
 
 }  // namespace velmora::cli
