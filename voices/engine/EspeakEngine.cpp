@@ -48,6 +48,13 @@ EspeakEngine& EspeakEngine::Instance() {
     return engine;
 }
 
+EspeakEngine::~EspeakEngine() {
+    std::lock_guard lock(mutex_);
+    if (started_) {
+        espeak_Terminate();
+    }
+}
+
 int EspeakEngine::SampleRate() {
     std::lock_guard lock(mutex_);
     return StartLocked() ? sampleRate_ : 0;

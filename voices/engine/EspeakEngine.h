@@ -20,6 +20,8 @@ class EspeakEngine {
 public:
     static EspeakEngine& Instance();
 
+    // Runs when the library is unloaded: the engine's tables go with it.
+    ~EspeakEngine();
     EspeakEngine(const EspeakEngine&) = delete;
     EspeakEngine& operator=(const EspeakEngine&) = delete;
 
