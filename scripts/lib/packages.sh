@@ -12,7 +12,7 @@ VELMORA_BUILD_PACKAGES=(
 
 VELMORA_TEST_PACKAGES=(
   libgtest-dev libgmock-dev
-  xvfb xauth xdotool x11-utils dbus dbus-x11 pulseaudio pulseaudio-utils
+  xvfb xauth xdotool x11-utils dbus dbus-x11 pulseaudio pulseaudio-utils libasound2-plugins
 )
 
 # Installs whatever of the given packages is missing; does nothing (and
