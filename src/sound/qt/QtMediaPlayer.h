@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QAudioOutput>
+#include <QMediaPlayer>
+#include <QObject>
+#include <string>
+
+#include "sound/MediaPlayer.h"
+
+namespace velmora {
+
+// A media player on Qt Multimedia (GStreamer underneath): wav, mp3, ogg,
+// flac, m4a and whatever else the installed plugins decode. Its own volume
+// is half of full, on top of the system's master volume.
+class QtMediaPlayer final : public QObject, public MediaPlayer {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(QtMediaPlayer)
+
+public:
+    static constexpr float kOwnVolume = 0.5F;
+
+    explicit QtMediaPlayer(QObject* parent = nullptr);
+
+    bool SetUrl(const std::string& path) override;
+    std::string Url() const override { return url_; }
+    bool Play() override;
+    void Stop() override;
+    double Duration() const override;
+
+private:
+    void PlaybackStateChanged(QMediaPlayer::PlaybackState state);
+    void ErrorOccurred();
+    // Player events reach the program from the event loop, never from
+    // inside a call it made on the player (the player cannot be restarted
+    // from within its own end-of-media signal).
+    void Later(int state);
+
+    QMediaPlayer player_;
+    QAudioOutput output_;
+    std::string url_;
+    bool errorReported_ = false;
+};
+
+}  // namespace velmora
