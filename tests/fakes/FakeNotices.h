@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/Notices.h"
+
+namespace velmora::test {
+
+// Remembers every box the program would have shown.
+class FakeNotices final : public Notices {
+public:
+    void ShowNotice(const std::string& text) override { notices.push_back(text); }
+    void ShowMessage(const std::string& text) override { messages.push_back(text); }
+    std::vector<std::string> notices;   // through the shared notice routine
+    std::vector<std::string> messages;  // plain boxes
+};
+
+}  // namespace velmora::test

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "speech/SpeechSynthesizer.h"
+
+namespace velmora::test {
+
+// Answers every text with `samples` (or refuses when `refuse` is set) and
+// remembers what it was asked.
+class FakeSpeechSynthesizer final : public SpeechSynthesizer {
+public:
+    struct Call {
+        int voice;
+        std::string text;
+        int speed;
+    };
+
+    std::optional<std::vector<std::int16_t>> SynthesizeSpeech(int voice,
+                                                              std::string_view phoneticText,
+                                                              int speed) override {
+        calls.push_back({voice, std::string(phoneticText), speed});
+        if (refuse) {
+            return std::nullopt;
+        }
+        return samples;
+    }
+
+    std::vector<std::int16_t> samples = std::vector<std::int16_t>(800, 1000);
+    bool refuse = false;
+    std::vector<Call> calls;
+};
+
+}  // namespace velmora::test
