@@ -1,12 +1,17 @@
 #include "PulseTestServer.h"
 
+#include <fcntl.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <array>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <regex>
+#include <thread>
 
 namespace velmora::test {
 
@@ -86,6 +91,53 @@ DefaultSinkState::DefaultSinkState()
 DefaultSinkState::~DefaultSinkState() {
     PulseTestServer::SetVolumes("@DEFAULT_SINK@", volumes_);
     PulseTestServer::SetMuted("@DEFAULT_SINK@", muted_);
+}
+
+OwnPulseServer::OwnPulseServer(std::string folder) : folder_(std::move(folder)) {}
+
+OwnPulseServer::~OwnPulseServer() {
+    Stop();
+}
+
+bool OwnPulseServer::Start() {
+    const std::string home = folder_ + "home";
+    std::filesystem::create_directories(home);
+    const std::string socket =
+        "module-native-protocol-unix auth-anonymous=1 socket=" + folder_ + "native";
+    pid_ = ::fork();
+    if (pid_ == 0) {
+        const int quiet = ::open("/dev/null", O_WRONLY);
+        ::dup2(quiet, STDOUT_FILENO);
+        ::dup2(quiet, STDERR_FILENO);
+        ::setenv("HOME", home.c_str(), 1);
+        ::setenv("PULSE_RUNTIME_PATH", folder_.c_str(), 1);
+        ::setenv("PULSE_STATE_PATH", home.c_str(), 1);
+        ::execlp("pulseaudio", "pulseaudio", "--daemonize=no", "--exit-idle-time=-1", "-n",
+                 "--log-target=stderr", ("--load=" + socket).c_str(),
+                 "--load=module-null-sink sink_name=velmora_own", static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    if (pid_ < 0) {
+        return false;
+    }
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (std::chrono::steady_clock::now() < deadline) {
+        int code = 0;
+        PulseTestServer::Pactl("--server=" + Address() + " info", &code);
+        if (code == 0) {
+            return true;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    return false;
+}
+
+void OwnPulseServer::Stop() {
+    if (pid_ > 0) {
+        ::kill(pid_, SIGTERM);
+        ::waitpid(pid_, nullptr, 0);
+        pid_ = -1;
+    }
 }
 
 }  // namespace velmora::test

@@ -50,4 +50,25 @@ private:
     bool muted_;
 };
 
+// A PulseAudio daemon of the test's own with a null sink, on a socket in
+// `folder`, for tests that stop and restart a server. Stopped when the
+// object goes.
+class OwnPulseServer {
+public:
+    explicit OwnPulseServer(std::string folder);
+    ~OwnPulseServer();
+    OwnPulseServer(const OwnPulseServer&) = delete;
+    OwnPulseServer& operator=(const OwnPulseServer&) = delete;
+
+    // The server string clients connect to.
+    std::string Address() const { return "unix:" + folder_ + "native"; }
+    // Starts the daemon and waits until it answers; false when it does not.
+    bool Start();
+    void Stop();
+
+private:
+    std::string folder_;
+    int pid_ = -1;
+};
+
 }  // namespace velmora::test

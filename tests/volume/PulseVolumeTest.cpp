@@ -13,6 +13,7 @@
 #include "sound/MasterVolumePath.h"
 #include "sound/alsa/AlsaMixerTable.h"
 #include "sound/pulse/PulseEndpointVolume.h"
+#include "support/TempDir.h"
 
 namespace velmora {
 namespace {
@@ -36,28 +37,30 @@ protected:
     }
 };
 
-// Points libpulse at a server that is not there for the life of the object.
-class NoServer {
+// Points libpulse at another server for the life of the object.
+class ServerOverride {
 public:
-    NoServer() {
+    explicit ServerOverride(const std::string& address) {
         if (const char* server = std::getenv("PULSE_SERVER")) {
             saved_ = server;
         }
-        ::setenv("PULSE_SERVER", "unix:/nonexistent/velmora/native", 1);
+        ::setenv("PULSE_SERVER", address.c_str(), 1);
     }
-    ~NoServer() {
+    ~ServerOverride() {
         if (saved_.empty()) {
             ::unsetenv("PULSE_SERVER");
         } else {
             ::setenv("PULSE_SERVER", saved_.c_str(), 1);
         }
     }
-    NoServer(const NoServer&) = delete;
-    NoServer& operator=(const NoServer&) = delete;
+    ServerOverride(const ServerOverride&) = delete;
+    ServerOverride& operator=(const ServerOverride&) = delete;
 
 private:
     std::string saved_;
 };
+
+constexpr const char* kNoServer = "unix:/nonexistent/velmora/native";
 
 TEST_F(PulseVolume, SetsAndReadsTheLevelAndMuteOfAnOutput) {
     test::PrivateSink sink;
@@ -147,7 +150,7 @@ TEST_F(PulseVolume, TheDefaultOutputIsRaisedAndRestored) {
 }
 
 TEST_F(PulseVolume, WithoutAServerTheMixerPathIsChosen) {
-    NoServer none;
+    ServerOverride none(kNoServer);
     PulseEndpointVolume endpoint;
     EXPECT_FALSE(endpoint.Connect());
     EXPECT_FALSE(endpoint.Find());
@@ -155,6 +158,26 @@ TEST_F(PulseVolume, WithoutAServerTheMixerPathIsChosen) {
     const MasterVolumePath path = ChooseMasterVolume();
     EXPECT_FALSE(path.useEndpointVolume);
     ASSERT_NE(path.volume, nullptr);
+}
+
+TEST(PulseRestart, AStoppedAndRestartedServerIsFollowed) {
+    if (std::system("command -v pulseaudio >/dev/null 2>&1") != 0) {
+        GTEST_SKIP() << "no pulseaudio program to run a server of the test's own";
+    }
+    test::TempDir folder;
+    test::OwnPulseServer server(folder.Path());
+    ASSERT_TRUE(server.Start());
+    ServerOverride use(server.Address());
+    PulseEndpointVolume volume;
+    ASSERT_TRUE(volume.SetLevel(30));
+    server.Stop();
+    EXPECT_FALSE(volume.Find());
+    EXPECT_FALSE(volume.SetLevel(40));
+    EXPECT_EQ(volume.GetMute(), std::nullopt);
+    ASSERT_TRUE(server.Start());
+    EXPECT_TRUE(volume.Find());
+    EXPECT_TRUE(volume.SetLevel(50));
+    EXPECT_EQ(volume.GetLevel(), 50.0);
 }
 
 struct CliRun {
@@ -204,7 +227,7 @@ TEST(VolumeCommand, SaysSoWhenNoOutputCanBeReached) {
     if (!AlsaMixerTable::CardNames().empty()) {
         GTEST_SKIP() << "this machine has an ALSA sound card, whose mixer answers";
     }
-    NoServer none;
+    ServerOverride none(kNoServer);
     const CliRun run = Cli({"volume", "get"});
     EXPECT_EQ(run.code, cli::kFailed);
     EXPECT_TRUE(run.out.empty());
