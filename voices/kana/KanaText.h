@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -8,12 +7,6 @@ namespace velmora::voice {
 
 // Character-level helpers for the notation reader. Everything works on
 // Unicode code points; the reader keeps its kana as hiragana.
-
-// nullopt for malformed UTF-8 (and for U+FFFD, which is what an invalid
-// Shift-JIS byte became on its way in).
-std::optional<std::u32string> DecodeUtf8(std::string_view utf8);
-void AppendUtf8(std::string& out, char32_t c);
-std::string EncodeUtf8(std::u32string_view text);
 
 bool IsHiragana(char32_t c);       // ぁ..ゖ, including ゔ
 bool IsKatakana(char32_t c);       // ァ..ヺ

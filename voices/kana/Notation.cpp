@@ -1,5 +1,6 @@
 #include "kana/Notation.h"
 
+#include "base/Utf8.h"
 #include "kana/KanaText.h"
 #include "kana/NumberReading.h"
 
@@ -54,7 +55,8 @@ private:
             return ReadBareNumber(text, pos);
         }
         if (const std::string_view name = LetterName(c); !name.empty()) {
-            return AddKanaText(name) ? 1 : 0;
+            AddKanaText(name);
+            return 1;
         }
         if (IsHiragana(c) || IsKatakana(c)) {
             if (const std::u32string_view vu = SpelledOutVu(c); !vu.empty()) {
@@ -165,9 +167,10 @@ private:
             }
         }
         const auto reading = ReadNumber(*value, counter.value_or(std::string()));
-        if (!reading || !AddKanaText(*reading)) {
+        if (!reading) {
             return 0;
         }
+        AddKanaText(*reading);
         return used;
     }
 
@@ -192,7 +195,11 @@ private:
             end += match->length;
         }
         const auto reading = ReadNumber(digits, counter);
-        return reading && AddKanaText(*reading) ? end - pos : 0;
+        if (!reading) {
+            return 0;
+        }
+        AddKanaText(*reading);
+        return end - pos;
     }
 
     // The counter written in kana right after a number.
@@ -231,15 +238,11 @@ private:
         return out;
     }
 
-    bool AddKanaText(std::string_view utf8) {
-        const auto text = DecodeUtf8(utf8);
-        if (!text) {
-            return false;
-        }
-        for (char32_t c : *text) {
+    // Kana of our own making: number readings and letter names.
+    void AddKanaText(std::string_view utf8) {
+        for (char32_t c : DecodeUtf8(utf8)) {
             AddKana(c);
         }
-        return true;
     }
 
     // One hiragana (or ー) into the current phrase, building morae: a small
@@ -279,15 +282,15 @@ private:
         if (current_.morae.empty()) {
             return;
         }
-        const auto mora = DecodeUtf8(current_.morae.back());
-        for (size_t i = 0; i < mora->size(); ++i) {
-            AddKana(i == 0 && voiced ? VoicedKana((*mora)[i]) : (*mora)[i]);
+        const std::u32string mora = DecodeUtf8(current_.morae.back());
+        for (size_t i = 0; i < mora.size(); ++i) {
+            AddKana(i == 0 && voiced ? VoicedKana(mora[i]) : mora[i]);
         }
     }
 
     static char32_t LastKana(std::string_view mora) {
-        const auto decoded = DecodeUtf8(mora);
-        return decoded && !decoded->empty() ? decoded->back() : 0;
+        const std::u32string decoded = DecodeUtf8(mora);
+        return decoded.empty() ? 0 : decoded.back();
     }
 
     void EndPhrase(PhraseEnd end) {
@@ -319,11 +322,29 @@ bool Utterance::HasMorae() const {
 }
 
 std::optional<Utterance> ParseNotation(std::string_view utf8) {
-    const auto text = DecodeUtf8(utf8);
-    if (!text || text->empty()) {
+    // Malformed UTF-8 decodes to U+FFFD, which the reader refuses like any
+    // other character it cannot speak.
+    const std::u32string text = DecodeUtf8(utf8);
+    if (text.empty()) {
         return std::nullopt;
     }
-    return NotationReader().Read(*text);
+    return NotationReader().Read(text);
+}
+
+std::string_view EndMark(PhraseEnd end) {
+    switch (end) {
+        case PhraseEnd::Pause:
+            return "、";
+        case PhraseEnd::Sentence:
+            return "。";
+        case PhraseEnd::Question:
+            return "?";
+        case PhraseEnd::Phrase:
+        case PhraseEnd::Joined:
+        case PhraseEnd::Text:
+            break;
+    }
+    return {};
 }
 
 std::string PlainKana(const Utterance& utterance) {
@@ -332,19 +353,7 @@ std::string PlainKana(const Utterance& utterance) {
         for (const std::string& mora : phrase.morae) {
             out += mora;
         }
-        switch (phrase.end) {
-            case PhraseEnd::Pause:
-                out += "、";
-                break;
-            case PhraseEnd::Sentence:
-                out += "。";
-                break;
-            case PhraseEnd::Question:
-                out += "?";
-                break;
-            default:
-                break;
-        }
+        out += EndMark(phrase.end);
     }
     return out;
 }

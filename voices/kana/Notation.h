@@ -32,6 +32,9 @@ struct Utterance {
 // signs the voices cannot read, and the empty text.
 std::optional<Utterance> ParseNotation(std::string_view utf8);
 
+// "、", "。" or "?" for the pauses; empty for the phrase marks and the end.
+std::string_view EndMark(PhraseEnd end);
+
 // The kana as they are spoken, with the pauses kept and every mark gone.
 std::string PlainKana(const Utterance& utterance);
 

@@ -36,23 +36,8 @@ std::string PitchScript(const Utterance& utterance, PitchLevels levels) {
             }
             out += phrase.morae[i];
         }
-        switch (phrase.end) {
-            case PhraseEnd::Phrase:
-                out += ' ';
-                break;
-            case PhraseEnd::Pause:
-                out += "、";
-                break;
-            case PhraseEnd::Sentence:
-                out += "。";
-                break;
-            case PhraseEnd::Question:
-                out += "?";
-                break;
-            case PhraseEnd::Joined:
-            case PhraseEnd::Text:
-                break;
-        }
+        // A blank parts accent phrases; "+" joins them without one.
+        out += phrase.end == PhraseEnd::Phrase ? std::string_view(" ") : EndMark(phrase.end);
     }
     return out;
 }
