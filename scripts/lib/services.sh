@@ -63,4 +63,6 @@ velmora_stop_services() {
   if [[ -n "${VELMORA_SERVICE_DIR:-}" ]]; then
     rm -rf "$VELMORA_SERVICE_DIR"
   fi
+  # Nothing may go on pointing at the server that is gone.
+  unset PULSE_SERVER PULSE_COOKIE PULSE_RUNTIME_PATH PULSE_STATE_PATH
 }

@@ -109,6 +109,11 @@ bool OwnPulseServer::Start() {
         const int quiet = ::open("/dev/null", O_WRONLY);
         ::dup2(quiet, STDOUT_FILENO);
         ::dup2(quiet, STDERR_FILENO);
+        // Off the session bus, where the test run's server holds the
+        // sound server's name and a second one would refuse to start.
+        ::unsetenv("DBUS_SESSION_BUS_ADDRESS");
+        ::unsetenv("PULSE_SERVER");
+        ::unsetenv("PULSE_COOKIE");
         ::setenv("HOME", home.c_str(), 1);
         ::setenv("PULSE_RUNTIME_PATH", folder_.c_str(), 1);
         ::setenv("PULSE_STATE_PATH", home.c_str(), 1);
