@@ -15,12 +15,11 @@
 #include <utility>
 
 #include "sound/MixerTypes.h"
+#include "sound/alsa/AlsaMixerLine.h"
 
 namespace velmora {
 
 namespace {
-
-constexpr double kFullScale = 65535.0;
 
 int ResultOf(int alsaError) {
     switch (-alsaError) {
@@ -44,33 +43,6 @@ int ResultOf(int alsaError) {
 // The output a card's master level is taken from, in order of preference.
 constexpr std::array<std::string_view, 5> kOutputNames = {"Master", "Speaker", "PCM", "Headphone",
                                                           "Front"};
-
-std::uint32_t SourceComponent(std::string_view name) {
-    struct Prefix {
-        std::string_view prefix;
-        std::uint32_t component;
-    };
-    static constexpr std::array<Prefix, 12> kPrefixes{{
-        {"PCM", kComponentSourceWaveOut},
-        {"Wave", kComponentSourceWaveOut},
-        {"Line", kComponentSourceLine},
-        {"CD", kComponentSourceCompactDisk},
-        {"Synth", kComponentSourceSynthesizer},
-        {"MIDI", kComponentSourceSynthesizer},
-        {"Mic", kComponentSourceMicrophone},
-        {"Beep", kComponentSourcePcSpeaker},
-        {"PC Speaker", kComponentSourcePcSpeaker},
-        {"Phone", kComponentSourceFirst + 6},
-        {"Aux", kComponentSourceFirst + 9},
-        {"IEC958", kComponentSourceFirst + 1},
-    }};
-    for (const Prefix& entry : kPrefixes) {
-        if (name.starts_with(entry.prefix)) {
-            return entry.component;
-        }
-    }
-    return kComponentSourceAnalog;
-}
 
 int OpenMixer(const std::string& name, snd_mixer_t*& mixer) {
     int err = snd_mixer_open(&mixer, 0);
@@ -107,70 +79,10 @@ int OnElementEvent(snd_mixer_elem_t* elem, unsigned int mask);
 
 }  // namespace
 
-// One playback element as a line.
-struct AlsaMixerTable::Line {
-    AlsaMixerTable* table = nullptr;
-    MixerHandle handle = 0;
-    std::uint32_t id = 0;
-    snd_mixer_elem_t* elem = nullptr;  // none once the element is gone
-    std::string name;
-    std::uint32_t component = 0;
-    // One entry for a mono element or one whose channels move together.
-    std::vector<snd_mixer_selem_channel_id_t> channels;
-    bool hasVolume = false;
-    bool hasSwitch = false;
-    bool joinedVolume = false;
-    long min = 0;
-    long max = 0;
-    std::vector<std::uint32_t> lastLevels;
-    bool lastMuted = false;
-
-    std::uint32_t VolumeId() const { return id * 2; }
-    std::uint32_t MuteId() const { return id * 2 + 1; }
-
-    int ReadLevels(std::vector<std::uint32_t>& levels) const {
-        levels.resize(channels.size());
-        for (std::size_t i = 0; i < channels.size(); ++i) {
-            long value = 0;
-            const int err = snd_mixer_selem_get_playback_volume(elem, channels[i], &value);
-            if (err < 0) {
-                return err;
-            }
-            const double scaled = max > min ? static_cast<double>(value - min) * kFullScale /
-                                                  static_cast<double>(max - min)
-                                            : 0.0;
-            levels[i] =
-                static_cast<std::uint32_t>(std::clamp(std::nearbyint(scaled), 0.0, kFullScale));
-        }
-        return 0;
-    }
-
-    int WriteLevels(std::span<const std::uint32_t> levels) const {
-        for (std::size_t i = 0; i < channels.size(); ++i) {
-            const long value =
-                min + std::lround(levels[i] * static_cast<double>(max - min) / kFullScale);
-            const int err = channels.size() == 1
-                                ? snd_mixer_selem_set_playback_volume_all(elem, value)
-                                : snd_mixer_selem_set_playback_volume(elem, channels[i], value);
-            if (err < 0) {
-                return err;
-            }
-        }
-        return 0;
-    }
-
-    int ReadMuted(bool& muted) const {
-        int on = 1;
-        const int err = snd_mixer_selem_get_playback_switch(elem, channels.front(), &on);
-        muted = on == 0;
-        return err;
-    }
-};
-
 struct AlsaMixerTable::Device {
     snd_mixer_t* mixer = nullptr;
     std::string cardName;
-    std::vector<std::unique_ptr<Line>> lines;  // the speakers first
+    std::vector<std::unique_ptr<AlsaMixerLine>> lines;  // the speakers first
     std::vector<std::unique_ptr<QSocketNotifier>> notifiers;
 
     ~Device() {
@@ -210,7 +122,7 @@ struct AlsaMixerTable::Delivery {
 namespace {
 
 int OnElementEvent(snd_mixer_elem_t* elem, unsigned int mask) {
-    auto* line = static_cast<AlsaMixerTable::Line*>(snd_mixer_elem_get_callback_private(elem));
+    auto* line = static_cast<AlsaMixerLine*>(snd_mixer_elem_get_callback_private(elem));
     if (line == nullptr) {
         return 0;
     }
@@ -297,33 +209,12 @@ int AlsaMixerTable::Open(std::uint32_t device, MixerHandle& handle) {
     opened->cardName = CardName(names_[device]);
     for (snd_mixer_elem_t* elem = snd_mixer_first_elem(opened->mixer); elem != nullptr;
          elem = snd_mixer_elem_next(elem)) {
-        const bool hasVolume = snd_mixer_selem_has_playback_volume(elem) != 0;
-        const bool hasSwitch = snd_mixer_selem_has_playback_switch(elem) != 0;
-        if (!snd_mixer_selem_is_active(elem) || (!hasVolume && !hasSwitch)) {
+        if (!AlsaMixerLine::Playback(elem)) {
             continue;
         }
-        auto line = std::make_unique<Line>();
+        auto line = AlsaMixerLine::FromElement(elem);
         line->table = this;
         line->handle = handle;
-        line->elem = elem;
-        line->name = snd_mixer_selem_get_name(elem);
-        line->hasVolume = hasVolume;
-        line->hasSwitch = hasSwitch;
-        line->joinedVolume = hasVolume && snd_mixer_selem_has_playback_volume_joined(elem) != 0;
-        if (hasVolume) {
-            snd_mixer_selem_get_playback_volume_range(elem, &line->min, &line->max);
-        }
-        for (int c = 0; c <= SND_MIXER_SCHN_LAST; ++c) {
-            const auto channel = static_cast<snd_mixer_selem_channel_id_t>(c);
-            if (snd_mixer_selem_has_playback_channel(elem, channel) != 0) {
-                line->channels.push_back(channel);
-            }
-        }
-        if (line->channels.empty()) {
-            line->channels.push_back(SND_MIXER_SCHN_MONO);
-        } else if (snd_mixer_selem_is_playback_mono(elem) != 0 || line->joinedVolume) {
-            line->channels.resize(1);
-        }
         opened->lines.push_back(std::move(line));
     }
     // The speakers line first; the rest keep the driver's order.
@@ -337,9 +228,10 @@ int AlsaMixerTable::Open(std::uint32_t device, MixerHandle& handle) {
         }
     }
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        Line& line = *lines[i];
+        AlsaMixerLine& line = *lines[i];
         line.id = static_cast<std::uint32_t>(i);
-        line.component = i == 0 ? kComponentDestinationSpeakers : SourceComponent(line.name);
+        line.component =
+            i == 0 ? kComponentDestinationSpeakers : AlsaMixerLine::SourceComponent(line.name);
         if (line.hasVolume) {
             line.ReadLevels(line.lastLevels);
         }
@@ -378,7 +270,7 @@ AlsaMixerTable::Device* AlsaMixerTable::Find(MixerHandle handle) {
     return found == devices_.end() ? nullptr : found->second.get();
 }
 
-AlsaMixerTable::Line* AlsaMixerTable::FindLine(Device& device, std::uint32_t lineId) {
+AlsaMixerLine* AlsaMixerTable::FindLine(Device& device, std::uint32_t lineId) {
     if (lineId >= device.lines.size() || device.lines[lineId]->elem == nullptr) {
         return nullptr;
     }
@@ -387,7 +279,7 @@ AlsaMixerTable::Line* AlsaMixerTable::FindLine(Device& device, std::uint32_t lin
 
 namespace {
 
-void Describe(const AlsaMixerTable::Line& line, const std::string& cardName, MixerLineInfo& info) {
+void Describe(const AlsaMixerLine& line, const std::string& cardName, MixerLineInfo& info) {
     info.lineId = line.id;
     info.componentType = line.component;
     info.channels = static_cast<std::uint32_t>(line.channels.size());
@@ -433,7 +325,7 @@ int AlsaMixerTable::GetLineControls(MixerHandle handle, std::uint32_t lineId,
     if (device == nullptr) {
         return kMixerInvalidHandle;
     }
-    const Line* line = FindLine(*device, lineId);
+    const AlsaMixerLine* line = FindLine(*device, lineId);
     if (line == nullptr) {
         return kMixerInvalidLine;
     }
@@ -461,21 +353,29 @@ int AlsaMixerTable::GetLineControls(MixerHandle handle, std::uint32_t lineId,
     return kMixerOk;
 }
 
-int AlsaMixerTable::GetControlDetails(MixerHandle handle, std::uint32_t controlId,
-                                      std::span<std::uint32_t> values) {
+int AlsaMixerTable::FindControl(MixerHandle handle, std::uint32_t controlId, std::size_t count,
+                                const AlsaMixerLine*& line, bool& isMute) {
     Device* device = Find(handle);
     if (device == nullptr) {
         return kMixerInvalidHandle;
     }
     // Levels changed by other programs are seen only after their events.
     device->TakeEvents();
-    const Line* line = FindLine(*device, controlId / 2);
-    const bool isMute = controlId % 2 == 1;
+    line = FindLine(*device, controlId / 2);
+    isMute = controlId % 2 == 1;
     if (line == nullptr || (isMute ? !line->hasSwitch : !line->hasVolume)) {
         return kMixerInvalidControl;
     }
-    if (values.size() != (isMute ? 1 : line->channels.size())) {
-        return kMixerInvalidParameter;
+    return count == (isMute ? 1 : line->channels.size()) ? kMixerOk : kMixerInvalidParameter;
+}
+
+int AlsaMixerTable::GetControlDetails(MixerHandle handle, std::uint32_t controlId,
+                                      std::span<std::uint32_t> values) {
+    const AlsaMixerLine* line = nullptr;
+    bool isMute = false;
+    if (const int result = FindControl(handle, controlId, values.size(), line, isMute);
+        result != kMixerOk) {
+        return result;
     }
     if (isMute) {
         bool muted = false;
@@ -494,17 +394,11 @@ int AlsaMixerTable::GetControlDetails(MixerHandle handle, std::uint32_t controlI
 
 int AlsaMixerTable::SetControlDetails(MixerHandle handle, std::uint32_t controlId,
                                       std::span<const std::uint32_t> values) {
-    Device* device = Find(handle);
-    if (device == nullptr) {
-        return kMixerInvalidHandle;
-    }
-    const Line* line = FindLine(*device, controlId / 2);
-    const bool isMute = controlId % 2 == 1;
-    if (line == nullptr || (isMute ? !line->hasSwitch : !line->hasVolume)) {
-        return kMixerInvalidControl;
-    }
-    if (values.size() != (isMute ? 1 : line->channels.size())) {
-        return kMixerInvalidParameter;
+    const AlsaMixerLine* line = nullptr;
+    bool isMute = false;
+    if (const int result = FindControl(handle, controlId, values.size(), line, isMute);
+        result != kMixerOk) {
+        return result;
     }
     const int err =
         isMute ? snd_mixer_selem_set_playback_switch_all(line->elem, values[0] != 0 ? 0 : 1)

@@ -11,6 +11,8 @@
 
 namespace velmora {
 
+class AlsaMixerLine;
+
 // ALSA's mixers as the mixer device table: each control device (a sound
 // card) is a device with one destination, the speakers, taken from the
 // "Master" element (or the likeliest output element when there is none),
@@ -47,7 +49,6 @@ public:
                           std::span<const std::uint32_t> values) override;
     void SetListener(MixerChangeListener* listener) override;
 
-    struct Line;
     struct Device;
 
     // Called from a device's element callbacks.
@@ -55,7 +56,11 @@ public:
 
 private:
     Device* Find(MixerHandle handle);
-    Line* FindLine(Device& device, std::uint32_t lineId);
+    AlsaMixerLine* FindLine(Device& device, std::uint32_t lineId);
+    // The line of a control taking `count` values, and whether it is the
+    // line's mute switch (else its level); a table result.
+    int FindControl(MixerHandle handle, std::uint32_t controlId, std::size_t count,
+                    const AlsaMixerLine*& line, bool& isMute);
     void DeliverChanges();
 
     std::vector<std::string> names_;
