@@ -36,7 +36,7 @@ double FramePitch(std::span<const std::int16_t> samples, int sampleRate) {
     if (energy / static_cast<double>(frame.size()) < 2e5) {
         return 0;
     }
-    const size_t span = frame.size() - longest;
+    const size_t span = frame.size() - longest - 1;  // lags run to longest + 1
     std::vector<double> r(longest + 2, 0.0);
     double best = 0;
     for (size_t lag = shortest; lag <= longest + 1; ++lag) {
