@@ -356,24 +356,5 @@ TEST(TMixerTypes, PlatformCodesMapInOrder) {
     EXPECT_EQ(ControlTypeFromCode(0x20012277), TMixerControlType::ctUnknown);
 }
 
-TEST(TMixerTypes, ValueClasses) {
-    using enum TMixerControlType;
-    const std::vector<std::pair<TMixerControlType, MixerValueClass>> cases = {
-        {ctCustom, MixerValueClass::None},      {ctUnknown, MixerValueClass::None},
-        {ctBass, MixerValueClass::Unsigned},    {ctVolume, MixerValueClass::Unsigned},
-        {ctPercent, MixerValueClass::Unsigned}, {ctMilliTime, MixerValueClass::Unsigned},
-        {ctMixer, MixerValueClass::Boolean},    {ctBooleanMeter, MixerValueClass::Boolean},
-        {ctMute, MixerValueClass::Boolean},     {ctStereoEnh, MixerValueClass::Boolean},
-        {ctPeakMeter, MixerValueClass::Signed}, {ctDecibels, MixerValueClass::Signed},
-        {ctSlider, MixerValueClass::Signed},    {ctUnsignedMeter, MixerValueClass::Unsigned},
-    };
-    for (const auto& [type, valueClass] : cases) {
-        EXPECT_EQ(ValueClassOf(type), valueClass) << static_cast<int>(type);
-    }
-    EXPECT_TRUE(IsListValued(ctEqualizer));
-    EXPECT_TRUE(IsListValued(ctMux));
-    EXPECT_FALSE(IsListValued(ctBooleanMeter));
-}
-
 }  // namespace
 }  // namespace velmora
