@@ -8,11 +8,16 @@ VELMORA_BUILD_PACKAGES=(
   libmecab-dev mecab-ipadic-utf8
   libpulse-dev libasound2-dev libjpeg-dev
   fonts-noto-cjk
+  # Music and sounds play through Qt Multimedia's GStreamer backend: wav,
+  # mp3, ogg, flac, m4a, out to PulseAudio; xdg-utils opens what it cannot.
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav gstreamer1.0-pulseaudio
+  xdg-utils
 )
 
 VELMORA_TEST_PACKAGES=(
   libgtest-dev libgmock-dev
   xvfb xauth xdotool x11-utils dbus dbus-x11 pulseaudio pulseaudio-utils libasound2-plugins
+  gstreamer1.0-tools  # gst-launch-1.0 encodes the test music
 )
 
 # Installs whatever of the given packages is missing; does nothing (and

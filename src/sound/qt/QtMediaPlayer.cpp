@@ -28,8 +28,12 @@ bool QtMediaPlayer::Play() {
     // The default output may have changed (or the server restarted) since
     // the last file.
     output_.setDevice(QMediaDevices::defaultAudioOutput());
+    // A file that has ended is loaded afresh: seeking back to its start
+    // plays on in silence with this backend.
     if (player_.mediaStatus() == QMediaPlayer::EndOfMedia) {
-        player_.setPosition(0);
+        const QUrl source = player_.source();
+        player_.setSource(QUrl());
+        player_.setSource(source);
     }
     player_.play();
     return player_.isAvailable();
