@@ -3,7 +3,7 @@
 
 VELMORA_BUILD_PACKAGES=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins
+  qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libxcb1-dev
   libsndfile1-dev libsoxr-dev libespeak-ng-dev espeak-ng-data libpcaudio-dev libsonic-dev
   libmecab-dev mecab-ipadic-utf8
   libpulse-dev libasound2-dev libjpeg-dev

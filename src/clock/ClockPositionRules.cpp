@@ -29,7 +29,7 @@ bool WriteRememberedPosition(IniFile& ini, PixelPoint topLeft) {
 }
 
 bool DisplayChangeAccepted(PixelSize knownScreen, bool monitorPresent) {
-    return knownScreen.width != 0 && knownScreen.height != 0 && monitorPresent;
+    return knownScreen.width > 0 && knownScreen.height > 0 && monitorPresent;
 }
 
 DisplayChangeOutcome SettleDisplayChange(const ClockPosition& position, PixelSize screen) {

@@ -1,0 +1,101 @@
+#include "clock/ClockPainter.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include "clock/ClockHands.h"
+#include "clock/ClockLayout.h"
+#include "clock/ClockMath.h"
+#include "clock/DialText.h"
+
+namespace velmora {
+
+namespace {
+
+QColor ToQColor(const Rgb& c) {
+    return QColor(c.r, c.g, c.b);
+}
+
+// Whole-pixel coordinates name pixels; lines run through their centres.
+QPointF PixelCentre(const PixelPoint& p) {
+    return {p.x + 0.5, p.y + 0.5};
+}
+
+void DrawTextAt(QPainter& painter, const QFontMetrics& metrics, PixelPoint topLeft,
+                const QString& text) {
+    painter.drawText(QPointF(topLeft.x, topLeft.y + metrics.ascent()), text);
+}
+
+}  // namespace
+
+QFont FontOfPoints(const QFont& base, int points) {
+    QFont font(base);
+    font.setPixelSize(std::max(1, PointsToPixels(points)));
+    return font;
+}
+
+QImage SeeThroughBlack(const QImage& picture) {
+    QImage image = picture.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if ((row[x] & 0x00ffffffU) == 0) {
+                row[x] = 0;
+            }
+        }
+    }
+    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+void PaintDialNumerals(QPainter& painter, DialColour colour, const QFont& labelFont) {
+    const QFont font = FontOfPoints(labelFont, 12);
+    const QFontMetrics metrics(font);
+    const QSize wide(metrics.horizontalAdvance(QStringLiteral("10")), metrics.height());
+    const QSize narrow(metrics.horizontalAdvance(QStringLiteral("0")), metrics.height());
+    painter.save();
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setFont(font);
+    painter.setPen(ToQColor(PaletteFor(colour).Numerals));
+    for (int r = 0; r < 12; ++r) {
+        const QSize half = (DialNumeralIsWide(r) ? wide : narrow) / 2;
+        const PixelPoint at = DialNumeralTopLeft(r, half.width(), half.height());
+        DrawTextAt(painter, metrics, at, QString::fromStdString(DialNumeralText(r)));
+    }
+    painter.restore();
+}
+
+void PaintHands(QPainter& painter, QSize window, DialColour colour, const ClockTime& time,
+                const QFont& labelFont) {
+    const DialPalette palette = PaletteFor(colour);
+    const ClockLayout layout = ComputeClockLayout(window.width(), window.height());
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+
+    const QFont dateFont = FontOfPoints(labelFont, DateTextPoints(layout.Width));
+    const QFontMetrics metrics(dateFont);
+    const QString date = QString::fromStdString(DateText(time));
+    painter.setFont(dateFont);
+    painter.setPen(ToQColor(palette.Date));
+    DrawTextAt(painter, metrics,
+               DateTextTopLeft(layout.Width, layout.Height, layout.CentreY,
+                               metrics.horizontalAdvance(date)),
+               date);
+
+    const ClockHands hands = ComputeClockHands(layout, time);
+    const QPointF centre = PixelCentre(hands.Centre);
+    painter.setPen(QPen(ToQColor(palette.Hands), hands.HandPen, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(centre, PixelCentre(hands.HourEnd));
+    painter.drawLine(centre, PixelCentre(hands.MinuteEnd));
+    painter.setPen(QPen(ToQColor(palette.Second), hands.SecondPen, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(centre, PixelCentre(hands.SecondEnd));
+    painter.drawLine(centre, PixelCentre(hands.SecondTail));
+
+    // Filled and outlined in the same red, the dot is a disc of its box.
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(ToQColor(palette.Second));
+    painter.drawEllipse(centre, layout.DotRadius, layout.DotRadius);
+    painter.restore();
+}
+
+}  // namespace velmora

@@ -1,0 +1,489 @@
+#include "clock/TClockForm.h"
+
+#include <QBitmap>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+#include <QWindow>
+
+#include "app/MessageService.h"
+#include "clock/ApplicationHints.h"
+#include "clock/ClockDesktop.h"
+#include "clock/ClockHandLayer.h"
+#include "clock/ClockHints.h"
+#include "clock/ClockPainter.h"
+#include "clock/ClockPlacement.h"
+#include "clock/ClockPositionRules.h"
+#include "clock/ClockWindowHost.h"
+#include "clock/MouseHideRule.h"
+#include "settings/Settings.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr double kWindowOpacity = 240.0 / 255.0;
+
+PixelSize ToPixelSize(QSize size) {
+    return {size.width(), size.height()};
+}
+
+PixelRect ToPixelRect(const QRect& r) {
+    return {r.x(), r.y(), r.width(), r.height()};
+}
+
+QRect ToQRect(const PixelRect& r) {
+    return {r.left, r.top, r.width, r.height};
+}
+
+Qt::CursorShape CursorShapeFor(ZoneCursor cursor) {
+    switch (cursor) {
+        case ZoneCursor::Horizontal:
+            return Qt::SizeHorCursor;
+        case ZoneCursor::Vertical:
+            return Qt::SizeVerCursor;
+        case ZoneCursor::Arrow:
+            break;
+    }
+    return Qt::ArrowCursor;
+}
+
+// Stands in for a missing STOP picture, so the alarm can still be stopped
+// with the mouse.
+QImage PlainStopImage() {
+    QImage image(kStopImageWidth, kStopImageHeight, QImage::Format_ARGB32_Premultiplied);
+    image.fill(QColor(0xd0, 0x20, 0x18));
+    return image;
+}
+
+}  // namespace
+
+TClockForm::TClockForm(ClockWindowHost& host, ClockDesktop& desktop, MessageService& messages,
+                       const AppFolders& folders, ClockWindowTimings timings)
+    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint),
+      host_(host),
+      desktop_(desktop),
+      messages_(messages),
+      programFolder_(folders.ProgramFolder),
+      settings_(folders.DataFolder + kSettingsFileName),
+      timings_(timings),
+      drag_(*this, desktop, timings.DragPollMs) {
+    setAttribute(Qt::WA_TranslucentBackground);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setWindowTitle(QGuiApplication::applicationDisplayName());
+    setWindowOpacity(kWindowOpacity);
+    // The smallest size an edge drag can end in; the window manager keeps
+    // to it while the user drags.
+    setMinimumSize(kMinDragWidth, HeightForWidth(kMinDragWidth));
+
+    // Until a face name is applied, the window's own: a Japanese gothic face.
+    labelFont_.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("Noto Sans CJK JP")});
+    labelFont_.setBold(true);
+
+    // Children in stacking order, bottom to top.
+    lblSnooze_ = new QLabel(this);
+    lblSnooze_->setObjectName(QStringLiteral("LblSnooze"));
+    lblSnooze_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    QPalette red = lblSnooze_->palette();
+    red.setColor(QPalette::WindowText, Qt::red);
+    lblSnooze_->setPalette(red);
+    imgHari_ = new ClockHandLayer(this);
+    imgHari_->setObjectName(QStringLiteral("ImgHari"));
+    imgHari_->installEventFilter(this);
+    imgStopBtn_ = new QLabel(this);
+    imgStopBtn_->setObjectName(QStringLiteral("ImgStopBtn"));
+    imgStopBtn_->setScaledContents(true);
+    imgStopBtn_->installEventFilter(this);
+    const QImage stop(QString::fromStdString(programFolder_ + kStopImageFile));
+    stopImage_ = stop.isNull() ? PlainStopImage() : SeeThroughBlack(stop);
+    imgStopBtn_->setPixmap(QPixmap::fromImage(stopImage_));
+    hints_ = new ApplicationHints(this);
+
+    resize(kDesignWidth, kDesignHeight);
+    knownScreenSize_ = ScreenSize();
+    LoadDial(host_.Dial());
+    lblSnooze_->setText(QStringLiteral("ALARM OFF"));
+    SetClockHint(QString::fromStdString(CreationHint()));
+    LayoutClock();
+
+    displayChangeWait_.setSingleShot(true);
+    connect(&displayChangeWait_, &QTimer::timeout, this, &TClockForm::FinishDisplayChange);
+    desktop_.WatchScreens([this] { OnDisplayChange(); });
+}
+
+TClockForm::~TClockForm() {
+    if (isVisible()) {
+        SaveClockGeometry();
+    }
+}
+
+QSize TClockForm::ScreenSize() const {
+    return desktop_.ScreenSize();
+}
+
+void TClockForm::LayoutClock() {
+    layout_ = ComputeClockLayout(width(), height());
+    imgHari_->setGeometry(rect());
+    imgStopBtn_->setGeometry(ToQRect(StopButtonBox(width(), height())));
+    imgHari_->SetLabelFont(labelFont_);
+    PlaceAlarmLabel();
+    face_.Render(size());
+    UpdateShape();
+    update();
+}
+
+void TClockForm::PlaceAlarmLabel() {
+    const QFont font = FontOfPoints(labelFont_, SnoozeLabelPoints(width()));
+    const QFontMetrics metrics(font);
+    const QSize label(metrics.horizontalAdvance(lblSnooze_->text()), metrics.height());
+    const PixelPoint at = SnoozeLabelTopLeft(layout_, ToPixelSize(label));
+    lblSnooze_->setFont(font);
+    lblSnooze_->setGeometry(QRect(QPoint(at.x, at.y), label));
+}
+
+void TClockForm::UpdateShape() {
+    // Where no compositing manager honours the alpha channel, see-through
+    // pixels would show black: cut the window to the clock's shape instead.
+    shapeMasked_ = !desktop_.Compositing();
+    if (!shapeMasked_) {
+        clearMask();
+        return;
+    }
+    QRegion shape = face_.Shape();
+    const QRect box = imgStopBtn_->geometry();
+    if (!box.isEmpty()) {
+        const QImage stop =
+            stopImage_.scaled(box.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        shape += QRegion(QBitmap::fromImage(stop.createAlphaMask(Qt::ThresholdAlphaDither)))
+                     .translated(box.topLeft());
+    }
+    setMask(shape);
+}
+
+void TClockForm::DrawHands(const ClockTime& now) {
+    imgHari_->SetTime(now);
+    DrawHands();
+}
+
+void TClockForm::DrawHands() {
+    imgHari_->update();
+}
+
+void TClockForm::LoadDial(DialColour colour) {
+    face_.Load(programFolder_, colour);
+    imgHari_->SetColour(colour);
+    DrawDialNumerals();
+}
+
+void TClockForm::DrawDialNumerals() {
+    face_.DrawNumerals(labelFont_);
+    face_.Render(size());
+    UpdateShape();
+    update();
+}
+
+void TClockForm::SetAlarmLabel(const QString& text) {
+    lblSnooze_->setText(text);
+    PlaceAlarmLabel();
+}
+
+QString TClockForm::AlarmLabel() const {
+    return lblSnooze_->text();
+}
+
+void TClockForm::SetClockHint(const QString& hint) {
+    imgHari_->setToolTip(hint);
+}
+
+void TClockForm::ApplyFontName(const QString& family) {
+    labelFont_.setFamilies({family});
+    imgHari_->SetLabelFont(labelFont_);
+    PlaceAlarmLabel();
+    DrawHands();
+}
+
+QRect TClockForm::StopButtonGeometry() const {
+    return imgStopBtn_->geometry();
+}
+
+QRect TClockForm::AlarmLabelGeometry() const {
+    return lblSnooze_->geometry();
+}
+
+void TClockForm::SaveClockGeometry() {
+    velmora::SaveClockGeometry(settings_, ToPixelRect(geometry()));
+}
+
+void TClockForm::SetTopMost(bool topMost) {
+    Qt::WindowFlags flags = windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, topMost);
+    if (QWindow* window = windowHandle()) {
+        // Changing the widget's flags would re-create and hide the window;
+        // the native window takes the new stacking in place.
+        overrideWindowFlags(flags);
+        window->setFlags(flags);
+    } else {
+        setWindowFlags(flags);
+    }
+}
+
+void TClockForm::EnlargeForRinging() {
+    setGeometry(ToQRect(RingingPlacement(ToPixelSize(ScreenSize()))));
+    LayoutClock();
+    DrawHands();
+    imgHari_->setCursor(Qt::ArrowCursor);
+    show();
+    repaint();
+    SetTopMost(true);
+}
+
+void TClockForm::RestoreNormalSize() {
+    const StoredClockGeometry stored = ReadStoredClockGeometry(settings_);
+    setGeometry(ToQRect(NormalPlacement(stored, ToPixelSize(ScreenSize()))));
+    LayoutClock();
+}
+
+void TClockForm::ApplyMouseHideRule() {
+    MouseHideInputs in;
+    in.Ringing = host_.Ringing();
+    in.MenuOnMouseHide = host_.HideNearMouse();
+    in.MessageShowing = host_.MessageShowing();
+    in.MenuShowClock = host_.ShowClock();
+    if (in.Ringing || !in.MenuOnMouseHide || in.MessageShowing || !in.MenuShowClock) {
+        return;  // spares the window system a question every tick
+    }
+    const QPoint cursor = desktop_.CursorPos();
+    in.Cursor = {cursor.x(), cursor.y()};
+    in.Window = ToPixelRect(geometry());
+    in.WindowVisible = isVisible();
+    in.DialogVisible = host_.SettingsDialogVisible();
+    in.HideAllowed = mouseHideAllowed_;
+    MouseHideAction action = DecideMouseHide(in);
+    if (action == MouseHideAction::Hide) {
+        in.CtrlDown = desktop_.CtrlDown();
+        action = DecideMouseHide(in);
+    }
+    if (action == MouseHideAction::Show) {
+        show();
+        LayoutClock();
+        DrawHands();
+    } else if (action == MouseHideAction::Hide) {
+        hide();
+    }
+}
+
+void TClockForm::OnDisplayChange() {
+    if (!DisplayChangeAccepted(ToPixelSize(knownScreenSize_), !ScreenSize().isEmpty())) {
+        return;
+    }
+    host_.SetTickEnabled(false);
+    displayChangeWait_.start(timings_.DisplayChangeWaitMs);
+}
+
+void TClockForm::FinishDisplayChange() {
+    knownScreenSize_ = ScreenSize();
+    const DisplayChangeOutcome outcome =
+        SettleDisplayChange(host_.RememberedPosition(), ToPixelSize(knownScreenSize_));
+    host_.UpdateClockPositionMenu(outcome.Menu);
+    if (outcome.MoveTo) {
+        move(outcome.MoveTo->x, outcome.MoveTo->y);
+    }
+    if (isVisible()) {
+        hide();
+        show();
+        QCoreApplication::processEvents();
+    }
+    host_.SetTickEnabled(true);
+}
+
+void TClockForm::AskToRememberPosition() {
+    ClockPosition& position = host_.RememberedPosition();
+    const PixelSize screen = ToPixelSize(ScreenSize());
+    if (!RememberedPositionApplies(position, screen)) {
+        return;
+    }
+    if (messages_.Ask(QGuiApplication::applicationDisplayName(),
+                      QString::fromStdString(PositionQuestionText(screen)))) {
+        position.X = geometry().x();
+        position.Y = geometry().y();
+        WriteRememberedPosition(settings_, {position.X, position.Y});
+    }
+}
+
+void TClockForm::PlaceForFirstShow() {
+    const Placement placement =
+        FirstShowPlacement(settings_.Exists(), ReadStoredClockGeometry(settings_),
+                           ToPixelSize(size()), ToPixelSize(ScreenSize()));
+    setGeometry(ToQRect(placement.Rect));
+    if (placement.Save) {
+        SaveClockGeometry();
+    }
+    LayoutClock();
+    DrawHands();
+    const ClockPosition& position = host_.RememberedPosition();
+    if (RememberedPositionApplies(position, ToPixelSize(ScreenSize()))) {
+        ClockPositionMenuUpdate checked;
+        checked.Checked = true;
+        host_.UpdateClockPositionMenu(checked);
+        move(position.X, position.Y);
+    }
+    firstShowDone_ = true;
+}
+
+void TClockForm::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    face_.Paint(painter);
+}
+
+void TClockForm::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    LayoutClock();
+}
+
+void TClockForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!firstShowDone_) {
+        PlaceForFirstShow();
+    }
+    if (host_.AlwaysOnTop()) {
+        SetTopMost(true);
+    }
+    UpdateShape();
+}
+
+void TClockForm::wheelEvent(QWheelEvent* event) {
+    event->ignore();  // passed on unchanged
+    if (host_.Ringing()) {
+        return;
+    }
+    const QPoint at = event->globalPosition().toPoint();
+    if (!InsideWindowRect(ToPixelRect(geometry()), {at.x(), at.y()})) {
+        return;
+    }
+    const int notches = wheel_.Add(event->angleDelta().y());
+    if (notches == 0) {
+        return;
+    }
+    PixelSize size = ToPixelSize(this->size());
+    for (int i = 0; i < std::abs(notches); ++i) {
+        size = SizeAfterWheel(size, notches < 0);
+    }
+    resize(size.width, size.height);
+    LayoutClock();
+    DrawHands();
+    SaveClockGeometry();
+}
+
+bool TClockForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == imgStopBtn_) {
+        if (event->type() == QEvent::MouseButtonPress ||
+            event->type() == QEvent::MouseButtonDblClick) {
+            if (host_.Ringing()) {
+                host_.StopAlarm();
+            }
+            return true;
+        }
+        return false;
+    }
+    if (watched != imgHari_) {
+        return false;
+    }
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+            HandsMouseDown(static_cast<QMouseEvent*>(event));
+            return true;
+        case QEvent::MouseMove:
+            HandsMouseMove(static_cast<QMouseEvent*>(event));
+            return true;
+        case QEvent::MouseButtonRelease:
+            HandsMouseUp(static_cast<QMouseEvent*>(event));
+            return true;
+        case QEvent::MouseButtonDblClick:
+            HandsMouseDown(static_cast<QMouseEvent*>(event));
+            if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+                HandsDoubleClick();
+            }
+            return true;
+        default:
+            return false;
+    }
+}
+
+void TClockForm::HandsMouseDown(QMouseEvent* event) {
+    dragOrigin_ = event->position().toPoint();
+    // A zone pressed earlier without a drag must not turn the next drag of
+    // the clock into a resize.
+    resizeArmed_ = false;
+    if (event->button() != Qt::LeftButton || host_.Ringing()) {
+        return;
+    }
+    const ResizeEdge zone =
+        ResizeZoneAt(dragOrigin_.x(), dragOrigin_.y(), imgHari_->width(), imgHari_->height());
+    if (zone != ResizeEdge::None) {
+        resizeArmed_ = true;
+        resizeEdge_ = zone;
+    }
+}
+
+void TClockForm::HandsMouseMove(QMouseEvent* event) {
+    const QPoint screenPos = event->globalPosition().toPoint();
+    if (drag_.MouseMoved(screenPos) || drag_.Active() || host_.Ringing()) {
+        return;
+    }
+    const QPoint at = event->position().toPoint();
+    imgHari_->setCursor(CursorShapeFor(
+        CursorForZone(ResizeZoneAt(at.x(), at.y(), imgHari_->width(), imgHari_->height()))));
+    const bool leftDown = event->buttons().testFlag(Qt::LeftButton);
+    if (leftDown && resizeArmed_) {
+        drag_.Start(resizeEdge_, screenPos, [this] { ResizeFinished(); });
+        return;
+    }
+    if (!DragStartsMove({dragOrigin_.x(), dragOrigin_.y()}, {at.x(), at.y()})) {
+        return;
+    }
+    if (!resizeArmed_ && leftDown) {
+        host_.SetTickEnabled(false);
+        mouseHideAllowed_ = false;
+        drag_.Start(ResizeEdge::None, screenPos, [this] { MoveFinished(); });
+    }
+}
+
+void TClockForm::HandsMouseUp(QMouseEvent* event) {
+    if (drag_.MouseReleased()) {
+        return;
+    }
+    resizeArmed_ = false;
+    if (event->button() == Qt::RightButton) {
+        mouseHideAllowed_ = false;
+        host_.OpenTrayMenu(event->globalPosition().toPoint());
+        mouseHideAllowed_ = true;
+    }
+}
+
+void TClockForm::HandsDoubleClick() {
+    if (!host_.StartupPending() && !host_.Ringing()) {
+        host_.OpenSettings();
+    }
+}
+
+void TClockForm::ResizeFinished() {
+    const PixelSize size = SizeAfterEdgeDrag(ToPixelSize(this->size()), resizeEdge_);
+    resize(size.width, size.height);
+    LayoutClock();
+    DrawHands();
+    SaveClockGeometry();
+    AskToRememberPosition();
+    resizeArmed_ = false;
+}
+
+void TClockForm::MoveFinished() {
+    SaveClockGeometry();
+    host_.SetTickEnabled(true);
+    AskToRememberPosition();
+    mouseHideAllowed_ = true;
+}
+
+}  // namespace velmora

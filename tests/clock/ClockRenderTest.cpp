@@ -1,0 +1,207 @@
+#include <gtest/gtest.h>
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QRegion>
+
+#include "ClockFormTestSupport.h"
+#include "clock/ClockHands.h"
+#include "clock/ClockLayout.h"
+
+namespace velmora {
+namespace {
+
+using test::ArtifactPath;
+using test::ClockFormFixture;
+using test::SampleTime;
+
+ClockTime At(int hour, int minute, int second, int ms = 0) {
+    ClockTime t = SampleTime();
+    t.Hour = hour;
+    t.Minute = minute;
+    t.Second = second;
+    t.Millisecond = ms;
+    return t;
+}
+
+::testing::AssertionResult ColourNear(const QImage& image, QPoint at, QColor expected,
+                                      int tolerance = 6) {
+    const QColor actual = image.pixelColor(at);
+    const int worst = std::max(
+        {std::abs(actual.red() - expected.red()), std::abs(actual.green() - expected.green()),
+         std::abs(actual.blue() - expected.blue()), std::abs(actual.alpha() - 255)});
+    if (worst <= tolerance) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure() << "pixel (" << at.x() << "," << at.y() << ") is "
+                                         << actual.name(QColor::HexArgb).toStdString()
+                                         << ", expected " << expected.name().toStdString();
+}
+
+int CountPixels(const QImage& image, const QRect& area, const std::function<bool(QColor)>& match) {
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (match(image.pixelColor(x, y))) {
+                ++count;
+            }
+        }
+    }
+    return count;
+}
+
+bool IsColour(QColor c, int r, int g, int b) {
+    return c.alpha() == 255 && std::abs(c.red() - r) <= 8 && std::abs(c.green() - g) <= 8 &&
+           std::abs(c.blue() - b) <= 8;
+}
+
+// A desktop behind the window: what the clock looks like where a
+// compositing manager blends it (opacity 240/255, soft edges), or where the
+// window is cut to its shape and shown opaque.
+QImage OnDesktop(const QImage& window, const QRegion& shape, bool composited) {
+    QImage desktop(window.size() + QSize(40, 40), QImage::Format_ARGB32);
+    QPainter p(&desktop);
+    QLinearGradient sky(0, 0, desktop.width(), desktop.height());
+    sky.setColorAt(0.0, QColor(0x3a, 0x7b, 0xd5));
+    sky.setColorAt(1.0, QColor(0xb8, 0xe0, 0xa8));
+    p.fillRect(desktop.rect(), sky);
+    p.translate(20, 20);
+    if (composited) {
+        p.setOpacity(240.0 / 255.0);
+        p.drawImage(0, 0, window);
+    } else {
+        QImage opaque = window.convertToFormat(QImage::Format_RGB32);
+        p.setClipRegion(shape);
+        p.drawImage(0, 0, opaque);
+    }
+    return desktop;
+}
+
+class ClockRenderTest : public ::testing::Test, protected ClockFormFixture {};
+
+TEST_F(ClockRenderTest, HandsDotAndSeeThroughCorners) {
+    Create();
+    Form().DrawHands(At(3, 0, 30));
+    const QImage image = Render();
+    ASSERT_EQ(image.size(), QSize(200, 226));
+    for (const QPoint corner : {QPoint(0, 0), QPoint(199, 0), QPoint(0, 225), QPoint(199, 225)}) {
+        EXPECT_EQ(qAlpha(image.pixel(corner)), 0) << corner.x() << "," << corner.y();
+    }
+    const QColor hands(255, 244, 38);
+    const QColor red(255, 0, 0);
+    EXPECT_TRUE(ColourNear(image, {100, 115}, red));    // centre dot
+    EXPECT_TRUE(ColourNear(image, {130, 115}, hands));  // hour hand at three
+    EXPECT_TRUE(ColourNear(image, {101, 90}, hands));   // minute hand, 3° past twelve
+    EXPECT_TRUE(ColourNear(image, {100, 160}, red));    // second hand at thirty seconds
+    EXPECT_TRUE(ColourNear(image, {100, 104}, red));    // and its tail
+    EXPECT_EQ(qAlpha(image.pixel(100, 60)), 255);       // the dial itself is opaque
+    EXPECT_FALSE(ColourNear(image, {70, 115}, hands));  // nothing at nine o'clock
+    EXPECT_FALSE(ColourNear(image, {100, 70}, red));
+}
+
+TEST_F(ClockRenderTest, NumeralsDateAndLabelInTheirColours) {
+    Create();
+    Form().DrawHands(At(3, 0, 0));
+    QImage image = Render();
+    const auto white = [](QColor c) { return IsColour(c, 255, 255, 255); };
+    const auto yellow = [](QColor c) { return IsColour(c, 255, 255, 0); };
+    const auto red = [](QColor c) { return IsColour(c, 255, 0, 0); };
+    EXPECT_GT(CountPixels(image, {86, 40, 30, 22}, white), 10);    // "12"
+    EXPECT_GT(CountPixels(image, {155, 104, 16, 22}, white), 5);   // "3"
+    EXPECT_EQ(CountPixels(image, {60, 120, 20, 20}, white), 0);    // plain face
+    EXPECT_GT(CountPixels(image, {50, 145, 100, 30}, yellow), 5);  // the date
+    const QRect label = Form().AlarmLabelGeometry();
+    EXPECT_EQ(label.left(), (200 - label.width()) / 2);
+    EXPECT_EQ(label.bottom() + 1, 115 - 5);
+    EXPECT_GT(CountPixels(image, label, red), 20);
+
+    Form().LoadDial(DialColour::White);
+    image = Render();
+    const auto grey = [](QColor c) { return IsColour(c, 128, 128, 128); };
+    EXPECT_GT(CountPixels(image, {86, 40, 30, 22}, grey), 10);
+    EXPECT_TRUE(ColourNear(image, {130, 115}, QColor(196, 189, 108)));
+    EXPECT_GT(
+        CountPixels(image, {50, 145, 100, 30}, [](QColor c) { return IsColour(c, 196, 189, 108); }),
+        5);
+}
+
+TEST_F(ClockRenderTest, LayoutFollowsTheSize) {
+    Create();
+    Form().resize(400, 452);
+    Form().LayoutClock();
+    EXPECT_EQ(Form().Layout(), ComputeClockLayout(400, 452));
+    EXPECT_EQ(Form().StopButtonGeometry(), QRect(150, 0, 100, 50));
+    const QRect label = Form().AlarmLabelGeometry();
+    EXPECT_EQ(label.left(), (400 - label.width()) / 2);
+    EXPECT_EQ(label.bottom() + 1, 230 - 5);
+    Form().DrawHands(At(9, 0, 0));
+    const QImage image = Render();
+    EXPECT_TRUE(ColourNear(image, {200, 230}, QColor(255, 0, 0)));
+    EXPECT_TRUE(ColourNear(image, {150, 230}, QColor(255, 244, 38)));  // hour hand at nine
+    EXPECT_EQ(qAlpha(image.pixel(2, 2)), 0);
+}
+
+TEST_F(ClockRenderTest, ShapeMaskWithoutACompositingManager) {
+    desktop.compositing = false;
+    Create();
+    EXPECT_TRUE(Form().UsesShapeMask());
+    const QRegion shape = Form().mask();
+    EXPECT_TRUE(shape.contains(QPoint(100, 115)));
+    EXPECT_TRUE(shape.contains(QPoint(100, 8)));  // the STOP button
+    EXPECT_FALSE(shape.contains(QPoint(0, 0)));
+    EXPECT_FALSE(shape.contains(QPoint(199, 225)));
+    EXPECT_FALSE(shape.contains(QPoint(100, 224)));  // between the feet
+
+    desktop.compositing = true;
+    Form().LayoutClock();
+    EXPECT_FALSE(Form().UsesShapeMask());
+    EXPECT_TRUE(Form().mask().isEmpty());
+    EXPECT_DOUBLE_EQ(Form().windowOpacity(), 240.0 / 255.0);
+}
+
+TEST_F(ClockRenderTest, ScreenshotsOfBothDialsAndTheRingingClock) {
+    Create();
+    Form().DrawHands(SampleTime());
+    struct Shot {
+        DialColour colour;
+        int width;
+        const char* name;
+    };
+    const Shot shots[] = {{DialColour::Gray, 200, "gray-200"},
+                          {DialColour::Gray, 400, "gray-400"},
+                          {DialColour::White, 200, "white-200"},
+                          {DialColour::White, 400, "white-400"}};
+    for (const Shot& shot : shots) {
+        Form().LoadDial(shot.colour);
+        Form().resize(shot.width, HeightForWidth(shot.width));
+        Form().LayoutClock();
+        const QImage image = Render();
+        const QString base = QStringLiteral("clock-%1").arg(QLatin1String(shot.name));
+        ASSERT_TRUE(image.save(ArtifactPath(base + QStringLiteral(".png"))));
+        ASSERT_TRUE(OnDesktop(image, Form().mask(), true)
+                        .save(ArtifactPath(base + QStringLiteral("-composited.png"))));
+        desktop.compositing = false;
+        Form().LayoutClock();
+        ASSERT_TRUE(OnDesktop(image, Form().mask(), false)
+                        .save(ArtifactPath(base + QStringLiteral("-shaped.png"))));
+        desktop.compositing = true;
+        EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);
+    }
+
+    host.ringing = true;
+    Form().LoadDial(DialColour::Gray);
+    Form().SetAlarmLabel(QStringLiteral("SNOOZE"));
+    Form().EnlargeForRinging();
+    EXPECT_EQ(Form().geometry(), QRect(721, 270, 478, 540));
+    const QImage ringing = Render();
+    ASSERT_TRUE(ringing.save(ArtifactPath(QStringLiteral("clock-ringing.png"))));
+    ASSERT_TRUE(OnDesktop(ringing, Form().mask(), true)
+                    .save(ArtifactPath(QStringLiteral("clock-ringing-composited.png"))));
+    const QRect stop = Form().StopButtonGeometry();
+    EXPECT_EQ(stop, QRect(179, 0, 120, 60));
+    EXPECT_GT(CountPixels(ringing, stop, [](QColor c) { return c.red() > 150 && c.green() < 90; }),
+              500);
+}
+
+}  // namespace
+}  // namespace velmora

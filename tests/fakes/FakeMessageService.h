@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+#include "app/MessageService.h"
+
+namespace velmora::test {
+
+// Records every box instead of showing it; questions get the preset answer.
+class FakeMessageService final : public MessageService {
+public:
+    struct Box {
+        QString caption;
+        QString text;
+    };
+
+    void Show(const QString& caption, const QString& text, Icon /*icon*/) override {
+        shown.push_back({caption, text});
+    }
+    bool Ask(const QString& caption, const QString& text) override {
+        asked.push_back({caption, text});
+        return answer;
+    }
+
+    bool answer = true;
+    std::vector<Box> shown;
+    std::vector<Box> asked;
+};
+
+}  // namespace velmora::test
