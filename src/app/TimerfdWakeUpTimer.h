@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QObject>
+#include <functional>
+
+#include "app/WakeUpTimer.h"
+
+class QSocketNotifier;
+
+namespace velmora {
+
+// The wake-up timer on a Linux timer descriptor of the real-time alarm
+// clock: the kernel resumes the computer from suspend when it is due (this
+// needs the CAP_WAKE_ALARM capability; without it the timer still fires
+// while the computer is awake). The descriptor is watched by the event loop,
+// so no thread waits on it. The moment is absolute wall-clock time, so a
+// clock adjustment in between does not shift the alarm.
+class TimerfdWakeUpTimer final : public QObject, public WakeUpTimer {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TimerfdWakeUpTimer)
+
+public:
+    explicit TimerfdWakeUpTimer(QObject* parent = nullptr);
+    ~TimerfdWakeUpTimer() override;
+
+    bool Arm(DateTime wakeAt) override;
+    void Disarm() override;
+    bool WakesFromSleep() const override { return wakesFromSleep_; }
+    void SetFiredHandler(std::function<void()> handler) override { fired_ = std::move(handler); }
+
+private:
+    void Fired();
+
+    int fd_ = -1;
+    bool wakesFromSleep_ = false;
+    QSocketNotifier* notifier_ = nullptr;
+    std::function<void()> fired_;
+};
+
+}  // namespace velmora
