@@ -1,0 +1,78 @@
+#include "schedule/AlarmArming.h"
+
+#include "schedule/AlarmTexts.h"
+#include "schedule/TickPause.h"
+
+namespace velmora {
+
+AlarmArming::AlarmArming(ClockState& state, const ClockServices& services)
+    : state_(state), s_(services), schedule_(services.Config, services.Holidays) {}
+
+DateTime AlarmArming::NextAlarmMoment() const {
+    return velmora::NextAlarmMoment(state_.WakeTime, s_.Config.ResumeWaiteTime);
+}
+
+bool AlarmArming::AlarmDue(DateTime now) const {
+    return schedule_.IsDue(now, state_.WakeTime);
+}
+
+void AlarmArming::ArmWakeUp() {
+    const TickPause pause(state_);
+    const auto wake = schedule_.ComputeNextAlarm(s_.Wall.Now());
+    if (!wake) {
+        SetAlarmOff();
+        return;
+    }
+    // The display is woken once per wake moment; a new moment gets its own.
+    if (MomentMs(*wake) != MomentMs(state_.WakeTime)) {
+        state_.DisplayWakeDone = false;
+    }
+    state_.WakeTime = *wake;
+    s_.Pump.ProcessEvents();
+    if (!s_.Wake.Arm(state_.WakeTime, s_.Wall.Now())) {
+        s_.Notice.ShowNotice(kWakeUpFailedMessage);
+        SetAlarmOff();
+        return;
+    }
+    ShowNextAlarmInTray();
+    s_.Events.WakeUpArmed(state_.WakeTime, NextAlarmMoment());
+}
+
+void AlarmArming::ShowNextAlarmInTray() {
+    const bool snooze = s_.Menu.SnoozeChecked();
+    if (!snooze && !s_.Menu.AlarmChecked()) {
+        return;
+    }
+    const DateTime moment = NextAlarmMoment();
+    s_.Window.SetAlarmLabel(snooze ? kSnoozeLabel : kAlarmOnLabel);
+    s_.Menu.SetTrayTip(ArmedTip(snooze, moment), snooze ? TrayIcon::Snooze : TrayIcon::Alarm);
+    s_.Window.SetHint(ArmedHint(moment, state_.HelpHint));
+}
+
+void AlarmArming::SetAlarmOff() {
+    state_.WakeTime = 0;
+    s_.Wake.Disarm();
+    // A display woken for a moment that is gone must not stay awake.
+    if (!state_.Ringing) {
+        s_.Awake.Release();
+    }
+    s_.Menu.UncheckAlarmModes();
+    s_.Window.SetAlarmLabel(kAlarmOffLabel);
+    s_.Menu.SetTrayTip(AlarmOffTip(), TrayIcon::Application);
+    s_.Window.SetHint(state_.HelpHint);
+    s_.Events.AlarmSwitchedOff();
+}
+
+bool AlarmArming::RearmIfMissed(DateTime now) {
+    if (state_.Ringing || state_.WakeTime <= 0 || !s_.AlarmArmed() ||
+        MomentMs(now) <= MomentMs(NextAlarmMoment()) + kAlarmWindowMs) {
+        return false;
+    }
+    // The keep-awake taken when the display was woken for the missed alarm
+    // ends with it.
+    s_.Awake.Release();
+    ArmWakeUp();
+    return true;
+}
+
+}  // namespace velmora

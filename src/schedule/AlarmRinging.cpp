@@ -1,0 +1,280 @@
+#include "schedule/AlarmRinging.h"
+
+#include <algorithm>
+
+#include "schedule/AlarmTexts.h"
+#include "speech/TimePhrase.h"
+
+namespace velmora {
+namespace {
+
+// The step of the volume ramp, and how long each level holds at least.
+constexpr int kRampStepPercent = 3;
+constexpr long long kRampStepMs = 3000;
+// The redraws of a before sound that equals the music's file. With the
+// built-in sounds all different one redraw settles it; the bound only keeps
+// a list of identical files from holding the tick for ever.
+constexpr int kMaxSoundDraws = 64;
+
+// Marks the tick's decision to speak for a scope, so that a tick nested in
+// its waits starts nothing of its own.
+class PendingSpeech {
+public:
+    explicit PendingSpeech(ClockState& state) : state_(state), was_(state.SpeakPending) {
+        state_.SpeakPending = true;
+    }
+    ~PendingSpeech() { state_.SpeakPending = was_; }
+    PendingSpeech(const PendingSpeech&) = delete;
+    PendingSpeech& operator=(const PendingSpeech&) = delete;
+
+private:
+    ClockState& state_;
+    bool was_;
+};
+
+}  // namespace
+
+AlarmRinging::AlarmRinging(ClockState& state, const ClockServices& services, AlarmArming& arming)
+    : state_(state), s_(services), arming_(arming) {}
+
+bool AlarmRinging::RampEnabled() const {
+    return s_.Config.VolumeUp && s_.Config.FirstVolume < s_.Config.MaxVolume;
+}
+
+bool AlarmRinging::SomethingToRing() const {
+    const Settings& c = s_.Config;
+    return c.HowTo == 1 || (c.HowTo == 0 && (!c.AlarmWordText.empty() || c.AlarmJiho)) ||
+           c.BeforeSoundNo > 0 || s_.Music.MusicPlaying();
+}
+
+bool AlarmRinging::PumpUnlessStopped(unsigned stopsBefore) {
+    s_.Pump.ProcessEvents();
+    return stops_ == stopsBefore;
+}
+
+void AlarmRinging::ChooseWord() {
+    Settings& c = s_.Config;
+    if (c.HowTo != 0 || c.Word != kWordOwn || c.AlarmWords.empty()) {
+        return;
+    }
+    const int count = static_cast<int>(c.AlarmWords.size());
+    c.AlarmWordText = count == 1 ? c.AlarmWords.front()
+                                 : c.AlarmWords[static_cast<size_t>(s_.Random.Below(count))];
+}
+
+std::string AlarmRinging::AlarmText() {
+    const Settings& c = s_.Config;
+    return c.AlarmJiho ? TimePhrase(s_.Wall.Now()) + c.Gobi + c.AlarmWordText : c.AlarmWordText;
+}
+
+int AlarmRinging::PickAlarmSound() {
+    const int count = static_cast<int>(s_.Before.Lists().Alarm.size());
+    if (count < 2) {
+        return s_.Config.BeforeSoundNo;
+    }
+    const auto draw = [&] { return 1 + s_.Random.Below(count - 1); };
+    int sound = s_.Config.BeforeSoundNoRandom ? draw() : s_.Config.BeforeSoundNo;
+    const std::string music = s_.MusicPlayer.Url();
+    for (int draws = 0; draws < kMaxSoundDraws && s_.Before.Lists().Name(false, sound) == music;
+         ++draws) {
+        sound = draw();
+    }
+    return sound;
+}
+
+void AlarmRinging::SpeakIfAudible(int voice, const std::string& text, int sound) {
+    const Settings& c = s_.Config;
+    if (text.empty() && c.BeforeSoundNo <= 0 && c.HowTo != 1) {
+        return;
+    }
+    const unsigned stops = stops_;
+    s_.Speak(SpeakRequest{voice, text, false, sound, 0, false, c.SpeakSpead, 0});
+    // Speak goes on to the words once its before sound has ended, also when
+    // the user's stop ended that sound: the stop must silence them too.
+    if (stops_ != stops) {
+        s_.Speech.StopSpeech(kSpeechChannel);
+        s_.Speech.StopSpeech(kRecordedVoiceChannel);
+    }
+}
+
+void AlarmRinging::StartAlarm() {
+    const PendingSpeech pending(state_);
+    const unsigned stops = stops_;
+    state_.DisplayWakeDone = false;
+    state_.Ringing = true;
+    state_.MainTimerEnabled = false;
+    state_.RampStart = 0;
+    s_.Events.AlarmStarted();
+
+    s_.Awake.Inhibit();
+    if (!PumpUnlessStopped(stops)) {
+        return;
+    }
+    if (s_.Dialog.Visible()) {
+        s_.Dialog.Close();
+    }
+    s_.Menu.SetRingingLock(true);
+    s_.Window.SetHint(RingingHint(s_.Config.OnVoiceStopPlayStop, s_.Menu.SnoozeChecked()));
+    s_.Window.EnlargeForRinging();
+    if (!PumpUnlessStopped(stops)) {
+        return;
+    }
+
+    s_.Volume.UnmuteMaster();
+    s_.SetMasterVolume(s_.Config.FirstVolume);
+    if (RampEnabled()) {
+        state_.RampStart = s_.Wall.Now();
+        state_.RampVolume = s_.Config.FirstVolume;
+    }
+    if (!PumpUnlessStopped(stops)) {
+        return;
+    }
+
+    const int voice = s_.ChooseVoice();
+    if (s_.Config.HowTo != 0) {
+        s_.Config.AlarmWordText.clear();
+    } else {
+        ChooseWord();
+    }
+    const std::string text = AlarmText();
+    const int sound = PickAlarmSound();
+    state_.MainTimerEnabled = true;
+    SpeakIfAudible(voice, text, sound);
+    // Music after a stop would play on with nothing left to stop it.
+    if (!PumpUnlessStopped(stops)) {
+        return;
+    }
+    s_.Music.StartAlarmMusic();
+}
+
+void AlarmRinging::SpeakAlarmOnce(bool repetition) {
+    const PendingSpeech pending(state_);
+    const unsigned stops = stops_;
+    if (!PumpUnlessStopped(stops)) {
+        return;
+    }
+    const int voice = s_.ChooseVoice();
+    ChooseWord();
+    const std::string text = AlarmText();
+    const int sound = PickAlarmSound();
+    if (repetition && !PumpUnlessStopped(stops)) {
+        return;
+    }
+    SpeakIfAudible(voice, text, sound);
+}
+
+void AlarmRinging::RepeatIfIdle(DateTime now) {
+    if (!state_.Ringing || state_.SnoozeWaiting || state_.AlarmUtteranceBusy ||
+        state_.SpeakPending || s_.Speech.Speaking() || !SomethingToRing() || !s_.SpeechIdle() ||
+        s_.Before.BeforeSoundPlaying()) {
+        return;
+    }
+    if (RampEnabled() && state_.RampStart > 0 &&
+        MomentMs(now) > MomentMs(state_.RampStart) + kRampStepMs) {
+        state_.RampVolume = std::min(state_.RampVolume + kRampStepPercent, s_.Config.MaxVolume);
+        s_.SetMasterVolume(state_.RampVolume);
+        state_.RampStart = now;
+    }
+    SpeakAlarmOnce(true);
+}
+
+void AlarmRinging::ResumeAfterSnoozeIfDue(DateTime now) {
+    if (!state_.Ringing || !state_.SnoozeWaiting || state_.SnoozeStart <= 0 ||
+        state_.AlarmUtteranceBusy || state_.SpeakPending || s_.Speech.Speaking() ||
+        !s_.SpeechIdle() ||
+        MomentMs(now) < MomentMs(state_.SnoozeStart) + s_.Config.SnoozeInterval * 60'000LL) {
+        return;
+    }
+    state_.SnoozeWaiting = false;
+    s_.Window.SetTopMost(true);
+    if (RampEnabled()) {
+        s_.SetMasterVolume(state_.RampVolume);
+        state_.RampStart = now;
+    } else {
+        s_.SetMasterVolume(s_.Config.FirstVolume);
+    }
+    s_.Events.SnoozeResumed();
+    SpeakAlarmOnce(false);
+}
+
+void AlarmRinging::StopAlarm() {
+    // The question box lets events in; a second stop meanwhile is the same stop.
+    if (stopping_) {
+        return;
+    }
+    stopping_ = true;
+    ++stops_;
+    s_.Events.AlarmStopped();
+    s_.Before.StopBeforeSound();
+    s_.Speech.StopSpeech(kSpeechChannel);
+    s_.Speech.StopSpeech(kRecordedVoiceChannel);
+    state_.MainTimerEnabled = false;
+    state_.AlarmUtteranceBusy = false;
+    if (s_.Config.OnVoiceStopPlayStop) {
+        s_.Music.MenuMusicStop();
+    }
+    if (s_.Menu.SnoozeChecked()) {
+        s_.Window.SetTopMost(false);
+        s_.Dialog.SetMessageShowing(true);
+        if (s_.Questions.AskYesNo(kSnoozeQuestion)) {
+            EndRinging();
+        } else {
+            state_.SnoozeWaiting = true;
+            state_.SnoozeStart = s_.Wall.Now();
+            state_.RampStart = 0;
+            s_.Events.SnoozeWaitStarted();
+        }
+        state_.EscLatch = false;
+        if (s_.Window.Visible() && s_.Menu.AllwaysFrontChecked()) {
+            s_.Window.SetTopMost(true);
+        }
+        s_.Dialog.SetMessageShowing(false);
+    } else {
+        EndRinging();
+        state_.EscLatch = false;
+    }
+    state_.MainTimerEnabled = true;
+    stopping_ = false;
+}
+
+void AlarmRinging::EndRinging() {
+    state_.Ringing = false;
+    s_.Menu.SetRingingLock(false);
+    s_.Window.RestoreNormalSize();
+    if (!s_.Menu.ShowClockChecked()) {
+        s_.Window.Hide();
+    }
+    s_.Window.SetHint(state_.HelpHint);
+    if (!s_.Menu.AllwaysFrontChecked()) {
+        s_.Window.SetTopMost(false);
+    }
+    state_.RampStart = 0;
+    // A pause ended by Yes is over, and must not turn the next alarm's
+    // first repetition into a snooze repeat.
+    state_.SnoozeWaiting = false;
+    state_.SnoozeStart = 0;
+    s_.Awake.Release();
+    s_.Events.RingingEnded();
+    if (s_.AlarmArmed()) {
+        arming_.ArmWakeUp();
+    }
+}
+
+void AlarmRinging::StopFromSnoozeMenu() {
+    ++stops_;
+    s_.Speech.StopSpeech(kSpeechChannel);
+    state_.AlarmUtteranceBusy = false;
+    state_.Ringing = false;
+    state_.SnoozeWaiting = false;
+    state_.SnoozeStart = 0;
+    state_.RampStart = 0;
+    s_.Menu.SetRingingLock(false);
+    s_.Window.RestoreNormalSize();
+    if (!s_.Menu.ShowClockChecked()) {
+        s_.Window.Hide();
+    }
+    s_.Awake.Release();
+    s_.Events.RingingEnded();
+}
+
+}  // namespace velmora

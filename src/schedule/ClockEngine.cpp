@@ -1,0 +1,156 @@
+#include "schedule/ClockEngine.h"
+
+#include <algorithm>
+
+namespace velmora {
+namespace {
+
+constexpr long long kStartupDelayMs = 10'000;
+constexpr int kTestRampStepPercent = 3;
+constexpr long long kTestRampStepMs = 3000;
+constexpr int kMaxRecordSeconds = 60;
+
+}  // namespace
+
+ClockEngine::ClockEngine(ClockState& state, const ClockServices& services)
+    : state_(state),
+      s_(services),
+      arming_(state, services),
+      ringing_(state, services, arming_),
+      jiho_(state, services) {}
+
+void ClockEngine::Start() {
+    state_.CreatedAt = s_.Wall.Now();
+    state_.StartupPending = true;
+    state_.MainTimerEnabled = true;
+}
+
+void ClockEngine::StopButtonPressed() {
+    if (state_.Ringing) {
+        ringing_.StopAlarm();
+    }
+}
+
+void ClockEngine::MainTimerTimer() {
+    if (!state_.MainTimerEnabled) {
+        return;
+    }
+    const DateTime now = s_.Wall.Now();
+    state_.Now = DecodeNowParts(now);
+    RunDeferredStartup(now);
+    WakeDisplayBeforeAlarm(now);
+    StartAlarmIfDue(now);
+    ringing_.RepeatIfIdle(now);
+    ringing_.ResumeAfterSnoozeIfDue(now);
+    StopOnEscape();
+    s_.Music.CheckRotation();
+    RampMusicTest(now);
+    Redraw(now);
+    jiho_.Step(now);
+    if (!state_.Ringing) {
+        s_.Window.ApplyMouseHideRule();
+    }
+    if (!RestoreVolumeAndMute()) {
+        return;
+    }
+    ShowRecordingProgress();
+    s_.Before.CheckWatchdog();
+}
+
+void ClockEngine::RunDeferredStartup(DateTime now) {
+    if (!state_.StartupPending || MomentMs(now) < MomentMs(state_.CreatedAt) + kStartupDelayMs) {
+        return;
+    }
+    state_.StartupPending = false;
+    s_.Menu.EnableShowSettei();
+    if (s_.Ini.Exists()) {
+        s_.Window.ApplyStoredFont();
+    }
+    if (s_.AlarmArmed()) {
+        s_.Pump.ProcessEvents();
+        arming_.ArmWakeUp();
+    }
+    if (!s_.Menu.ShowClockChecked()) {
+        s_.Window.Hide();
+    }
+}
+
+void ClockEngine::WakeDisplayBeforeAlarm(DateTime now) {
+    if (state_.DisplayWakeDone || !s_.AlarmArmed() || !(state_.WakeTime < now) ||
+        !(now < arming_.NextAlarmMoment())) {
+        return;
+    }
+    state_.DisplayWakeDone = true;
+    // Awake until the ringing ends; the screen comes on as if the user had
+    // touched it, without any input reaching the focused window.
+    s_.Awake.Inhibit();
+    s_.Awake.WakeDisplay();
+}
+
+void ClockEngine::StartAlarmIfDue(DateTime now) {
+    if (!s_.AlarmArmed() || state_.Ringing) {
+        return;
+    }
+    if (arming_.RearmIfMissed(now)) {
+        return;
+    }
+    if (state_.AlarmUtteranceBusy || state_.SpeakPending || s_.Speech.Speaking() ||
+        !s_.SpeechIdle() || !arming_.AlarmDue(now)) {
+        return;
+    }
+    ringing_.StartAlarm();
+}
+
+void ClockEngine::StopOnEscape() {
+    if (!state_.Ringing || state_.EscLatch || !s_.Keys.EscapeDown()) {
+        return;
+    }
+    state_.EscLatch = true;
+    ringing_.StopAlarm();
+}
+
+void ClockEngine::RampMusicTest(DateTime now) {
+    const DialogLink& d = s_.Dialog;
+    if (!d.MusicTestPlaying() || !d.MusicTestVolumeUp() ||
+        d.FirstVolumePosition() >= d.MaxVolumePosition() || state_.RampStart <= 0 ||
+        MomentMs(now) < MomentMs(state_.RampStart) + kTestRampStepMs) {
+        return;
+    }
+    state_.RampVolume = std::min(state_.RampVolume + kTestRampStepPercent, d.MaxVolumePosition());
+    s_.SetMasterVolume(state_.RampVolume);
+    state_.RampStart = now;
+}
+
+void ClockEngine::Redraw(DateTime now) {
+    if (s_.Window.Visible() && !s_.Dialog.MessageShowing()) {
+        s_.Window.DrawHands(now);
+    }
+}
+
+bool ClockEngine::RestoreVolumeAndMute() {
+    switch (s_.Volume.RestoreMasterVolume()) {
+        case RestoreResult::Failed:
+            return false;
+        case RestoreResult::Restored:
+            s_.Events.MasterVolumeRestored();
+            break;
+        case RestoreResult::NotDue:
+            break;
+    }
+    return s_.Volume.RestoreMasterMute() != RestoreResult::Failed;
+}
+
+void ClockEngine::ShowRecordingProgress() {
+    const std::uint32_t start = s_.Dialog.RecordStartCount();
+    if (start == 0) {
+        return;
+    }
+    const auto seconds =
+        static_cast<int>(MillisecondsBetween(s_.Ticks.Milliseconds(), start) / 1000);
+    s_.Dialog.ShowRecordSeconds(seconds);
+    if (seconds >= kMaxRecordSeconds) {
+        s_.Dialog.StopRecording();
+    }
+}
+
+}  // namespace velmora

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "schedule/ClockServices.h"
+#include "schedule/ClockState.h"
+
+namespace velmora {
+
+// The time signal's step of the tick: at a mark (or as early before it as
+// its sound or pre-announcement needs), one utterance at the volume of the
+// time of day.
+class TimeSignal {
+public:
+    TimeSignal(ClockState& state, const ClockServices& services);
+
+    void Step(DateTime now);
+
+private:
+    ClockState& state_;
+    const ClockServices& s_;
+};
+
+}  // namespace velmora

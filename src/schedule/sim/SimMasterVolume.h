@@ -1,0 +1,34 @@
+#pragma once
+
+#include "sound/MasterVolume.h"
+
+namespace velmora {
+
+// The master output as a level and a mute switch in memory, always there.
+class SimMasterVolume final : public MasterVolume {
+public:
+    SimMasterVolume(double level, bool muted) : level_(level), muted_(muted) {}
+
+    bool Find() override { return true; }
+    bool HasVolume() override { return true; }
+    bool HasMute() override { return true; }
+    std::optional<double> GetLevel() override { return level_; }
+    bool SetLevel(double percent) override {
+        level_ = percent;
+        return true;
+    }
+    std::optional<bool> GetMute() override { return muted_; }
+    bool SetMute(bool muted) override {
+        muted_ = muted;
+        return true;
+    }
+
+    double Level() const { return level_; }
+    bool Muted() const { return muted_; }
+
+private:
+    double level_;
+    bool muted_;
+};
+
+}  // namespace velmora

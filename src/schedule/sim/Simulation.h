@@ -1,0 +1,124 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "schedule/ClockEngine.h"
+#include "schedule/ClockSoundActivity.h"
+#include "schedule/ClockSpeakContext.h"
+#include "schedule/sim/HeadlessClockWindow.h"
+#include "schedule/sim/HeadlessDialog.h"
+#include "schedule/sim/HeadlessMainWindow.h"
+#include "schedule/sim/HeadlessTrayMenu.h"
+#include "schedule/sim/SeededRandom.h"
+#include "schedule/sim/SimDisplayAwake.h"
+#include "schedule/sim/SimEventLog.h"
+#include "schedule/sim/SimMasterVolume.h"
+#include "schedule/sim/SimMediaPlayer.h"
+#include "schedule/sim/SimSoundDevice.h"
+#include "schedule/sim/SimSynthesizer.h"
+#include "schedule/sim/SimUser.h"
+#include "schedule/sim/SimWakeTimer.h"
+#include "schedule/sim/VirtualTime.h"
+#include "settings/StartupSettings.h"
+#include "sound/WaveFileReader.h"
+#include "speech/PhoneticConverter.h"
+
+namespace velmora {
+
+// What a simulation runs with.
+struct SimulationConfig {
+    std::string DataFolder;     // ends with a slash: Settei.ini, MyAlarm.wav, the holiday list
+    std::string ProgramFolder;  // ends with a slash: the built-in sounds under Data/
+    Settings Config;            // as loaded from the data folder
+    StartupSettings Switches;   // the tray's check marks as at start-up
+    long long FromMs = 0;       // virtual milliseconds since 1899/12/30
+    long long ToMs = 0;
+    // The user presses STOP this long after each ringing starts; never when unset.
+    std::optional<long long> StopAfterMs;
+    bool SnoozeAnswerYes = true;
+    int UtteranceMs = 2000;
+    double UserVolume = 40;  // the master level before the clock changes it
+    bool UserMuted = false;
+    unsigned RandomSeed = 1;
+};
+
+// The config for a data folder: its settings and the tray's check marks
+// read as the program reads them at start-up.
+SimulationConfig LoadSimulationConfig(const std::string& dataFolder,
+                                      const std::string& programFolder,
+                                      PhoneticConverter& converter);
+
+// The clock's real tick, alarm and time signal, running every 100 ms of
+// virtual time against players, a sound output and a volume that make no
+// sound, a headless window, tray and dialog, and a user who stops the alarm
+// and answers the snooze question as configured. The real before-sound and
+// music lengths come from `lengths`; the recorded voice from `reader`.
+class Simulation {
+public:
+    Simulation(SimulationConfig config, FileLengthMs lengths, WaveFileReader& reader,
+               std::ostream* out);
+    Simulation(const Simulation&) = delete;
+    Simulation& operator=(const Simulation&) = delete;
+
+    // Runs up to the configured end.
+    void Run() { RunUntil(config_.ToMs); }
+    void RunUntil(long long ms) { time_.RunUntil(ms); }
+
+    ClockEngine& Engine() { return engine_; }
+    ClockState& State() { return state_; }
+    Settings& Config() { return settings_; }
+    VirtualTime& Time() { return time_; }
+    SimEventLog& Log() { return log_; }
+    HeadlessClockWindow& Window() { return window_; }
+    HeadlessTrayMenu& Menu() { return menu_; }
+    HeadlessMainWindow& MainWindow() { return main_; }
+    SimUser& User() { return user_; }
+    SimWakeTimer& Wake() { return wake_; }
+    SimDisplayAwake& Awake() { return awake_; }
+    SimSoundDevice& Device() { return device_; }
+    SimMediaPlayer& MusicPlayer() { return musicPlayer_; }
+    SimMasterVolume& Output() { return *output_; }
+    MasterVolumeControl& Volume() { return volume_; }
+    SpeechPlayer& Speech() { return speech_; }
+    const BeforeSoundLists& Lists() const { return lists_; }
+
+private:
+    void ScheduleTick(long long at);
+    void RingingStarted();
+
+    SimulationConfig config_;
+    Settings settings_;
+    IniFile ini_;
+    HolidayCalendar holidays_;
+    BeforeSoundLists lists_;
+    VirtualTime time_;
+    SeededRandom random_;
+    ClockState state_;
+    HeadlessClockWindow window_;
+    HeadlessTrayMenu menu_;
+    HeadlessDialog dialog_;
+    HeadlessMainWindow main_;
+    SimUser user_;
+    SimWakeTimer wake_;
+    SimDisplayAwake awake_;
+    SimEventLog log_;
+    SimSoundDevice device_;
+    SimSynthesizer synthesizer_;
+    SimMediaPlayer beforePlayer_;
+    SimMediaPlayer musicPlayer_;
+    ClockSpeakContext context_;
+    BeforeSoundPlayer before_;
+    SpeechPlayer speech_;
+    AlarmMusic music_;
+    ClockSoundActivity activity_;
+    SimMasterVolume* output_;
+    MasterVolumeControl volume_;
+    FileLengthMs lengths_;
+    ClockServices services_;
+    ClockEngine engine_;
+};
+
+}  // namespace velmora
