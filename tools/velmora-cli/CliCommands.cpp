@@ -19,6 +19,10 @@ std::span<const Command> Commands() {
         {"say", "say [--voice N] [--speed S] --out FILE TEXT", &RunSay},
         {"kana", "kana TEXT", &RunKana},
         {"volume", "volume get | volume set PERCENT", &RunVolume},
+        {"simulate",
+         "simulate --data DIR --from \"YYYY/MM/DD H:NN:SS\" --to \"YYYY/MM/DD H:NN:SS\" "
+         "[--stop-after S] [--snooze-answer yes|no] [--utterance-ms N]",
+         &RunSimulate},
     });
     return kCommands;
 }

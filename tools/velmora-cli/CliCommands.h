@@ -44,5 +44,6 @@ int RunReading(Args args, Io io);
 int RunSay(Args args, Io io);
 int RunKana(Args args, Io io);
 int RunVolume(Args args, Io io);
+int RunSimulate(Args args, Io io);
 
 }  // namespace velmora::cli
