@@ -14,6 +14,9 @@ public:
     bool HasMute() override { return true; }
     std::optional<double> GetLevel() override { return level_; }
     bool SetLevel(double percent) override {
+        if (refuseLevel_) {
+            return false;
+        }
         level_ = percent;
         return true;
     }
@@ -23,12 +26,15 @@ public:
         return true;
     }
 
+    // The output refuses every level from now on (a server gone away).
+    void SetRefuseLevel(bool refuse) { refuseLevel_ = refuse; }
     double Level() const { return level_; }
     bool Muted() const { return muted_; }
 
 private:
     double level_;
     bool muted_;
+    bool refuseLevel_ = false;
 };
 
 }  // namespace velmora

@@ -8,24 +8,30 @@
 
 namespace velmora {
 
-// The user at the simulated clock: answers the snooze question as told and
-// holds Esc down when told to.
+// The user at the simulated clock: answers the snooze question as told
+// (one answer always, or a cycle of answers) and holds Esc down when told to.
 class SimUser final : public QuestionBox, public EscapeKey {
 public:
-    explicit SimUser(bool answerYes) : answerYes_(answerYes) {}
+    explicit SimUser(bool answerYes) : answers_{answerYes} {}
 
     bool AskYesNo(const std::string& text) override {
+        const bool answer = answers_[questions_.size() % answers_.size()];
         questions_.push_back(text);
-        return answerYes_;
+        return answer;
     }
     bool EscapeDown() override { return escapeDown_; }
 
-    void SetAnswer(bool yes) { answerYes_ = yes; }
+    // The answers given in turn, starting again after the last; never empty.
+    void SetAnswers(std::vector<bool> answers) {
+        if (!answers.empty()) {
+            answers_ = std::move(answers);
+        }
+    }
     void HoldEscape(bool down) { escapeDown_ = down; }
     const std::vector<std::string>& Questions() const { return questions_; }
 
 private:
-    bool answerYes_;
+    std::vector<bool> answers_;
     bool escapeDown_ = false;
     std::vector<std::string> questions_;
 };

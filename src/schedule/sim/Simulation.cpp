@@ -82,8 +82,34 @@ void Simulation::ScheduleTick(long long at) {
     time_.At(at, [this, at] {
         // The next tick is due whatever this one does, also while it waits.
         ScheduleTick(at + kTickMs);
-        engine_.MainTimerTimer();
+        if (!Asleep(at)) {
+            RunTick();
+        }
     });
+}
+
+void Simulation::RunTick() {
+    nestedTicks_ += tickDepth_ > 0 ? 1 : 0;
+    ++tickDepth_;
+    engine_.MainTimerTimer();
+    --tickDepth_;
+}
+
+void Simulation::SleepBetween(long long fromMs, long long untilMs) {
+    sleepFrom_ = fromMs;
+    sleepUntil_ = untilMs;
+}
+
+bool Simulation::Asleep(long long at) {
+    if (at < sleepFrom_ || at >= sleepUntil_) {
+        return false;
+    }
+    // The wake-up timer resumes the computer at its moment, for good.
+    if (wake_.Armed() && at >= MomentMs(wake_.WakeTime())) {
+        sleepUntil_ = at;
+        return false;
+    }
+    return true;
 }
 
 void Simulation::RingingStarted() {

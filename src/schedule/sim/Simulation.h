@@ -66,14 +66,21 @@ public:
     // Runs up to the configured end.
     void Run() { RunUntil(config_.ToMs); }
     void RunUntil(long long ms) { time_.RunUntil(ms); }
+    // The computer sleeps over [fromMs, untilMs): no tick runs, unless the
+    // wake-up timer is armed for a moment inside, when it resumes there.
+    void SleepBetween(long long fromMs, long long untilMs);
+    // Ticks that ran inside another tick's wait.
+    long long NestedTicks() const { return nestedTicks_; }
 
     ClockEngine& Engine() { return engine_; }
     ClockState& State() { return state_; }
     Settings& Config() { return settings_; }
     VirtualTime& Time() { return time_; }
     SimEventLog& Log() { return log_; }
+    const SimEventLog& Log() const { return log_; }
     HeadlessClockWindow& Window() { return window_; }
     HeadlessTrayMenu& Menu() { return menu_; }
+    HeadlessDialog& Dialog() { return dialog_; }
     HeadlessMainWindow& MainWindow() { return main_; }
     SimUser& User() { return user_; }
     SimWakeTimer& Wake() { return wake_; }
@@ -87,6 +94,8 @@ public:
 
 private:
     void ScheduleTick(long long at);
+    void RunTick();
+    bool Asleep(long long at);
     void RingingStarted();
 
     SimulationConfig config_;
@@ -119,6 +128,10 @@ private:
     FileLengthMs lengths_;
     ClockServices services_;
     ClockEngine engine_;
+    long long sleepFrom_ = 0;
+    long long sleepUntil_ = 0;
+    int tickDepth_ = 0;
+    long long nestedTicks_ = 0;
 };
 
 }  // namespace velmora
