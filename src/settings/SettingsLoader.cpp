@@ -111,14 +111,7 @@ void LoadJiho(const IniFile& ini, Settings& s) {
     s.JihoBeforeSoundNo =
         InRangeOr(ini.ReadInteger("Jiho", "BeforeSoundNo", 0), 0, soundCount - 1, 0);
     s.SpeakBeforeSound = ini.ReadBool("Jiho", "SpeakBeforeSound", false);
-    s.JihoLeadSoundNo = 0;
-    if (s.SpeakBeforeSound) {
-        // Speak first, tone after: the configured sound leads the speech
-        // (unless it is the tone itself), and the tone follows it.
-        const int configured = s.JihoBeforeSoundNo;
-        s.JihoLeadSoundNo = configured < 1 || configured == kJihoToneSound ? 0 : configured;
-        s.JihoBeforeSoundNo = kJihoToneSound;
-    }
+    ArrangeJihoSounds(s);
 }
 
 void LoadWords(const IniFile& ini, const std::string& dataFolder, PhoneticConverter& converter,
@@ -147,6 +140,17 @@ void LoadWords(const IniFile& ini, const std::string& dataFolder, PhoneticConver
 }
 
 }  // namespace
+
+void ArrangeJihoSounds(Settings& s) {
+    s.JihoLeadSoundNo = 0;
+    if (s.SpeakBeforeSound) {
+        // Speak first, tone after: the configured sound leads the speech
+        // (unless it is the tone itself), and the tone follows it.
+        const int configured = s.JihoBeforeSoundNo;
+        s.JihoLeadSoundNo = configured < 1 || configured == kJihoToneSound ? 0 : configured;
+        s.JihoBeforeSoundNo = kJihoToneSound;
+    }
+}
 
 Settings LoadSettings(const IniFile& ini, const std::string& dataFolder,
                       PhoneticConverter& converter) {

@@ -16,6 +16,11 @@ namespace velmora {
 Settings LoadSettings(const IniFile& ini, const std::string& dataFolder,
                       PhoneticConverter& converter);
 
+// With SpeakBeforeSound the time-signal tone follows the speech: the
+// configured JihoBeforeSoundNo becomes the lead sound (none for the tone
+// itself) and JihoBeforeSoundNo the tone. Without it there is no lead sound.
+void ArrangeJihoSounds(Settings& s);
+
 // Sanity bounds shared with the dialog.
 inline constexpr int kMinSpeed = 50;
 inline constexpr int kMaxSpeed = 300;

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "settings/SettingsDialogHost.h"
+
+namespace velmora::test {
+
+// Holds the tray menu's check marks and a live record; logs every call that
+// changes something, in order, so tests can check what happened and when.
+class FakeSettingsDialogHost final : public SettingsDialogHost {
+public:
+    DateTime Now() const override { return now; }
+    Settings& LiveSettings() override { return live; }
+
+    bool MenuChecked(TrayItem item) const override {
+        const auto it = checks.find(item);
+        return it != checks.end() && it->second;
+    }
+    void SetMenuChecked(TrayItem item, bool checked) override {
+        checks[item] = checked;
+        log.push_back("check " + Name(item) + (checked ? " on" : " off"));
+    }
+    void RunMenuCommand(TrayItem item) override { log.push_back("run " + Name(item)); }
+    void SetDialogMenuItemsEnabled(bool enabled) override {
+        log.push_back(enabled ? "menus on" : "menus off");
+    }
+    void ProcessPendingEvents() override { log.push_back("events"); }
+
+    bool ClockVisible() const override { return clockVisible; }
+    void SetClockTopMost(bool topMost) override {
+        clockTopMost = topMost;
+        log.push_back(topMost ? "clock top" : "clock lowered");
+    }
+    void ShowDial(DialColour colour) override {
+        log.push_back(colour == DialColour::Gray ? "dial gray" : "dial white");
+    }
+    bool AlarmMusicPlaying() const override { return musicPlaying; }
+    void RebuildPreAnnouncement() override { log.push_back("pre-announcement"); }
+
+    static std::string Name(TrayItem item) {
+        switch (item) {
+            case TrayItem::Alarm:
+                return "Alarm";
+            case TrayItem::Snooze:
+                return "Snooze";
+            case TrayItem::SpeakJiho:
+                return "SpeakJiho";
+            case TrayItem::ShowClock:
+                return "ShowClock";
+            case TrayItem::ClockAllwaysFront:
+                return "ClockAllwaysFront";
+            case TrayItem::OnMouseHide:
+                return "OnMouseHide";
+            case TrayItem::BackColorGray:
+                return "BackColorGray";
+            case TrayItem::BackColorWhite:
+                return "BackColorWhite";
+        }
+        return "?";
+    }
+
+    DateTime now = EncodeDate(2024, 3, 15) + EncodeTime(9, 30, 0);
+    Settings live;
+    std::map<TrayItem, bool> checks{{TrayItem::ClockAllwaysFront, true}};
+    bool clockVisible = true;
+    bool clockTopMost = true;
+    bool musicPlaying = false;
+    std::vector<std::string> log;
+};
+
+}  // namespace velmora::test
