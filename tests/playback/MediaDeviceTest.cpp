@@ -20,6 +20,7 @@
 #include "sound/BeforeSoundPlayer.h"
 #include "sound/qt/QtMediaPlayer.h"
 #include "sound/qt/QtSoundDevice.h"
+#include "sound/qt/SoundFilePlayer.h"
 #include "sound/qt/XdgOpener.h"
 #include "speech/SpeechPlayer.h"
 #include "support/TempDir.h"
@@ -45,7 +46,7 @@ protected:
     BeforeSoundLists lists;
     SystemMillisecondClock clock;
     FakeNotices notices;
-    QtMediaPlayer player;
+    SoundFilePlayer player;
     BeforeSoundPlayer before;
     QtSoundDevice device;
     FakeSpeechSynthesizer synth;
@@ -145,6 +146,58 @@ TEST_F(MediaDevice, UsualFormatsPlayWithTheirLengthAndReportTheirEnd) {
             0.04)
             << extension;
     }
+}
+
+// Records what a player reports.
+struct PlayerLog {
+    explicit PlayerLog(MediaPlayer& player) {
+        player.SetPlayStateHandler([this](int state) { states.push_back(state); });
+        player.SetErrorHandler([this] { ++errors; });
+    }
+    bool Stopped() const { return !states.empty() && states.back() == kPlayStateStopped; }
+    std::vector<int> states;
+    int errors = 0;
+};
+
+TEST_F(MediaDevice, BeforeSoundPlayerReportsLikeAMediaPlayerOnBothPaths) {
+    TempDir files;
+    WriteWaveFile(files.File("short.wav"), WaveData{22050, 1, Sine(700, 0.5, 0.5, 22050)});
+    const std::string ogg = Encode("ogg", "vorbisenc ! oggmux", 700, 0.5);
+    for (const std::string& file : {files.File("short.wav"), ogg}) {
+        SoundFilePlayer player;
+        PlayerLog log(player);
+        ASSERT_TRUE(player.SetUrl(file));
+        EXPECT_EQ(player.Url(), file);
+        ASSERT_TRUE(player.Play());
+        EXPECT_TRUE(log.states.empty()) << "reported from inside Play()";
+        EXPECT_TRUE(RunUntil([&] { return log.Stopped(); }, 5000)) << file;
+        EXPECT_NEAR(player.Duration(), 0.5, 0.05) << file;
+        EXPECT_EQ(log.states,
+                  (std::vector<int>{kPlayStatePlaying, kPlayStateMediaEnded, kPlayStateStopped}))
+            << file;
+
+        // Stopped midway: "stopped" without "media ended", and silence.
+        RunFor(300);
+        log.states.clear();
+        ASSERT_TRUE(player.Play());
+        RunFor(300);
+        player.Stop();
+        EXPECT_TRUE(RunUntil([&] { return log.Stopped(); }, 2000)) << file;
+        EXPECT_EQ(log.states, (std::vector<int>{kPlayStatePlaying, kPlayStateStopped})) << file;
+        EXPECT_EQ(log.errors, 0);
+    }
+    RunFor(200);
+    const auto samples = monitor.Samples();
+    EXPECT_EQ(CountBursts(samples, 700, SinkMonitor::kRate, 0.05, MonitorSamples(0.02)), 4U);
+
+    WriteBytes(files.File("broken.wav"), "RIFF....WAVEjunk");
+    SoundFilePlayer broken;
+    PlayerLog log(broken);
+    broken.SetUrl(files.File("broken.wav"));
+    broken.Play();
+    EXPECT_TRUE(RunUntil([&] { return log.errors > 0; }, 5000));
+    RunFor(300);
+    EXPECT_EQ(log.errors, 1);
 }
 
 // The alarm music on the real player: repeated, rotated, stopped.

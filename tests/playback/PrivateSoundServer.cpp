@@ -1,6 +1,8 @@
 #include "PrivateSoundServer.h"
 
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -60,8 +62,13 @@ bool PrivateSoundServer::Start() {
         ::setenv("PULSE_RUNTIME_PATH", (home + "/runtime").c_str(), 1);
         ::setenv("PULSE_STATE_PATH", (home + "/state").c_str(), 1);
         ::unsetenv("PULSE_SERVER");
-        if (FILE* out = std::freopen(log.c_str(), "a", stderr)) {
-            static_cast<void>(out);
+        // The server goes with the test process, however that ends, and
+        // keeps off its output (a reader of that pipe would wait for it).
+        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+        const int fd = ::open(log.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0600);
+        if (fd >= 0) {
+            ::dup2(fd, STDOUT_FILENO);
+            ::dup2(fd, STDERR_FILENO);
         }
         std::vector<char*> argv;
         for (std::string& arg : args) {

@@ -23,6 +23,8 @@ std::span<const Command> Commands() {
          "simulate --data DIR --from \"YYYY/MM/DD H:NN:SS\" --to \"YYYY/MM/DD H:NN:SS\" "
          "[--stop-after S] [--snooze-answer yes|no] [--utterance-ms N]",
          &RunSimulate},
+        {"speak", "speak [--voice N] [--speed S] [--before N --list alarm|jiho] TEXT", &RunSpeak},
+        {"play", "play FILE", &RunPlay},
     });
     return kCommands;
 }

@@ -45,5 +45,7 @@ int RunSay(Args args, Io io);
 int RunKana(Args args, Io io);
 int RunVolume(Args args, Io io);
 int RunSimulate(Args args, Io io);
+int RunSpeak(Args args, Io io);
+int RunPlay(Args args, Io io);
 
 }  // namespace velmora::cli

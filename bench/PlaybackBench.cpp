@@ -1,0 +1,158 @@
+// Latency of what the user hears: from Speak to the first non-silent sample
+// at the sound server's monitor for the time phrase, and from the start of a
+// before sound to its first sample. Needs a running PulseAudio server
+// (scripts/lib/services.sh starts one with a null sink); prints figures.
+#include <QCoreApplication>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "SinkMonitor.h"
+#include "app/AppFolders.h"
+#include "app/Notices.h"
+#include "app/QtEventPump.h"
+#include "base/SystemMillisecondClock.h"
+#include "settings/IniFile.h"
+#include "sound/BeforeSoundLists.h"
+#include "sound/BeforeSoundPlayer.h"
+#include "sound/qt/QtMediaPlayer.h"
+#include "sound/qt/QtSoundDevice.h"
+#include "sound/qt/SoundFilePlayer.h"
+#include "sound/sndfile/SndfileWaveReader.h"
+#include "speech/SpeechPlayer.h"
+#include "speech/VoiceLibraries.h"
+
+namespace {
+
+using velmora::test::SinkMonitor;
+using Clock = SinkMonitor::Clock;
+
+constexpr const char* kTimePhrase =
+    "ご'ぜん/<NUMK VAL=10 COUNTER=じ>/<NUMK VAL=15 COUNTER=ふん>+で'す。";
+constexpr int kRounds = 10;
+// About -50 dB of full scale: a null sink adds no noise, so anything above
+// this is the sound itself.
+constexpr int kSilence = 100;
+
+class PrintedNotices final : public velmora::Notices {
+public:
+    void ShowNotice(const std::string& text) override { std::printf("notice: %s\n", text.c_str()); }
+    void ShowMessage(const std::string& text) override {
+        std::printf("message: %s\n", text.c_str());
+    }
+};
+
+class ExitOnMissingVoice final : public velmora::FatalNotice {
+public:
+    void ShowAndExit(const std::string& message) override {
+        std::printf("%s\n", message.c_str());
+        std::exit(1);
+    }
+};
+
+class Idle final : public velmora::SpeakContext {
+public:
+    bool Ringing() const override { return false; }
+    bool AlarmUtteranceBusy() const override { return false; }
+    void SetAlarmUtteranceBusy(bool /*busy*/) override {}
+    int HowTo() const override { return 0; }
+    bool PlayRecordingRequested() const override { return false; }
+    void ClearPlayRecordingRequested() override {}
+};
+
+// Milliseconds from `start` to the first sample above the silence level
+// that the monitor received after `start`; -1 when none did.
+double FirstSoundAfter(const SinkMonitor& monitor, Clock::time_point start) {
+    const auto samples = monitor.Samples();
+    for (size_t i = monitor.IndexAt(start); i < samples.size(); ++i) {
+        if (std::abs(static_cast<int>(samples[i])) > kSilence) {
+            return std::chrono::duration<double, std::milli>(monitor.TimeOf(i) - start).count();
+        }
+    }
+    return -1;
+}
+
+void Report(const char* what, std::vector<double> ms, const char* target) {
+    const double first = ms.front();
+    std::sort(ms.begin() + 1, ms.end());
+    std::printf(
+        "%-44s first %6.1f ms, then median %6.1f ms, best %6.1f, worst %6.1f (%d rounds)"
+        "  target %s\n",
+        what, first, ms[ms.size() / 2 + 1], ms[1], ms.back(), kRounds, target);
+}
+
+void Settle(velmora::QtEventPump& pump, int ms) {
+    const auto until = Clock::now() + std::chrono::milliseconds(ms);
+    while (Clock::now() < until) {
+        pump.ProcessEvents();
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    SinkMonitor monitor;
+    std::string error;
+    if (!monitor.Start(&error)) {
+        std::printf("cannot record the sink's monitor: %s\n", error.c_str());
+        return 1;
+    }
+    const std::string programFolder = velmora::FindProgramFolder();
+    velmora::IniFile ini("/nonexistent/Settei.ini");
+    const auto lists = velmora::BuildBeforeSoundLists(programFolder, ini, 14, 6);
+    velmora::SystemMillisecondClock clock;
+    PrintedNotices notices;
+    velmora::SoundFilePlayer beforePlayer;
+    velmora::BeforeSoundPlayer before(beforePlayer, lists, clock, notices);
+    velmora::QtSoundDevice device;
+    ExitOnMissingVoice fatal;
+    velmora::VoiceLibraries voices(programFolder, fatal);
+    velmora::SndfileWaveReader reader;
+    velmora::QtEventPump pump;
+    Idle context;
+    velmora::SpeechPlayer speech({device, voices, before, pump, reader, notices, context, ""});
+
+    std::vector<double> speak;
+    std::vector<double> speakCall;
+    for (int round = 0; round < kRounds; ++round) {
+        const auto start = Clock::now();
+        speech.Speak({.Voice = 0, .Text = kTimePhrase, .Speed = 120});
+        speakCall.push_back(
+            std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+        while (speech.SpeechChannelStatus(velmora::kSpeechChannel) != velmora::kChannelIdle) {
+            pump.ProcessEvents();
+        }
+        Settle(pump, 300);
+        speak.push_back(FirstSoundAfter(monitor, start));
+    }
+
+    const auto timeBeforeSounds = [&](velmora::BeforeSoundPlayer& player) {
+        std::vector<double> ms;
+        for (int round = 0; round < kRounds; ++round) {
+            const auto start = Clock::now();
+            player.PlayBeforeSound(4, false);  // ピコ
+            while (player.BeforeSoundPlaying()) {
+                pump.ProcessEvents();
+            }
+            Settle(pump, 300);
+            ms.push_back(FirstSoundAfter(monitor, start));
+        }
+        return ms;
+    };
+    const std::vector<double> beforeSound = timeBeforeSounds(before);
+    // The same sound through the general media pipeline, which added sounds
+    // of other formats take.
+    velmora::QtMediaPlayer mediaPlayer;
+    velmora::BeforeSoundPlayer viaMedia(mediaPlayer, lists, clock, notices);
+    const std::vector<double> beforeViaMedia = timeBeforeSounds(viaMedia);
+    monitor.Stop();
+
+    Report("Speak(time phrase) -> first sound at sink:", speak, "< 150 ms");
+    Report("  of which Speak itself (synthesis, start):", speakCall, "-");
+    Report("PlayBeforeSound -> first sound at sink:", beforeSound, "< 100 ms");
+    Report("  the same through the media pipeline:", beforeViaMedia, "-");
+    return 0;
+}
