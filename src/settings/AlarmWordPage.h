@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QWidget>
+#include <string>
+
+#include "settings/SettingsDialogTypes.h"
+#include "settings/SettingsForm.h"
+#include "settings/SettingsValidation.h"
+
+class QLabel;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+
+namespace velmora {
+
+class RadioGroup;
+
+// Page "目覚めの言葉": speak the wake-up words or play the recorded voice;
+// which words; the user's own words; the recording.
+class AlarmWordPage final : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(AlarmWordPage)
+
+public:
+    AlarmWordPage(SettingsDialogState& state, std::string recordedVoicePath,
+                  QWidget* parent = nullptr);
+
+    void Load(const SettingsForm& form);
+    void Store(SettingsForm& form) const;
+    QWidget* Field(const FormField& field) const;
+
+    // The red mark on the memo: its words still have to pass TEST.
+    bool MemoUntested() const { return memoUntested_; }
+    void SetMemoUntested(bool untested);
+    // The words as the last successful TEST (or the file) gave them.
+    const OwnAlarmWords& OwnWords() const { return ownWords_; }
+    void SetOwnWords(OwnAlarmWords words);
+    // The speaking mode is forced back when the recording has gone.
+    void SetHowTo(int index);
+
+signals:
+    // A preset phrase was picked: it is spoken as a test.
+    void presetWordPicked();
+    void alarmWordTestRequested();
+    void wavePlayRequested();
+    void recordRequested();
+
+private:
+    void ApplyHowTo(int howTo);
+    void ApplyWord(int word);
+    bool RecordingExists() const;
+
+    SettingsDialogState& state_;
+    std::string recordedVoicePath_;
+    RadioGroup* radioGroupHowToPlay_;
+    RadioGroup* radioGroupAlarmWord_;
+    QLabel* label10_;
+    QPlainTextEdit* memoAlarmWord_;
+    QPushButton* btnAlarmWordTest_;
+    QPushButton* btnWavePlay_;
+    QPushButton* btnRecord_;
+    QProgressBar* progressBarRecord_;
+    QLabel* lblRecordTime_;
+    bool memoUntested_ = false;
+    OwnAlarmWords ownWords_;
+};
+
+}  // namespace velmora

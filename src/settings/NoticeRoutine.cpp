@@ -1,0 +1,49 @@
+#include "settings/NoticeRoutine.h"
+
+#include <QString>
+
+#include "app/MessageService.h"
+#include "settings/SettingsDialogHost.h"
+
+namespace velmora {
+namespace {
+
+QString Title() {
+    return QStringLiteral("ベルモラ");
+}
+
+}  // namespace
+
+NoticeRoutine::NoticeRoutine(SettingsDialogHost& host, MessageService& messages)
+    : host_(host), messages_(messages) {}
+
+// Only the outermost box moves the clock: a box shown while another is up
+// must not bring the clock back over the first.
+NoticeRoutine::BoxScope::BoxScope(NoticeRoutine& routine) : routine_(routine) {
+    if (routine_.openBoxes_++ == 0 && routine_.host_.ClockVisible()) {
+        routine_.host_.SetClockTopMost(false);
+    }
+}
+
+NoticeRoutine::BoxScope::~BoxScope() {
+    if (--routine_.openBoxes_ == 0 && routine_.host_.ClockVisible() &&
+        routine_.host_.MenuChecked(TrayItem::ClockAllwaysFront)) {
+        routine_.host_.SetClockTopMost(true);
+    }
+}
+
+void NoticeRoutine::ShowNotice(const std::string& text) {
+    const BoxScope box(*this);
+    messages_.Show(Title(), QString::fromStdString(text), MessageService::Icon::Information);
+}
+
+void NoticeRoutine::ShowMessage(const std::string& text) {
+    messages_.Show(Title(), QString::fromStdString(text), MessageService::Icon::Information);
+}
+
+bool NoticeRoutine::Ask(const std::string& text) {
+    const BoxScope box(*this);
+    return messages_.Ask(Title(), QString::fromStdString(text));
+}
+
+}  // namespace velmora
