@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <vector>
 
 #include "app/MessageService.h"
@@ -17,13 +18,21 @@ public:
 
     void Show(const QString& caption, const QString& text, Icon /*icon*/) override {
         shown.push_back({caption, text});
+        if (whileShown) {
+            whileShown();
+        }
     }
     bool Ask(const QString& caption, const QString& text) override {
         asked.push_back({caption, text});
+        if (whileShown) {
+            whileShown();
+        }
         return answer;
     }
 
     bool answer = true;
+    // Runs while a box would be on screen, to look at the program then.
+    std::function<void()> whileShown;
     std::vector<Box> shown;
     std::vector<Box> asked;
 };
