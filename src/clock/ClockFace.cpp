@@ -91,10 +91,6 @@ void ClockFace::Render(QSize size) {
     }
 }
 
-void ClockFace::Paint(QPainter& painter) const {
-    painter.drawImage(QPoint(0, 0), rendered_);
-}
-
 QRegion ClockFace::Shape() const {
     if (rendered_.isNull()) {
         return {};

@@ -9,8 +9,6 @@
 
 #include "clock/DialColour.h"
 
-class QPainter;
-
 namespace velmora {
 
 // The dial picture with its numerals, stretched to the window (`ImgClock`).
@@ -30,7 +28,6 @@ public:
 
     // Renders the face at `size` unless it is already rendered at that size.
     void Render(QSize size);
-    void Paint(QPainter& painter) const;
     // The pixels that are not see-through.
     QRegion Shape() const;
     const QImage& Image() const { return rendered_; }

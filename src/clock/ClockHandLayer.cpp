@@ -1,7 +1,10 @@
 #include "clock/ClockHandLayer.h"
 
 #include <QPainter>
+#include <QRegion>
 
+#include "clock/ClockHands.h"
+#include "clock/ClockLayout.h"
 #include "clock/ClockPainter.h"
 
 namespace velmora {
@@ -11,9 +14,43 @@ ClockHandLayer::ClockHandLayer(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
 }
 
+void ClockHandLayer::ShowTime(const ClockTime& time) {
+    const ClockTime before = time_;
+    time_ = time;
+    if (before.Day != time.Day || before.Month != time.Month || before.Weekday != time.Weekday) {
+        dateValid_ = false;
+        update();  // the date as well
+        return;
+    }
+    // Ten redraws a second: repaint only where a hand was or is, so the
+    // window system moves a few small rectangles instead of the window.
+    const ClockLayout layout = ComputeClockLayout(width(), height());
+    QRegion dirty;
+    for (const PixelRect& r : MovedHandAreas(layout, before, time)) {
+        dirty += QRect(r.left, r.top, r.width, r.height);
+    }
+    if (!dirty.isEmpty()) {
+        update(dirty);
+    }
+}
+
+void ClockHandLayer::SetLabelFont(const QFont& font) {
+    labelFont_ = font;
+    dateValid_ = false;
+}
+
 void ClockHandLayer::paintEvent(QPaintEvent* /*event*/) {
+    if (!dateValid_) {
+        date_ = PrepareDate(time_, DateFont(labelFont_, width()));
+        dateValid_ = true;
+    }
     QPainter painter(this);
-    PaintHands(painter, size(), colour_, time_, labelFont_);
+    PaintHands(painter, size(), colour_, time_, date_);
+}
+
+void ClockHandLayer::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    dateValid_ = false;
 }
 
 }  // namespace velmora

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QWidget>
 
+#include "clock/ClockPainter.h"
 #include "clock/ClockTime.h"
 #include "clock/DialColour.h"
 
@@ -18,18 +19,24 @@ class ClockHandLayer final : public QWidget {
 public:
     explicit ClockHandLayer(QWidget* parent);
 
-    void SetTime(const ClockTime& time) { time_ = time; }
+    // Shows `time`, redrawing only what changed since the time shown before.
+    void ShowTime(const ClockTime& time);
     const ClockTime& Time() const { return time_; }
     void SetColour(DialColour colour) { colour_ = colour; }
-    void SetLabelFont(const QFont& font) { labelFont_ = font; }
+    void SetLabelFont(const QFont& font);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     ClockTime time_;
     DialColour colour_ = DialColour::Gray;
     QFont labelFont_;
+    // The date is laid out once a day (and after a font or size change),
+    // not on each of the ten redraws a second.
+    PreparedDate date_;
+    bool dateValid_ = false;
 };
 
 }  // namespace velmora

@@ -1,5 +1,8 @@
 #include "clock/ClockHands.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 #include "clock/ClockMath.h"
 
 namespace velmora {
@@ -37,6 +40,39 @@ ClockHands ComputeClockHands(const ClockLayout& layout, const ClockTime& time) {
     hands.Dot = {layout.CentreX - layout.DotRadius, layout.CentreY - layout.DotRadius,
                  2 * layout.DotRadius, 2 * layout.DotRadius};
     return hands;
+}
+
+namespace {
+
+// The box around a line of the given pen between two pixels.
+PixelRect LineBox(PixelPoint a, PixelPoint b, int pen) {
+    const int margin = pen / 2 + 2;
+    const int left = std::min(a.x, b.x) - margin;
+    const int top = std::min(a.y, b.y) - margin;
+    return {left, top, std::abs(a.x - b.x) + 1 + 2 * margin, std::abs(a.y - b.y) + 1 + 2 * margin};
+}
+
+void AddMoved(std::vector<PixelRect>& areas, PixelPoint centre, PixelPoint before, PixelPoint after,
+              int pen) {
+    if (before == after) {
+        return;
+    }
+    areas.push_back(LineBox(centre, before, pen));
+    areas.push_back(LineBox(centre, after, pen));
+}
+
+}  // namespace
+
+std::vector<PixelRect> MovedHandAreas(const ClockLayout& layout, const ClockTime& before,
+                                      const ClockTime& after) {
+    const ClockHands was = ComputeClockHands(layout, before);
+    const ClockHands is = ComputeClockHands(layout, after);
+    std::vector<PixelRect> areas;
+    AddMoved(areas, is.Centre, was.HourEnd, is.HourEnd, is.HandPen);
+    AddMoved(areas, is.Centre, was.MinuteEnd, is.MinuteEnd, is.HandPen);
+    AddMoved(areas, is.Centre, was.SecondEnd, is.SecondEnd, is.SecondPen);
+    AddMoved(areas, is.Centre, was.SecondTail, is.SecondTail, is.SecondPen);
+    return areas;
 }
 
 }  // namespace velmora

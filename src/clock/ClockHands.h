@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "clock/ClockLayout.h"
 #include "clock/ClockTime.h"
 #include "clock/PixelGeometry.h"
@@ -30,5 +32,11 @@ struct ClockHands {
 };
 
 ClockHands ComputeClockHands(const ClockLayout& layout, const ClockTime& time);
+
+// The areas to redraw when the hands move from one time to the next: the
+// old and the new place of every hand that moved, each with room for its
+// pen, round end and smoothing. Empty when nothing moved.
+std::vector<PixelRect> MovedHandAreas(const ClockLayout& layout, const ClockTime& before,
+                                      const ClockTime& after);
 
 }  // namespace velmora

@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <cmath>
 
 #include "clock/ClockHands.h"
 #include "clock/ClockLayout.h"
@@ -64,23 +65,31 @@ void PaintDialNumerals(QPainter& painter, DialColour colour, const QFont& labelF
     painter.restore();
 }
 
+QFont DateFont(const QFont& labelFont, int windowWidth) {
+    return FontOfPoints(labelFont, DateTextPoints(windowWidth));
+}
+
+PreparedDate PrepareDate(const ClockTime& time, const QFont& dateFont) {
+    PreparedDate date{dateFont, QStaticText(QString::fromStdString(DateText(time)))};
+    date.Text.setTextFormat(Qt::PlainText);
+    date.Text.setPerformanceHint(QStaticText::AggressiveCaching);
+    date.Text.prepare(QTransform(), dateFont);
+    return date;
+}
+
 void PaintHands(QPainter& painter, QSize window, DialColour colour, const ClockTime& time,
-                const QFont& labelFont) {
+                const PreparedDate& date) {
     const DialPalette palette = PaletteFor(colour);
     const ClockLayout layout = ComputeClockLayout(window.width(), window.height());
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
 
-    const QFont dateFont = FontOfPoints(labelFont, DateTextPoints(layout.Width));
-    const QFontMetrics metrics(dateFont);
-    const QString date = QString::fromStdString(DateText(time));
-    painter.setFont(dateFont);
+    painter.setFont(date.Font);
     painter.setPen(ToQColor(palette.Date));
-    DrawTextAt(painter, metrics,
-               DateTextTopLeft(layout.Width, layout.Height, layout.CentreY,
-                               metrics.horizontalAdvance(date)),
-               date);
+    const PixelPoint at = DateTextTopLeft(layout.Width, layout.Height, layout.CentreY,
+                                          static_cast<int>(std::lround(date.Text.size().width())));
+    painter.drawStaticText(QPointF(at.x, at.y), date.Text);
 
     const ClockHands hands = ComputeClockHands(layout, time);
     const QPointF centre = PixelCentre(hands.Centre);

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QImage>
 #include <QSize>
+#include <QStaticText>
 
 #include "clock/ClockTime.h"
 #include "clock/DialColour.h"
@@ -24,9 +25,20 @@ QImage SeeThroughBlack(const QImage& picture);
 // points.
 void PaintDialNumerals(QPainter& painter, DialColour colour, const QFont& labelFont);
 
-// The hand layer of a window of the given size: the date with its weekday
-// mark, the hour, minute and second hands and the centre dot.
+// The date's font in a window of the given width: the alarm label's face.
+QFont DateFont(const QFont& labelFont, int windowWidth);
+
+// The date of a day with its weekday mark, laid out once so that the many
+// redraws of a day only draw it.
+struct PreparedDate {
+    QFont Font;
+    QStaticText Text;
+};
+PreparedDate PrepareDate(const ClockTime& time, const QFont& dateFont);
+
+// The hand layer of a window of the given size: the prepared date, the
+// hour, minute and second hands of `time` and the centre dot.
 void PaintHands(QPainter& painter, QSize window, DialColour colour, const ClockTime& time,
-                const QFont& labelFont);
+                const PreparedDate& date);
 
 }  // namespace velmora

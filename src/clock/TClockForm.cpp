@@ -83,13 +83,7 @@ TClockForm::TClockForm(ClockWindowHost& host, ClockDesktop& desktop, MessageServ
     labelFont_.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("Noto Sans CJK JP")});
     labelFont_.setBold(true);
 
-    // Children in stacking order, bottom to top.
-    lblSnooze_ = new QLabel(this);
-    lblSnooze_->setObjectName(QStringLiteral("LblSnooze"));
-    lblSnooze_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    QPalette red = lblSnooze_->palette();
-    red.setColor(QPalette::WindowText, Qt::red);
-    lblSnooze_->setPalette(red);
+    // Children in stacking order, bottom to top, over the dial and the label.
     imgHari_ = new ClockHandLayer(this);
     imgHari_->setObjectName(QStringLiteral("ImgHari"));
     imgHari_->installEventFilter(this);
@@ -104,8 +98,8 @@ TClockForm::TClockForm(ClockWindowHost& host, ClockDesktop& desktop, MessageServ
 
     resize(kDesignWidth, kDesignHeight);
     knownScreenSize_ = ScreenSize();
+    alarmLabel_ = QStringLiteral("ALARM OFF");
     LoadDial(host_.Dial());
-    lblSnooze_->setText(QStringLiteral("ALARM OFF"));
     SetClockHint(QString::fromStdString(CreationHint()));
     LayoutClock();
 
@@ -129,19 +123,32 @@ void TClockForm::LayoutClock() {
     imgHari_->setGeometry(rect());
     imgStopBtn_->setGeometry(ToQRect(StopButtonBox(width(), height())));
     imgHari_->SetLabelFont(labelFont_);
-    PlaceAlarmLabel();
     face_.Render(size());
+    PlaceAlarmLabel();
     UpdateShape();
-    update();
 }
 
 void TClockForm::PlaceAlarmLabel() {
-    const QFont font = FontOfPoints(labelFont_, SnoozeLabelPoints(width()));
-    const QFontMetrics metrics(font);
-    const QSize label(metrics.horizontalAdvance(lblSnooze_->text()), metrics.height());
+    alarmLabelFont_ = FontOfPoints(labelFont_, SnoozeLabelPoints(width()));
+    const QFontMetrics metrics(alarmLabelFont_);
+    const QSize label(metrics.horizontalAdvance(alarmLabel_), metrics.height());
     const PixelPoint at = SnoozeLabelTopLeft(layout_, ToPixelSize(label));
-    lblSnooze_->setFont(font);
-    lblSnooze_->setGeometry(QRect(QPoint(at.x, at.y), label));
+    alarmLabelRect_ = QRect(QPoint(at.x, at.y), label);
+    ComposeBackground();
+}
+
+void TClockForm::ComposeBackground() {
+    background_ = face_.Image().copy();
+    if (!background_.isNull()) {
+        QPainter painter(&background_);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        painter.setFont(alarmLabelFont_);
+        painter.setPen(Qt::red);
+        painter.drawText(QPointF(alarmLabelRect_.left(),
+                                 alarmLabelRect_.top() + QFontMetrics(alarmLabelFont_).ascent()),
+                         alarmLabel_);
+    }
+    update();
 }
 
 void TClockForm::UpdateShape() {
@@ -164,8 +171,7 @@ void TClockForm::UpdateShape() {
 }
 
 void TClockForm::DrawHands(const ClockTime& now) {
-    imgHari_->SetTime(now);
-    DrawHands();
+    imgHari_->ShowTime(now);
 }
 
 void TClockForm::DrawHands() {
@@ -181,17 +187,17 @@ void TClockForm::LoadDial(DialColour colour) {
 void TClockForm::DrawDialNumerals() {
     face_.DrawNumerals(labelFont_);
     face_.Render(size());
+    ComposeBackground();
     UpdateShape();
-    update();
 }
 
 void TClockForm::SetAlarmLabel(const QString& text) {
-    lblSnooze_->setText(text);
+    alarmLabel_ = text;
     PlaceAlarmLabel();
 }
 
 QString TClockForm::AlarmLabel() const {
-    return lblSnooze_->text();
+    return alarmLabel_;
 }
 
 void TClockForm::SetClockHint(const QString& hint) {
@@ -210,7 +216,7 @@ QRect TClockForm::StopButtonGeometry() const {
 }
 
 QRect TClockForm::AlarmLabelGeometry() const {
-    return lblSnooze_->geometry();
+    return alarmLabelRect_;
 }
 
 void TClockForm::SaveClockGeometry() {
@@ -335,7 +341,7 @@ void TClockForm::PlaceForFirstShow() {
 
 void TClockForm::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    face_.Paint(painter);
+    painter.drawImage(QPoint(0, 0), background_);
 }
 
 void TClockForm::resizeEvent(QResizeEvent* event) {

@@ -103,6 +103,7 @@ private:
     void UpdateShape();
     void FinishDisplayChange();
     void PlaceAlarmLabel();
+    void ComposeBackground();
     void AskToRememberPosition();
     void HandsMouseDown(QMouseEvent* event);
     void HandsMouseMove(QMouseEvent* event);
@@ -123,7 +124,13 @@ private:
     QImage stopImage_;
     ClockLayout layout_;
     QFont labelFont_;
-    QLabel* lblSnooze_ = nullptr;
+    // The alarm label (`LblSnooze`) lies between the dial and the hands. It
+    // changes seldom, so it is drawn once into the background with the dial
+    // rather than again with every redraw of the hands.
+    QString alarmLabel_;
+    QFont alarmLabelFont_;
+    QRect alarmLabelRect_;
+    QImage background_;
     ClockHandLayer* imgHari_ = nullptr;
     QLabel* imgStopBtn_ = nullptr;
     ApplicationHints* hints_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QHelpEvent>
+#include <QPaintEvent>
 #include <QToolTip>
 #include <QWindow>
 
@@ -328,6 +329,51 @@ TEST_F(ClockFormTest, HintsOnWhiteWithTheDialogTextsReplaced) {
     QHelpEvent otherHelp(QEvent::ToolTip, QPoint(2, 2), other.mapToGlobal(QPoint(2, 2)));
     QCoreApplication::sendEvent(&other, &otherHelp);
     EXPECT_EQ(QToolTip::text(), QStringLiteral("plain"));
+}
+
+}  // namespace
+}  // namespace velmora
+
+namespace velmora {
+namespace {
+
+// Counts the hand layer's paints and remembers the last painted area.
+class PaintCounter final : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            ++paints;
+            area = static_cast<QPaintEvent*>(event)->region().boundingRect();
+        }
+        return false;
+    }
+    int paints = 0;
+    QRect area;
+};
+
+TEST_F(ClockFormTest, TickRedrawsOnlyWhereTheHandsMoved) {
+    ShowPlaced();
+    PaintCounter counter;
+    Hands().installEventFilter(&counter);
+    ClockTime t = test::SampleTime();
+    t.Hour = 12;
+    t.Minute = 0;
+    t.Second = 0;
+    t.Millisecond = 0;
+    Form().DrawHands(t);
+    ASSERT_TRUE(WaitFor([&] { return counter.paints > 0; }));
+    EXPECT_EQ(counter.area, QRect(0, 0, 200, 226));  // a new date: everything
+    counter.paints = 0;
+    t.Millisecond = 500;  // the second hand moves 3°
+    Form().DrawHands(t);
+    ASSERT_TRUE(WaitFor([&] { return counter.paints > 0; }));
+    EXPECT_TRUE(QRect(90, 40, 20, 90).contains(counter.area))
+        << counter.area.x() << "," << counter.area.y() << " " << counter.area.width() << "x"
+        << counter.area.height();
+    counter.paints = 0;
+    Form().DrawHands(t);  // nothing moved
+    WaitFor([&] { return counter.paints > 0; }, 100);
+    EXPECT_EQ(counter.paints, 0);
 }
 
 }  // namespace
