@@ -240,6 +240,33 @@ TEST(AlarmRinging, EscapeStopsAndAsksAgainWhileHeld) {
     EXPECT_FALSE(sim->State().EscLatch);
 }
 
+// "スヌーズ(&N)" unchecked while ringing: the words stop at once, the window
+// goes back to its size, the keep-awake ends; no question is asked.
+TEST(AlarmRinging, SnoozeMenuStopsTheRinging) {
+    SimHarness harness({"[Jiho]", "Use=0", "[Alarm]", "Snooze=1", "DayTime=2011/01/01 7:00:00",
+                        "BeforeSoundNo=4", "VolumeUp=1", "MaxVolume=80"});
+    auto sim = harness.Start("2024/01/02 6:58:00", "2024/01/02 7:00:30");
+    sim->RunUntil(At("2024/01/02 7:00:01"));
+    ASSERT_EQ(sim->Device().Status(0), kChannelPlayingOnce);
+    // The menu's handler: the ringing stops first, then the item is
+    // unchecked and, with "目覚まし(&M)" unchecked too, the alarm goes off.
+    sim->Engine().Ringing().StopFromSnoozeMenu();
+    EXPECT_EQ(sim->Device().Status(0), kChannelIdle);
+    sim->Menu().SetAlarmModes(false, false);
+    sim->Engine().Arming().SetAlarmOff();
+    EXPECT_FALSE(sim->State().Ringing);
+    EXPECT_EQ(sim->State().RampStart, 0.0);
+    EXPECT_FALSE(sim->Window().Enlarged());
+    EXPECT_FALSE(sim->Menu().RingingLock());
+    EXPECT_FALSE(sim->Awake().Inhibited());
+    sim->Run();
+    EXPECT_EQ(Named(*sim, "SPEAK").size(), 1u);
+    EXPECT_EQ(Named(*sim, "ALARM-END").size(), 1u);
+    EXPECT_EQ(Named(*sim, "RESTORE").size(), 1u);
+    EXPECT_EQ(Named(*sim, "OFF").size(), 1u);
+    EXPECT_TRUE(sim->User().Questions().empty());
+}
+
 // The before sound is cut off after ten seconds and the words follow.
 TEST(AlarmRinging, LongBeforeSoundIsCutAfterTenSeconds) {
     SimHarness harness({});

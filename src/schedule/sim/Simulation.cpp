@@ -95,9 +95,10 @@ void Simulation::RunTick() {
     --tickDepth_;
 }
 
-void Simulation::SleepBetween(long long fromMs, long long untilMs) {
+void Simulation::SleepBetween(long long fromMs, long long untilMs, bool timerWakes) {
     sleepFrom_ = fromMs;
     sleepUntil_ = untilMs;
+    timerWakes_ = timerWakes;
 }
 
 bool Simulation::Asleep(long long at) {
@@ -105,7 +106,7 @@ bool Simulation::Asleep(long long at) {
         return false;
     }
     // The wake-up timer resumes the computer at its moment, for good.
-    if (wake_.Armed() && at >= MomentMs(wake_.WakeTime())) {
+    if (timerWakes_ && wake_.Armed() && at >= MomentMs(wake_.WakeTime())) {
         sleepUntil_ = at;
         return false;
     }

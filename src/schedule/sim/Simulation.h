@@ -67,8 +67,9 @@ public:
     void Run() { RunUntil(config_.ToMs); }
     void RunUntil(long long ms) { time_.RunUntil(ms); }
     // The computer sleeps over [fromMs, untilMs): no tick runs, unless the
-    // wake-up timer is armed for a moment inside, when it resumes there.
-    void SleepBetween(long long fromMs, long long untilMs);
+    // wake-up timer is armed for a moment inside and `timerWakes`, when it
+    // resumes there.
+    void SleepBetween(long long fromMs, long long untilMs, bool timerWakes = true);
     // Ticks that ran inside another tick's wait.
     long long NestedTicks() const { return nestedTicks_; }
 
@@ -130,6 +131,7 @@ private:
     ClockEngine engine_;
     long long sleepFrom_ = 0;
     long long sleepUntil_ = 0;
+    bool timerWakes_ = true;
     int tickDepth_ = 0;
     long long nestedTicks_ = 0;
 };
