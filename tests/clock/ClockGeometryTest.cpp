@@ -152,6 +152,33 @@ TEST(ClockHandsTest, SmallWindowPensAndDot) {
     EXPECT_EQ(hands.SecondEnd, (PixelPoint{75 - 49, 87}));
 }
 
+TEST(ClockHandsTest, RedrawCoversTheOldAndNewPlaceOfMovedHandsOnly) {
+    const ClockLayout layout = ComputeClockLayout(200, 226);
+    EXPECT_TRUE(MovedHandAreas(layout, At(3, 0, 0), At(3, 0, 0)).empty());
+    // 40 ms turn the second hand 0.24°: its end stays on the same pixel.
+    EXPECT_TRUE(MovedHandAreas(layout, At(3, 0, 0, 0), At(3, 0, 0, 40)).empty());
+    // From 0 s to 15 s only the second hand, its tail and the minute hand move.
+    const auto areas = MovedHandAreas(layout, At(3, 0, 0), At(3, 0, 15));
+    ASSERT_EQ(areas.size(), 6u);
+    // The second hand at twelve: the column above the centre, pen 3 plus margin.
+    EXPECT_EQ(areas[2], (PixelRect{97, 47, 7, 72}));
+    // At three: the row to the right of the centre.
+    EXPECT_EQ(areas[3], (PixelRect{97, 112, 72, 7}));
+    const auto covers = [&](PixelPoint p) {
+        for (const PixelRect& r : areas) {
+            if (r.left <= p.x && p.x < r.left + r.width && r.top <= p.y && p.y < r.top + r.height) {
+                return true;
+            }
+        }
+        return false;
+    };
+    for (const PixelPoint p : {PixelPoint{100, 50}, PixelPoint{165, 115}, PixelPoint{100, 128},
+                               PixelPoint{87, 115}, PixelPoint{103, 50}}) {
+        EXPECT_TRUE(covers(p)) << p.x << "," << p.y;
+    }
+    EXPECT_FALSE(covers({149, 115 + 6}));  // the hour hand did not move
+}
+
 TEST(DialTextTest, NumeralsSitOnTheirCircle) {
     EXPECT_EQ(DialNumeralText(0), "12");
     EXPECT_EQ(DialNumeralText(7), "7");
