@@ -24,6 +24,19 @@ protected:
         Create();
         Form().show();
     }
+
+    // A left-button drag over the hand layer from a point of the clock
+    // through the given steps, let go at the last.
+    void Drag(QPoint from, std::initializer_list<QPoint> steps) {
+        const QPoint start = OnScreen(from);
+        Mouse(Hands(), QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
+        QPoint at = start;
+        for (const QPoint step : steps) {
+            at = start + step;
+            Mouse(Hands(), QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton);
+        }
+        Mouse(Hands(), QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+    }
 };
 
 TEST_F(ClockFormTest, FirstShowingWithoutSettingsCentresAndWrites) {
@@ -107,12 +120,7 @@ TEST_F(ClockFormTest, RightEdgeDragKeepsTheMinimumsAndTheAspect) {
     // The position was remembered for this resolution after the clock appeared.
     host.position = {true, 1920, 1080, 0, 0};
     messages.answer = true;
-    QWidget& hands = Hands();
-    const QPoint start = OnScreen({199, 113});
-    Mouse(hands, QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
-    Mouse(hands, QEvent::MouseMove, start + QPoint(-1, 0), Qt::NoButton, Qt::LeftButton);
-    Mouse(hands, QEvent::MouseMove, start + QPoint(-121, 0), Qt::NoButton, Qt::LeftButton);
-    Mouse(hands, QEvent::MouseButtonRelease, start + QPoint(-121, 0), Qt::LeftButton, Qt::NoButton);
+    Drag({199, 113}, {{-1, 0}, {-121, 0}});
     EXPECT_EQ(Form().geometry(), QRect(860, 427, 100, 113));
     EXPECT_EQ(Settings().ReadInteger("Clock", "Width", 0), 100);
     // At the remembered resolution the user is asked whether to keep this place.
@@ -127,12 +135,7 @@ TEST_F(ClockFormTest, RightEdgeDragKeepsTheMinimumsAndTheAspect) {
 
 TEST_F(ClockFormTest, BottomEdgeDragFollowsTheHeight) {
     ShowPlaced();
-    QWidget& hands = Hands();
-    const QPoint start = OnScreen({100, 200});
-    Mouse(hands, QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
-    Mouse(hands, QEvent::MouseMove, start + QPoint(0, 1), Qt::NoButton, Qt::LeftButton);
-    Mouse(hands, QEvent::MouseMove, start + QPoint(0, 101), Qt::NoButton, Qt::LeftButton);
-    Mouse(hands, QEvent::MouseButtonRelease, start + QPoint(0, 101), Qt::LeftButton, Qt::NoButton);
+    Drag({100, 200}, {{0, 1}, {0, 101}});
     // 326 high: the width follows, round(326 × 200 / 226) = round(288.5) = 288.
     EXPECT_EQ(Form().geometry(), QRect(860, 427, 288, 326));
     EXPECT_TRUE(messages.asked.empty());  // no position remembered
@@ -159,12 +162,7 @@ TEST_F(ClockFormTest, DragElsewhereMovesWithTheTickPaused) {
 
 TEST_F(ClockFormTest, FastFirstMoveDoesNotDrag) {
     ShowPlaced();
-    QWidget& hands = Hands();
-    const QPoint start = OnScreen({100, 150});
-    Mouse(hands, QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
-    Mouse(hands, QEvent::MouseMove, start + QPoint(4, 4), Qt::NoButton, Qt::LeftButton);
-    Mouse(hands, QEvent::MouseMove, start + QPoint(40, 40), Qt::NoButton, Qt::LeftButton);
-    Mouse(hands, QEvent::MouseButtonRelease, start + QPoint(40, 40), Qt::LeftButton, Qt::NoButton);
+    Drag({100, 150}, {{4, 4}, {40, 40}});
     EXPECT_EQ(Form().geometry(), QRect(860, 427, 200, 226));
     EXPECT_TRUE(host.tickChanges.empty());
 }
@@ -174,23 +172,14 @@ TEST_F(ClockFormTest, PressedZoneWithoutDragDoesNotTurnTheNextDragIntoAResize) {
     QWidget& hands = Hands();
     Mouse(hands, QEvent::MouseButtonPress, OnScreen({199, 113}), Qt::LeftButton, Qt::LeftButton);
     Mouse(hands, QEvent::MouseButtonRelease, OnScreen({199, 113}), Qt::LeftButton, Qt::NoButton);
-    const QPoint start = OnScreen({100, 150});
-    Mouse(hands, QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
-    Mouse(hands, QEvent::MouseMove, start + QPoint(1, 0), Qt::NoButton, Qt::LeftButton);
-    Mouse(hands, QEvent::MouseMove, start + QPoint(31, 0), Qt::NoButton, Qt::LeftButton);
-    Mouse(hands, QEvent::MouseButtonRelease, start + QPoint(31, 0), Qt::LeftButton, Qt::NoButton);
+    Drag({100, 150}, {{1, 0}, {31, 0}});
     EXPECT_EQ(Form().geometry(), QRect(890, 427, 200, 226));
 }
 
 TEST_F(ClockFormTest, NoResizeOrMoveWhileRinging) {
     ShowPlaced();
     host.ringing = true;
-    QWidget& hands = Hands();
-    const QPoint start = OnScreen({199, 113});
-    Mouse(hands, QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
-    Mouse(hands, QEvent::MouseMove, start + QPoint(-1, 0), Qt::NoButton, Qt::LeftButton);
-    Mouse(hands, QEvent::MouseMove, start + QPoint(-49, 0), Qt::NoButton, Qt::LeftButton);
-    Mouse(hands, QEvent::MouseButtonRelease, start + QPoint(-49, 0), Qt::LeftButton, Qt::NoButton);
+    Drag({199, 113}, {{-1, 0}, {-49, 0}});
     EXPECT_EQ(Form().geometry(), QRect(860, 427, 200, 226));
     EXPECT_TRUE(host.tickChanges.empty());
 }
