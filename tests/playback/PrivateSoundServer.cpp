@@ -23,7 +23,7 @@ PrivateSoundServer::PrivateSoundServer() : socket_(dir_.File("native")) {
     std::filesystem::create_directories(dir_.File("home"));
     ::setenv("PULSE_SERVER", ("unix:" + socket_).c_str(), 1);
     if (!Start()) {
-        problem_ = "pulseaudio did not start; see " + dir_.File("pulseaudio.log");
+        problem_ = "pulseaudio did not start: " + ReadBytes(dir_.File("pulseaudio.log"));
     }
 }
 
@@ -62,6 +62,11 @@ bool PrivateSoundServer::Start() {
         ::setenv("PULSE_RUNTIME_PATH", (home + "/runtime").c_str(), 1);
         ::setenv("PULSE_STATE_PATH", (home + "/state").c_str(), 1);
         ::unsetenv("PULSE_SERVER");
+        ::unsetenv("PULSE_COOKIE");
+        // Off the session bus, where the test run's own server already holds
+        // the server's well-known name (a second one would give up).
+        ::unsetenv("DBUS_SESSION_BUS_ADDRESS");
+        ::unsetenv("DISPLAY");
         // The server goes with the test process, however that ends, and
         // keeps off its output (a reader of that pipe would wait for it).
         ::prctl(PR_SET_PDEATHSIG, SIGTERM);
@@ -82,7 +87,8 @@ bool PrivateSoundServer::Start() {
         return false;
     }
     pid_ = pid;
-    for (int i = 0; i < 100; ++i) {
+    // Generous: a loaded machine running tests in parallel starts it slowly.
+    for (int i = 0; i < 400; ++i) {
         if (Answers()) {
             return true;
         }
