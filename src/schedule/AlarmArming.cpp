@@ -1,7 +1,7 @@
 #include "schedule/AlarmArming.h"
 
 #include "schedule/AlarmTexts.h"
-#include "schedule/TickPause.h"
+#include "schedule/ScopedFlag.h"
 
 namespace velmora {
 
@@ -17,7 +17,7 @@ bool AlarmArming::AlarmDue(DateTime now) const {
 }
 
 void AlarmArming::ArmWakeUp() {
-    const TickPause pause(state_);
+    const ScopedFlag timerOff(state_.MainTimerEnabled, false);
     const auto wake = schedule_.ComputeNextAlarm(s_.Wall.Now());
     if (!wake) {
         SetAlarmOff();

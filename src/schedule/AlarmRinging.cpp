@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "schedule/AlarmTexts.h"
+#include "schedule/ScopedFlag.h"
 #include "speech/TimePhrase.h"
 
 namespace velmora {
@@ -15,22 +16,6 @@ constexpr long long kRampStepMs = 3000;
 // built-in sounds all different one redraw settles it; the bound only keeps
 // a list of identical files from holding the tick for ever.
 constexpr int kMaxSoundDraws = 64;
-
-// Marks the tick's decision to speak for a scope, so that a tick nested in
-// its waits starts nothing of its own.
-class PendingSpeech {
-public:
-    explicit PendingSpeech(ClockState& state) : state_(state), was_(state.SpeakPending) {
-        state_.SpeakPending = true;
-    }
-    ~PendingSpeech() { state_.SpeakPending = was_; }
-    PendingSpeech(const PendingSpeech&) = delete;
-    PendingSpeech& operator=(const PendingSpeech&) = delete;
-
-private:
-    ClockState& state_;
-    bool was_;
-};
 
 }  // namespace
 
@@ -98,7 +83,7 @@ void AlarmRinging::SpeakIfAudible(int voice, const std::string& text, int sound)
 }
 
 void AlarmRinging::StartAlarm() {
-    const PendingSpeech pending(state_);
+    const ScopedFlag pending(state_.SpeakPending, true);
     const unsigned stops = stops_;
     state_.DisplayWakeDone = false;
     state_.Ringing = true;
@@ -148,7 +133,7 @@ void AlarmRinging::StartAlarm() {
 }
 
 void AlarmRinging::SpeakAlarmOnce(bool repetition) {
-    const PendingSpeech pending(state_);
+    const ScopedFlag pending(state_.SpeakPending, true);
     const unsigned stops = stops_;
     if (!PumpUnlessStopped(stops)) {
         return;

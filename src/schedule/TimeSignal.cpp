@@ -1,6 +1,7 @@
 #include "schedule/TimeSignal.h"
 
 #include "schedule/JihoSchedule.h"
+#include "schedule/ScopedFlag.h"
 #include "speech/TimePhrase.h"
 
 namespace velmora {
@@ -34,7 +35,9 @@ void TimeSignal::Step(DateTime now) {
         return;
     }
 
-    state_.SpeakPending = true;
+    // Nothing else may start while this signal is prepared and its before
+    // sound is waited for.
+    const ScopedFlag pending(state_.SpeakPending, true);
     s_.SetMasterVolume(JihoVolumeNow(c, now));
     const int voice = s_.ChooseVoice();
     SpeakRequest request;
@@ -60,7 +63,6 @@ void TimeSignal::Step(DateTime now) {
         state_.PreAnnounced = !state_.PreAnnounced;
     }
     state_.LastJihoTime = s_.Wall.Now();
-    state_.SpeakPending = false;
 }
 
 }  // namespace velmora

@@ -55,5 +55,31 @@ TEST(NestedTicks, AlarmWaitsForTheTimeSignalsSpeak) {
     EXPECT_GT(words[0].Ms, starts[0].Ms);
 }
 
+// An event loop that delivers a tick on every round: inside each wait of
+// Speak, each message round of the alarm's start and repetition, and the
+// arming. Still one alarm, one utterance at a time, one signal per mark.
+TEST(NestedTicks, ATickInEveryRoundOfTheEventLoop) {
+    SimHarness harness({"[Jiho]", "Use=1", "Mode=0", "MinitInterval=1", "BeforeSoundNo=2",
+                        "[Alarm]", "Snooze=1", "DayTime=2011/01/01 7:00:00", "BeforeSoundNo=4",
+                        "VolumeUp=1", "MaxVolume=80", "SnoozeInterval=1"});
+    auto sim = harness.Start("2024/01/02 6:58:30", "2024/01/02 7:02:00", [](SimulationConfig& c) {
+        c.StopAfterMs = 20'000;
+        c.SnoozeAnswerYes = false;
+    });
+    sim->SetTickOnEveryPump(true);
+    sim->Run();
+    EXPECT_GT(sim->NestedTicks(), 300);
+    EXPECT_EQ(Named(*sim, "ALARM-START").size(), 1u);
+    EXPECT_EQ(Named(*sim, "JIHO").size(), 1u);  // 06:59; the alarm holds the later marks
+    // Each utterance (0.15 s of sound, 2 s of words) only after the last.
+    const auto words = Named(*sim, "SPEAK");
+    ASSERT_GT(words.size(), 10u);
+    for (size_t i = 1; i < words.size(); ++i) {
+        EXPECT_GE(words[i].Ms - words[i - 1].Ms, 2150) << ClockOf(words[i]);
+    }
+    EXPECT_EQ(Named(*sim, "BEFORE").size(), words.size() + 1);
+    EXPECT_EQ(Named(*sim, "STOP").size(), Named(*sim, "SNOOZE-WAIT").size());
+}
+
 }  // namespace
 }  // namespace velmora::test

@@ -45,7 +45,7 @@ Simulation::Simulation(SimulationConfig config, FileLengthMs lengths, WaveFileRe
       musicPlayer_(time_, lengths),
       context_(state_, settings_, dialog_),
       before_(beforePlayer_, lists_, time_, main_),
-      speech_(SpeechPlayer::Services{device_, synthesizer_, before_, time_, reader, main_, context_,
+      speech_(SpeechPlayer::Services{device_, synthesizer_, before_, *this, reader, main_, context_,
                                      config_.DataFolder}),
       music_(AlarmMusic::Services{musicPlayer_, settings_, ini_, before_, time_, random_, main_,
                                   main_, main_}),
@@ -56,7 +56,7 @@ Simulation::Simulation(SimulationConfig config, FileLengthMs lengths, WaveFileRe
       services_{settings_,    ini_,
                 holidays_,    time_,
                 time_,        random_,
-                time_,        speech_,
+                *this,        speech_,
                 synthesizer_, [this](int index) { return lengths_(lists_.Name(true, index)); },
                 before_,      music_,
                 musicPlayer_, volume_,
@@ -86,6 +86,13 @@ void Simulation::ScheduleTick(long long at) {
             RunTick();
         }
     });
+}
+
+void Simulation::ProcessEvents() {
+    time_.ProcessEvents();
+    if (tickOnEveryPump_) {
+        RunTick();
+    }
 }
 
 void Simulation::RunTick() {

@@ -56,7 +56,7 @@ SimulationConfig LoadSimulationConfig(const std::string& dataFolder,
 // sound, a headless window, tray and dialog, and a user who stops the alarm
 // and answers the snooze question as configured. The real before-sound and
 // music lengths come from `lengths`; the recorded voice from `reader`.
-class Simulation {
+class Simulation final : public EventPump {
 public:
     Simulation(SimulationConfig config, FileLengthMs lengths, WaveFileReader& reader,
                std::ostream* out);
@@ -72,6 +72,12 @@ public:
     void SleepBetween(long long fromMs, long long untilMs, bool timerWakes = true);
     // Ticks that ran inside another tick's wait.
     long long NestedTicks() const { return nestedTicks_; }
+    // A harsher event loop: every round of it also delivers a tick, so each
+    // wait and each message round of the clock runs a tick inside it.
+    void SetTickOnEveryPump(bool on) { tickOnEveryPump_ = on; }
+
+    // The event loop the clock's waits run.
+    void ProcessEvents() override;
 
     ClockEngine& Engine() { return engine_; }
     ClockState& State() { return state_; }
@@ -132,6 +138,7 @@ private:
     long long sleepFrom_ = 0;
     long long sleepUntil_ = 0;
     bool timerWakes_ = true;
+    bool tickOnEveryPump_ = false;
     int tickDepth_ = 0;
     long long nestedTicks_ = 0;
 };
