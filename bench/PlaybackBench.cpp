@@ -21,6 +21,7 @@
 #include "sound/qt/QtSoundDevice.h"
 #include "sound/qt/SoundFilePlayer.h"
 #include "sound/sndfile/SndfileWaveReader.h"
+#include "speech/IdleSpeakContext.h"
 #include "speech/SpeechPlayer.h"
 #include "speech/VoiceLibraries.h"
 
@@ -50,16 +51,6 @@ public:
         std::printf("%s\n", message.c_str());
         std::exit(1);
     }
-};
-
-class Idle final : public velmora::SpeakContext {
-public:
-    bool Ringing() const override { return false; }
-    bool AlarmUtteranceBusy() const override { return false; }
-    void SetAlarmUtteranceBusy(bool /*busy*/) override {}
-    int HowTo() const override { return 0; }
-    bool PlayRecordingRequested() const override { return false; }
-    void ClearPlayRecordingRequested() override {}
 };
 
 // Milliseconds from `start` to the first sample above the silence level
@@ -112,7 +103,7 @@ int main(int argc, char** argv) {
     velmora::VoiceLibraries voices(programFolder, fatal);
     velmora::SndfileWaveReader reader;
     velmora::QtEventPump pump;
-    Idle context;
+    velmora::IdleSpeakContext context;
     velmora::SpeechPlayer speech({device, voices, before, pump, reader, notices, context, ""});
 
     std::vector<double> speak;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "MusicList.h"
 #include "PlaybackFixture.h"
 #include "base/ShiftJis.h"
 #include "fakes/FakeDesktopOpener.h"
@@ -12,16 +13,7 @@ namespace velmora::test {
 namespace {
 
 struct MusicFixture : BeforeSoundFixture {
-    // The music list [Music] 1..n-1 as stored by the dialog.
-    void StoreList(const std::vector<std::string>& files) {
-        std::string text = "[Music]\r\n";
-        for (size_t i = 0; i < files.size(); ++i) {
-            text += std::to_string(i + 1) + "=" + files[i] + "\r\n";
-        }
-        WriteBytes(ini.Path(), *Utf8ToSjis(text));
-        config.MusicCount = static_cast<int>(files.size()) + 1;
-        config.MusicFile = files.empty() ? "" : files[0];
-    }
+    void StoreList(const std::vector<std::string>& files) { StoreMusicList(ini, config, files); }
 
     FakeMediaPlayer music;
     Settings config;

@@ -2,27 +2,20 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <set>
 
+#include "MusicList.h"
 #include "RealSound.h"
+#include "SpeechRig.h"
 #include "base/ClockSeededRandom.h"
-#include "base/ShiftJis.h"
 #include "base/SystemMillisecondClock.h"
 #include "fakes/FakeMusicHooks.h"
 #include "fakes/FakeNotices.h"
-#include "fakes/FakeSoundDevice.h"
-#include "fakes/FakeSpeakContext.h"
-#include "fakes/FakeSpeechSynthesizer.h"
-#include "fakes/FakeWaveFileReader.h"
 #include "settings/IniFile.h"
 #include "sound/AlarmMusic.h"
-#include "sound/BeforeSoundLists.h"
 #include "sound/BeforeSoundPlayer.h"
 #include "sound/qt/QtMediaPlayer.h"
-#include "sound/qt/QtSoundDevice.h"
 #include "sound/qt/SoundFilePlayer.h"
 #include "sound/qt/XdgOpener.h"
-#include "speech/SpeechPlayer.h"
 #include "support/TempDir.h"
 #include "support/TestEnvironment.h"
 
@@ -33,27 +26,8 @@ using std::chrono::duration_cast;
 using std::chrono::milliseconds;
 
 // The built-in before sounds from the program folder, played by the real
-// player before speech on the real device.
-class BeforeSoundDevice : public RealSound {
-protected:
-    BeforeSoundDevice()
-        : ini(dir.File("Settei.ini")),
-          lists(BuildBeforeSoundLists(ProgramDir() + "/", ini, 14, 6)),
-          before(player, lists, clock, notices) {}
-
-    TempDir dir;
-    IniFile ini;
-    BeforeSoundLists lists;
-    SystemMillisecondClock clock;
-    FakeNotices notices;
-    SoundFilePlayer player;
-    BeforeSoundPlayer before;
-    QtSoundDevice device;
-    FakeSpeechSynthesizer synth;
-    FakeWaveFileReader reader;
-    FakeSpeakContext context;
-    SpeechPlayer speech{{device, synth, before, pump, reader, notices, context, dir.Path()}};
-};
+// before-sound player ahead of speech on the real device.
+using BeforeSoundDevice = SpeechRig<SoundFilePlayer>;
 
 TEST_F(BeforeSoundDevice, BeforeSoundIsHeardAndItsEndStartsTheSpeech) {
     synth.samples = Sine(600, 0.4, 0.5);
@@ -203,15 +177,7 @@ TEST_F(MediaDevice, BeforeSoundPlayerReportsLikeAMediaPlayerOnBothPaths) {
 // The alarm music on the real player: repeated, rotated, stopped.
 class MusicDevice : public MediaDevice {
 protected:
-    void StoreList(const std::vector<std::string>& files) {
-        std::string text = "[Music]\r\n";
-        for (size_t i = 0; i < files.size(); ++i) {
-            text += std::to_string(i + 1) + "=" + files[i] + "\r\n";
-        }
-        WriteBytes(ini.Path(), *Utf8ToSjis(text));
-        config.MusicCount = static_cast<int>(files.size()) + 1;
-        config.MusicFile = files[0];
-    }
+    void StoreList(const std::vector<std::string>& files) { StoreMusicList(ini, config, files); }
 
     IniFile ini{dir.File("Settei.ini")};
     Settings config;

@@ -2,19 +2,8 @@
 
 #include <chrono>
 
-#include "RealSound.h"
-#include "base/SystemMillisecondClock.h"
+#include "SpeechRig.h"
 #include "fakes/FakeMediaPlayer.h"
-#include "fakes/FakeNotices.h"
-#include "fakes/FakeSpeakContext.h"
-#include "fakes/FakeSpeechSynthesizer.h"
-#include "settings/IniFile.h"
-#include "sound/BeforeSoundLists.h"
-#include "sound/BeforeSoundPlayer.h"
-#include "sound/qt/QtSoundDevice.h"
-#include "sound/sndfile/SndfileWaveReader.h"
-#include "speech/SpeechPlayer.h"
-#include "support/TempDir.h"
 
 namespace velmora::test {
 namespace {
@@ -22,28 +11,8 @@ namespace {
 using std::chrono::duration_cast;
 using std::chrono::milliseconds;
 
-// Speak through the real sound device, with a synthesizer that "says" a
-// sine so the sink's monitor can tell what it heard.
-class SpeechDevice : public RealSound {
-protected:
-    SpeechDevice()
-        : ini(dir.File("Settei.ini")),
-          lists(BuildBeforeSoundLists(dir.Path(), ini, 14, 6)),
-          before(beforePlayer, lists, clock, notices) {}
-
-    TempDir dir;
-    IniFile ini;
-    BeforeSoundLists lists;
-    SystemMillisecondClock clock;
-    FakeNotices notices;
-    FakeMediaPlayer beforePlayer;
-    BeforeSoundPlayer before;
-    QtSoundDevice device;
-    FakeSpeechSynthesizer synth;
-    SndfileWaveReader reader;
-    FakeSpeakContext context;
-    SpeechPlayer speech{{device, synth, before, pump, reader, notices, context, dir.Path()}};
-};
+// Speech on the real device; the before-sound player is not used here.
+using SpeechDevice = SpeechRig<FakeMediaPlayer>;
 
 TEST_F(SpeechDevice, UtteranceReachesTheSinkAndTheChannelFallsIdleWithIt) {
     synth.samples = Sine(600, 0.6, 0.5);

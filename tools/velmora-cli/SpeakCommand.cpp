@@ -12,9 +12,10 @@
 #include "settings/StartupSettings.h"
 #include "sound/BeforeSoundLists.h"
 #include "sound/BeforeSoundPlayer.h"
-#include "sound/qt/SoundFilePlayer.h"
 #include "sound/qt/QtSoundDevice.h"
+#include "sound/qt/SoundFilePlayer.h"
 #include "sound/sndfile/SndfileWaveReader.h"
+#include "speech/IdleSpeakContext.h"
 #include "speech/SpeechPlayer.h"
 #include "speech/VoiceLibraries.h"
 
@@ -52,18 +53,6 @@ public:
 
 private:
     std::string message_;
-};
-
-// Speaking from the command line: no alarm rings, words rather than the
-// recorded voice.
-class IdleContext final : public SpeakContext {
-public:
-    bool Ringing() const override { return false; }
-    bool AlarmUtteranceBusy() const override { return false; }
-    void SetAlarmUtteranceBusy(bool /*busy*/) override {}
-    int HowTo() const override { return 0; }
-    bool PlayRecordingRequested() const override { return false; }
-    void ClearPlayRecordingRequested() override {}
 };
 
 struct SpeakArgs {
@@ -139,7 +128,7 @@ int RunSpeak(Args args, Io io) {
     VoiceLibraries voices(programFolder, fatal);
     SndfileWaveReader reader;
     QtEventPump pump;
-    IdleContext context;
+    IdleSpeakContext context;
     SpeechPlayer speech({device, voices, before, pump, reader, notices, context, ""});
 
     const int result = speech.Speak(request);
