@@ -29,7 +29,7 @@ void AlarmArming::ArmWakeUp() {
     }
     state_.WakeTime = *wake;
     s_.Pump.ProcessEvents();
-    if (!s_.Wake.Arm(state_.WakeTime, s_.Wall.Now())) {
+    if (!s_.Wake.Arm(state_.WakeTime)) {
         s_.Notice.ShowNotice(kWakeUpFailedMessage);
         SetAlarmOff();
         return;

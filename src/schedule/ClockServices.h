@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Notices.h"
+#include "app/WakeUpTimer.h"
 #include "base/EventPump.h"
 #include "base/MillisecondClock.h"
 #include "base/RandomSource.h"
@@ -14,7 +15,6 @@
 #include "schedule/PreAnnouncement.h"
 #include "schedule/QuestionBox.h"
 #include "schedule/TrayMenu.h"
-#include "schedule/WakeTimer.h"
 #include "settings/IniFile.h"
 #include "settings/Settings.h"
 #include "sound/AlarmMusic.h"
@@ -49,7 +49,7 @@ struct ClockServices {
     DialogLink& Dialog;
     QuestionBox& Questions;
     EscapeKey& Keys;
-    WakeTimer& Wake;
+    WakeUpTimer& Wake;
     DisplayAwake& Awake;
     Notices& Notice;
     ClockEvents& Events;

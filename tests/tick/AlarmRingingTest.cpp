@@ -97,6 +97,20 @@ TEST(AlarmRinging, NoAlarmTimeSwitchesOff) {
     EXPECT_EQ(sim->State().WakeTime, 0.0);
 }
 
+// A wake-up timer that cannot be set: the user is told and the alarm goes
+// off rather than seem armed.
+TEST(AlarmRinging, TimerThatCannotBeSetSwitchesOff) {
+    SimHarness harness(kAlarmAtSeven);
+    auto sim = harness.Start("2024/01/02 6:00:00", "2024/01/02 7:00:30");
+    sim->Wake().SetRefuse(true);
+    sim->Run();
+    EXPECT_TRUE(Named(*sim, "ARM").empty());
+    EXPECT_EQ(Named(*sim, "OFF").size(), 1u);
+    EXPECT_EQ(sim->MainWindow().Shown(), std::vector<std::string>{kWakeUpFailedMessage});
+    EXPECT_FALSE(sim->Menu().AlarmChecked());
+    EXPECT_TRUE(Named(*sim, "ALARM-START").empty());
+}
+
 // SNOOZE answered No: the words come back SnoozeInterval minutes after the
 // answer, at the level the ramp had reached, and the ramp goes on from
 // there; the user's level is back during the pause.

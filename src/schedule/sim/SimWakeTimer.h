@@ -1,14 +1,17 @@
 #pragma once
 
-#include "schedule/WakeTimer.h"
+#include <functional>
+
+#include "app/WakeUpTimer.h"
 
 namespace velmora {
 
-// A wake-up timer that remembers its moment; the simulated computer never
-// sleeps.
-class SimWakeTimer final : public WakeTimer {
+// A wake-up timer that remembers its moment: a simulated computer asleep is
+// resumed there (Simulation::SleepBetween), and the tick finds the alarm due
+// without being told, so the fired handler is never needed.
+class SimWakeTimer final : public WakeUpTimer {
 public:
-    bool Arm(DateTime wakeTime, DateTime /*now*/) override {
+    bool Arm(DateTime wakeTime) override {
         ++arms_;
         if (refuse_) {
             return false;
@@ -18,6 +21,8 @@ public:
         return true;
     }
     void Disarm() override { armed_ = false; }
+    bool WakesFromSleep() const override { return true; }
+    void SetFiredHandler(std::function<void()> handler) override { fired_ = std::move(handler); }
 
     void SetRefuse(bool refuse) { refuse_ = refuse; }
     bool Armed() const { return armed_; }
@@ -29,6 +34,7 @@ private:
     bool refuse_ = false;
     DateTime wakeTime_ = 0;
     int arms_ = 0;
+    std::function<void()> fired_;
 };
 
 }  // namespace velmora
