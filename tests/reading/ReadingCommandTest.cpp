@@ -4,26 +4,16 @@
 
 #include "CliCommands.h"
 #include "base/ShiftJis.h"
+#include "support/CliRun.h"
 #include "support/TempDir.h"
 
 namespace velmora {
 namespace {
 
-struct CliRun {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-CliRun RunCommand(const std::vector<std::string>& args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = cli::RunCli(args, {out, err});
-    return {code, out.str(), err.str()};
-}
+using CliRun = test::CliResult;
 
 TEST(ReadingCommand, PrintsThePhoneticText) {
-    const CliRun run = RunCommand({"reading", "今日は良い天気"});
+    const CliRun run = test::Cli({"reading", "今日は良い天気"});
     EXPECT_EQ(run.code, cli::kOk) << run.err;
     EXPECT_EQ(run.out, "きょーわよいてんき\n");
 }
@@ -31,7 +21,7 @@ TEST(ReadingCommand, PrintsThePhoneticText) {
 TEST(ReadingCommand, RefusesWrongArguments) {
     for (const auto& args :
          {std::vector<std::string>{"reading"}, std::vector<std::string>{"reading", "朝", "夜"}}) {
-        const CliRun run = RunCommand(args);
+        const CliRun run = test::Cli(args);
         EXPECT_EQ(run.code, cli::kUsage);
         EXPECT_TRUE(run.out.empty());
         EXPECT_NE(run.err.find("reading TEXT"), std::string::npos);
@@ -43,7 +33,7 @@ TEST(ReadingCommand, SettingsReadTheKanjiOfOwnWords) {
     test::WriteBytes(data.File("Settei.ini"), "[Alarm]\r\nWord=1\r\nJisakuAlarmWordCount=2\r\n");
     test::WriteBytes(data.File("AlarmWord.txt"),
                      *Utf8ToSjis("朝ですよ\r\nお'きて\r\n", SjisFit::Exact));
-    const CliRun run = RunCommand({"settings", "--data", data.Path()});
+    const CliRun run = test::Cli({"settings", "--data", data.Path()});
     ASSERT_EQ(run.code, cli::kOk) << run.err;
     EXPECT_NE(run.out.find("=あさですよ\n"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("=お'きて\n"), std::string::npos) << run.out;

@@ -6,23 +6,14 @@
 #include "base/ShiftJis.h"
 #include "schedule/HolidayTable.h"
 #include "settings/IniFile.h"
+#include "support/CliRun.h"
 #include "support/TempDir.h"
 
 namespace velmora::cli {
 namespace {
 
-struct Result {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-Result Cli(std::vector<std::string> args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = RunCli(args, {out, err});
-    return {code, out.str(), err.str()};
-}
+using test::Cli;
+using Result = test::CliResult;
 
 void ExpectUsageError(const std::vector<std::string>& args) {
     const Result r = Cli(args);

@@ -5,22 +5,12 @@
 
 #include "CliCommands.h"
 #include "SimHarness.h"
+#include "support/CliRun.h"
 
 namespace velmora::test {
 namespace {
 
-struct Result {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-Result Cli(std::vector<std::string> args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = cli::RunCli(args, {out, err});
-    return {code, out.str(), err.str()};
-}
+using Result = CliResult;
 
 TEST(SimulateCommand, RefusesBadArguments) {
     SimHarness harness({});

@@ -6,24 +6,15 @@
 
 #include "CliCommands.h"
 #include "base/ShiftJis.h"
+#include "support/CliRun.h"
 #include "support/TempDir.h"
 #include "support/TestEnvironment.h"
 
 namespace velmora::cli {
 namespace {
 
-struct Result {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-Result Cli(std::vector<std::string> args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = RunCli(args, {out, err});
-    return {code, out.str(), err.str()};
-}
+using test::Cli;
+using Result = test::CliResult;
 
 TEST(CliIni, SetGetDeleteThroughTheProgramsOwnCode) {
     test::TempDir dir;

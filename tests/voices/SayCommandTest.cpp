@@ -9,24 +9,15 @@
 #include "speech/AlarmWords.h"
 #include "speech/SpeechSynthesizer.h"
 #include "speech/TimePhrase.h"
+#include "support/CliRun.h"
 #include "support/TempDir.h"
 #include "support/TestEnvironment.h"
 
 namespace velmora::cli {
 namespace {
 
-struct Result {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-Result Cli(std::vector<std::string> args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = RunCli(args, {out, err});
-    return {code, out.str(), err.str()};
-}
+using test::Cli;
+using Result = test::CliResult;
 
 std::string Quoted(const std::string& arg) {
     std::string quoted = "'";

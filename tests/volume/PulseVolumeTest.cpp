@@ -13,6 +13,7 @@
 #include "sound/MasterVolumePath.h"
 #include "sound/alsa/AlsaMixerTable.h"
 #include "sound/pulse/PulseEndpointVolume.h"
+#include "support/CliRun.h"
 #include "support/TempDir.h"
 
 namespace velmora {
@@ -180,18 +181,8 @@ TEST(PulseRestart, AStoppedAndRestartedServerIsFollowed) {
     EXPECT_EQ(volume.GetLevel(), 50.0);
 }
 
-struct CliRun {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-CliRun Cli(const std::vector<std::string>& args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = cli::RunCli(args, {out, err});
-    return {code, out.str(), err.str()};
-}
+using CliRun = test::CliResult;
+using test::Cli;
 
 TEST_F(PulseVolume, CommandLineGetsAndSetsTheDefaultOutput) {
     test::DefaultSinkState keep;
