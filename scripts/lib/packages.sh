@@ -21,6 +21,9 @@ VELMORA_TEST_PACKAGES=(
   xcompmgr x11-apps  # the clock photographed with a compositing manager; xclock for clock_draw_bench
 )
 
+# scripts/fuzz only: libFuzzer comes with clang.
+VELMORA_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+
 # Installs whatever of the given packages is missing; does nothing (and
 # needs no network) when all are there already.
 velmora_ensure_packages() {

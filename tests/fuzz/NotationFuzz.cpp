@@ -1,0 +1,97 @@
+// The voices' phonetic-notation reader and number readings on any text: as
+// UTF-8, and as the Shift-JIS bytes a voice library is handed.
+//
+// Input: the text. When it holds a '|', the part before it is also read as a
+// number and the rest as the counter after it.
+#include <string>
+
+#include "FuzzScratch.h"
+#include "base/ShiftJis.h"
+#include "base/Utf8.h"
+#include "kana/KanaText.h"
+#include "kana/Notation.h"
+#include "kana/NumberReading.h"
+#include "kana/PitchScript.h"
+
+namespace velmora {
+namespace {
+
+bool IsSpokenKana(char32_t c) {
+    return voice::IsHiragana(c) || c == U'ー';
+}
+
+// What the synthesizer gets must be kana, pitch commands and pause marks:
+// a tag, accent or phrase mark that slipped through would be read aloud.
+void CheckScript(const std::string& script) {
+    bool inCommand = false;
+    for (char32_t c : DecodeUtf8(script)) {
+        if (inCommand) {
+            if (c == U'P') {
+                inCommand = false;
+            } else if (c < U'0' || c > U'9') {
+                fuzz::Fault("a pitch command holds something other than digits");
+            }
+            continue;
+        }
+        if (c == U'\001') {
+            inCommand = true;
+        } else if (!IsSpokenKana(c) && c != U' ' && c != U'、' && c != U'。' && c != U'?') {
+            fuzz::Fault("the synthesizer's script holds a character it would spell out");
+        }
+    }
+    if (inCommand) {
+        fuzz::Fault("the script ends inside a pitch command");
+    }
+}
+
+void ReadAsNotation(std::string_view utf8) {
+    const auto utterance = voice::ParseNotation(utf8);
+    if (!utterance) {
+        return;
+    }
+    if (utterance->phrases.empty()) {
+        fuzz::Fault("an accepted text has no phrase");
+    }
+    for (const voice::AccentPhrase& phrase : utterance->phrases) {
+        if (phrase.accent < 0 || static_cast<size_t>(phrase.accent) > phrase.morae.size()) {
+            fuzz::Fault("an accent falls outside its phrase");
+        }
+        for (const std::string& mora : phrase.morae) {
+            const std::u32string kana = DecodeUtf8(mora);
+            if (kana.empty() || kana.size() > 2) {
+                fuzz::Fault("a mora is empty or longer than two kana");
+            }
+            for (char32_t c : kana) {
+                if (!IsSpokenKana(c)) {
+                    fuzz::Fault("a mora holds something other than hiragana");
+                }
+            }
+        }
+    }
+    CheckScript(voice::PitchScript(*utterance, {.low = 20, .high = 80}));
+    static_cast<void>(voice::PlainKana(*utterance));
+}
+
+void ReadAsNumber(std::string_view text) {
+    const size_t bar = text.find('|');
+    if (bar == std::string_view::npos) {
+        return;
+    }
+    const auto reading = voice::ReadNumber(text.substr(0, bar), text.substr(bar + 1));
+    if (reading && reading->empty()) {
+        fuzz::Fault("a number reads as nothing");
+    }
+    static_cast<void>(voice::MatchCounter(DecodeUtf8(text.substr(bar + 1))));
+}
+
+}  // namespace
+}  // namespace velmora
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace velmora;
+    const std::string_view input = fuzz::AsText(data, size);
+    ReadAsNotation(input);
+    ReadAsNotation(SjisToUtf8(input));
+    ReadAsNumber(input);
+    return 0;
+}
