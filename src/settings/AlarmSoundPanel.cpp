@@ -87,6 +87,18 @@ void AlarmSoundPanel::FillSoundList(const SettingsForm& form) {
     comboBoxBeforeAlarmSpeakSound_->setCurrentIndex(0);
 }
 
+void AlarmSoundPanel::AppendSounds(const QStringList& names) {
+    comboBoxBeforeAlarmSpeakSound_->addItems(names);
+    comboBoxBeforeAlarmSpeakSound_->setCurrentIndex(comboBoxBeforeAlarmSpeakSound_->count() - 1);
+    checkBoxRandomBeforeSound_->setEnabled(true);
+}
+
+void AlarmSoundPanel::RemoveSound(int index) {
+    comboBoxBeforeAlarmSpeakSound_->removeItem(index);
+    comboBoxBeforeAlarmSpeakSound_->setCurrentIndex(0);
+    ApplySoundIndex(0);
+}
+
 // Random picking needs a sound list to pick from: with "なし" it is off.
 void AlarmSoundPanel::ApplySoundIndex(int index) {
     if (index == 0) {

@@ -24,6 +24,12 @@ public:
     void FillSoundList(const SettingsForm& form);
     void Load(const SettingsForm& form);
     void Store(SettingsForm& form) const;
+    // Sounds the user adds: listed after the others, the last one selected
+    // and random picking offered.
+    void AppendSounds(const QStringList& names);
+    // An added sound taken off the list: nothing is selected and random
+    // picking is off.
+    void RemoveSound(int index);
 
 signals:
     // A sound other than "なし" was picked and is played as a preview.

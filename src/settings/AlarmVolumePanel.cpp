@@ -98,18 +98,45 @@ void AlarmVolumePanel::FillMusicList(const std::vector<std::string>& paths) {
         comboBoxAlarmMusic_->count() == static_cast<int>(paths.size()) + 1) {
         return;
     }
-    musicPaths_ = paths;
+    musicPaths_.clear();
+    while (comboBoxAlarmMusic_->count() > 1) {
+        comboBoxAlarmMusic_->removeItem(1);
+    }
+    AddMusicEntries(paths);
+}
+
+void AlarmVolumePanel::AddMusicEntries(const std::vector<std::string>& paths) {
     const QFontMetrics metrics(comboBoxAlarmMusic_->font());
     const int room = kMusicListWidth - kMusicListMargin;
     const auto fits = [&](const std::string& text) {
         return metrics.horizontalAdvance(QString::fromStdString(text)) <= room;
     };
-    while (comboBoxAlarmMusic_->count() > 1) {
-        comboBoxAlarmMusic_->removeItem(1);
-    }
     for (const std::string& path : paths) {
         comboBoxAlarmMusic_->addItem(QString::fromStdString(ShortenedPath(path, fits)));
+        musicPaths_.push_back(path);
     }
+}
+
+void AlarmVolumePanel::AppendMusic(const std::vector<std::string>& paths) {
+    AddMusicEntries(paths);
+    comboBoxAlarmMusic_->setCurrentIndex(comboBoxAlarmMusic_->count() - 1);
+    btnAlarmMusicTest_->setEnabled(true);
+    checkBoxAlarmMusicRandom_->setEnabled(comboBoxAlarmMusic_->count() >= 3);
+}
+
+void AlarmVolumePanel::RemoveMusic(int index) {
+    if (index < 1 || index >= comboBoxAlarmMusic_->count()) {
+        return;
+    }
+    comboBoxAlarmMusic_->removeItem(index);
+    musicPaths_.erase(musicPaths_.begin() + (index - 1));
+    comboBoxAlarmMusic_->setCurrentIndex(0);
+    btnAlarmMusicTest_->setEnabled(false);
+    if (comboBoxAlarmMusic_->count() < 3) {
+        checkBoxAlarmMusicRandom_->setChecked(false);
+    }
+    checkBoxAlarmMusicRandom_->setEnabled(false);
+    checkBoxAlarmMusicRepeat_->setEnabled(false);
 }
 
 // Repeat, random and stopping with the STOP button only mean something

@@ -28,6 +28,14 @@ public:
     int FirstVolume() const;
     int MaxVolume() const;
     bool VolumeUp() const;
+    // Music the user adds is listed by its shortened path and selected
+    // (the last of several) ready for a test; random play is offered from
+    // two pieces on.
+    void AppendMusic(const std::vector<std::string>& paths);
+    // A piece taken off the list: nothing selected, no test, no repeat, and
+    // random play off once fewer than two pieces are left.
+    void RemoveMusic(int index);
+    QPushButton* MusicTestButton() const { return btnAlarmMusicTest_; }
 
 signals:
     void volumeTestRequested(VolumeTrack track);
@@ -36,6 +44,7 @@ signals:
 
 private:
     void FillMusicList(const std::vector<std::string>& paths);
+    void AddMusicEntries(const std::vector<std::string>& paths);
     void ApplyMusicIndex(int index, bool userPick);
 
     SettingsDialogState& state_;

@@ -7,6 +7,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <filesystem>
 
 #include "settings/RadioGroup.h"
@@ -159,6 +160,16 @@ void AlarmWordPage::ApplyWord(int word) {
 void AlarmWordPage::SetHowTo(int index) {
     radioGroupHowToPlay_->SetItemIndex(index);
     ApplyHowTo(index);
+}
+
+int AlarmWordPage::HowTo() const {
+    return radioGroupHowToPlay_->ItemIndex();
+}
+
+void AlarmWordPage::ShowRecordSeconds(int seconds) {
+    progressBarRecord_->setValue(
+        std::clamp(seconds, progressBarRecord_->minimum(), progressBarRecord_->maximum()));
+    lblRecordTime_->setText(QString::number(progressBarRecord_->value()) + QStringLiteral("秒"));
 }
 
 void AlarmWordPage::Load(const SettingsForm& form) {

@@ -38,6 +38,21 @@ public:
     void SetOwnWords(OwnAlarmWords words);
     // The speaking mode is forced back when the recording has gone.
     void SetHowTo(int index);
+    int HowTo() const;
+
+    // The group "録音した声", for the recording and listening commands.
+    struct RecordingControls {
+        QPushButton* Record;
+        QPushButton* WavePlay;
+        QProgressBar* Progress;
+        QLabel* Time;
+    };
+    RecordingControls Recording() const {
+        return {btnRecord_, btnWavePlay_, progressBarRecord_, lblRecordTime_};
+    }
+    // The whole seconds recorded so far, on the bar and its label (never
+    // more than the bar's 60).
+    void ShowRecordSeconds(int seconds);
 
 signals:
     // A preset phrase was picked: it is spoken as a test.

@@ -154,6 +154,16 @@ void JihoPage::FillSoundList(const SettingsForm& form) {
     }
 }
 
+void JihoPage::AppendSounds(const QStringList& names) {
+    comboBoxBeforeJihoSound_->addItems(names);
+    comboBoxBeforeJihoSound_->setCurrentIndex(comboBoxBeforeJihoSound_->count() - 1);
+}
+
+void JihoPage::RemoveSound(int index) {
+    comboBoxBeforeJihoSound_->removeItem(index);
+    comboBoxBeforeJihoSound_->setCurrentIndex(0);
+}
+
 void JihoPage::Load(const SettingsForm& form) {
     radioGroupJihoInterval_->SetItemIndex(form.JihoMode);
     ApplyInterval(form.JihoMode);

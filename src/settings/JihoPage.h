@@ -28,6 +28,10 @@ public:
 
     // The built-in sounds and the ones the user added.
     void FillSoundList(const SettingsForm& form);
+    // Sounds the user adds go last, the last one selected; a removed one
+    // leaves "なし" selected.
+    void AppendSounds(const QStringList& names);
+    void RemoveSound(int index);
     void Load(const SettingsForm& form);
     void Store(SettingsForm& form) const;
     QWidget* Field(const FormField& field) const;

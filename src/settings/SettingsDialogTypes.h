@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 namespace velmora {
 
 // The dialog's flags that its change handlers and the rest of the program
@@ -12,6 +14,12 @@ struct SettingsDialogState {
     bool Unchanged = true;
     // The music test is playing; the main tick raises its volume meanwhile.
     bool MusicTestPlaying = false;
+    // The millisecond count when the voice recording started; 0 while none
+    // runs. The main tick shows the progress from it and stops at a minute.
+    std::uint32_t RecordStartTime = 0;
+    // A volume test in recorded-voice mode asks Speak to play the recording
+    // after its words; Speak clears it.
+    bool PlayRecordingRequested = false;
 };
 
 // The volume track bars, each with its own TEST button.

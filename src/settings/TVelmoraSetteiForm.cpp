@@ -270,6 +270,89 @@ bool TVelmoraSetteiForm::VolumeUp() const {
     return alarmPage_->Volumes()->VolumeUp();
 }
 
+QComboBox* TVelmoraSetteiForm::ListBox(SoundList list) const {
+    switch (list) {
+        case SoundList::AlarmSounds:
+            return findChild<QComboBox*>(QStringLiteral("ComboBoxBeforeAlarmSpeakSound"));
+        case SoundList::JihoSounds:
+            return findChild<QComboBox*>(QStringLiteral("ComboBoxBeforeJihoSound"));
+        case SoundList::Music:
+            break;
+    }
+    return findChild<QComboBox*>(QStringLiteral("ComboBoxAlarmMusic"));
+}
+
+int TVelmoraSetteiForm::ListIndex(SoundList list) const {
+    return ListBox(list)->currentIndex();
+}
+
+int TVelmoraSetteiForm::ListCount(SoundList list) const {
+    return ListBox(list)->count();
+}
+
+QString TVelmoraSetteiForm::ListText(SoundList list, int index) const {
+    return ListBox(list)->itemText(index);
+}
+
+void TVelmoraSetteiForm::AppendToList(SoundList list, const std::vector<std::string>& paths) {
+    QStringList names;
+    for (const std::string& path : paths) {
+        names << QString::fromStdString(FileNamePart(path));
+    }
+    switch (list) {
+        case SoundList::AlarmSounds:
+            for (const std::string& path : paths) {
+                lists_.AddedAlarmSounds.push_back(FileNamePart(path));
+            }
+            alarmPage_->Sounds()->AppendSounds(names);
+            break;
+        case SoundList::JihoSounds:
+            for (const std::string& path : paths) {
+                lists_.AddedJihoSounds.push_back(FileNamePart(path));
+            }
+            jihoPage_->AppendSounds(names);
+            break;
+        case SoundList::Music:
+            alarmPage_->Volumes()->AppendMusic(paths);
+            break;
+    }
+}
+
+void TVelmoraSetteiForm::RemoveFromList(SoundList list, int index) {
+    const auto erase = [](std::vector<std::string>& added, int at) {
+        if (at >= 0 && at < static_cast<int>(added.size())) {
+            added.erase(added.begin() + at);
+        }
+    };
+    switch (list) {
+        case SoundList::AlarmSounds:
+            erase(lists_.AddedAlarmSounds, index - kBuiltInAlarmSounds);
+            alarmPage_->Sounds()->RemoveSound(index);
+            break;
+        case SoundList::JihoSounds:
+            erase(lists_.AddedJihoSounds, index - kBuiltInJihoSounds);
+            jihoPage_->RemoveSound(index);
+            break;
+        case SoundList::Music:
+            alarmPage_->Volumes()->RemoveMusic(index);
+            break;
+    }
+}
+
+QPushButton* TVelmoraSetteiForm::MusicTestButton() const {
+    return alarmPage_->Volumes()->MusicTestButton();
+}
+
+void TVelmoraSetteiForm::ShowRecordSeconds(int seconds) {
+    wordPage_->ShowRecordSeconds(seconds);
+}
+
+void TVelmoraSetteiForm::StopRecording() {
+    if (state_.RecordStartTime != 0) {
+        emit recordRequested();
+    }
+}
+
 void TVelmoraSetteiForm::SetFontName(const QString& name) {
     fontName_ = name;
     generalPage_->ShowFontName(name);

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <string>
+#include <vector>
 
 #include "app/AppFolders.h"
 #include "settings/NoticeRoutine.h"
@@ -10,6 +11,7 @@
 #include "settings/SettingsValidation.h"
 
 class QCheckBox;
+class QComboBox;
 class QMenuBar;
 class QPushButton;
 class QTabWidget;
@@ -66,6 +68,22 @@ public:
     int MaxVolume() const;
     bool VolumeUp() const;
 
+    // The three lists the user extends. Sound lists show the file names of
+    // the added paths, the music list the shortened paths.
+    int ListIndex(SoundList list) const;
+    int ListCount(SoundList list) const;
+    QString ListText(SoundList list, int index) const;
+    // Appends the chosen files and selects the last of them.
+    void AppendToList(SoundList list, const std::vector<std::string>& paths);
+    // Takes an added entry off its list and selects "なし".
+    void RemoveFromList(SoundList list, int index);
+    QPushButton* MusicTestButton() const;
+
+    // The voice recording as the main tick follows it.
+    void ShowRecordSeconds(int seconds);
+    // Ends a running recording as its button would.
+    void StopRecording();
+
     // The controls as plain values, and the pages for the parts that act on
     // them.
     SettingsForm ReadControls() const;
@@ -99,6 +117,7 @@ protected:
 
 private:
     QWidget* BuildBottomRow(PowerControlStyle style);
+    QComboBox* ListBox(SoundList list) const;
     void BuildMenu();
     void ConnectPages();
     void WatchForChanges();
