@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -9,8 +10,8 @@
 
 namespace velmora::test {
 
-// Answers every text with `samples` (or refuses when `refuse` is set) and
-// remembers what it was asked.
+// Answers every text with `samples` (or refuses when `refuse` is set, or
+// the text is one of `refusedTexts`) and remembers what it was asked.
 class FakeSpeechSynthesizer final : public SpeechSynthesizer {
 public:
     struct Call {
@@ -23,7 +24,7 @@ public:
                                                               std::string_view phoneticText,
                                                               int speed) override {
         calls.push_back({voice, std::string(phoneticText), speed});
-        if (refuse) {
+        if (refuse || refusedTexts.count(std::string(phoneticText)) > 0) {
             return std::nullopt;
         }
         return samples;
@@ -31,6 +32,7 @@ public:
 
     std::vector<std::int16_t> samples = std::vector<std::int16_t>(800, 1000);
     bool refuse = false;
+    std::set<std::string> refusedTexts;
     std::vector<Call> calls;
 };
 
