@@ -47,6 +47,12 @@ std::string FindProgramFolder() {
     return WithSlash(exe.parent_path().string());
 }
 
+std::string FindProgramFile() {
+    std::error_code ec;
+    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string() : exe.string();
+}
+
 std::string FindDocumentsFolder() {
     const std::string home = HomeFolder();
     std::string configHome;

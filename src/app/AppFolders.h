@@ -14,6 +14,8 @@ struct AppFolders {
 
 // The folder of the running executable.
 std::string FindProgramFolder();
+// The running executable's full path.
+std::string FindProgramFile();
 
 // The user's documents folder as the XDG user-dirs configuration names it,
 // else ~/Documents.

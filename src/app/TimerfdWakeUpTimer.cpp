@@ -38,6 +38,7 @@ TimerfdWakeUpTimer::TimerfdWakeUpTimer(QObject* parent) : QObject(parent) {
     fd_ = ::timerfd_create(CLOCK_REALTIME_ALARM, TFD_CLOEXEC | TFD_NONBLOCK);
     wakesFromSleep_ = fd_ >= 0;
     if (fd_ < 0) {
+        alarmClockError_ = errno;
         // Not allowed to wake the computer: still ring on time while awake.
         fd_ = ::timerfd_create(CLOCK_REALTIME, TFD_CLOEXEC | TFD_NONBLOCK);
     }

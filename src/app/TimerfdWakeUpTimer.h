@@ -26,6 +26,9 @@ public:
     bool Arm(DateTime wakeAt) override;
     void Disarm() override;
     bool WakesFromSleep() const override { return wakesFromSleep_; }
+    // Why the alarm clock was refused (an errno value; 0 when it was not):
+    // EPERM means only the capability is missing.
+    int AlarmClockError() const { return alarmClockError_; }
     void SetFiredHandler(std::function<void()> handler) override { fired_ = std::move(handler); }
 
 private:
@@ -33,6 +36,7 @@ private:
 
     int fd_ = -1;
     bool wakesFromSleep_ = false;
+    int alarmClockError_ = 0;
     QSocketNotifier* notifier_ = nullptr;
     std::function<void()> fired_;
 };
