@@ -1,0 +1,48 @@
+#pragma once
+
+#include "clock/DialColour.h"
+#include "clock/PixelGeometry.h"
+#include "settings/StartupSettings.h"
+
+namespace velmora {
+
+// What the tray menu's commands act on besides the menu: the settings
+// dialog, the clock window, the alarm and the program itself. The commands
+// reach the rest of the program only through this.
+class TrayMenuHost {
+public:
+    virtual ~TrayMenuHost() = default;
+
+    // The settings dialog: shown, and without unsaved changes.
+    virtual bool SettingsDialogVisible() const = 0;
+    virtual bool SettingsDialogIdle() const = 0;
+    virtual void ShowSettingsDialog() = 0;
+    // The about window, modal.
+    virtual void ShowAboutWindow() = 0;
+
+    // The clock window.
+    virtual bool ClockVisible() const = 0;
+    virtual void ShowClock() = 0;
+    // Writes the clock's size and place, then closes (hides) it.
+    virtual void SaveAndCloseClock() = 0;
+    virtual void SetClockTopMost(bool topMost) = 0;
+    // Loads that dial picture, draws its numerals and the hands.
+    virtual void ShowDial(DialColour colour) = 0;
+    virtual PixelPoint ClockTopLeft() const = 0;
+    virtual PixelSize ScreenSize() const = 0;
+    // The main window's copy of [ClockPosition].
+    virtual ClockPosition& RememberedPosition() = 0;
+
+    // The alarm.
+    virtual bool Ringing() const = 0;
+    virtual void StopRingingFromSnoozeMenu() = 0;
+    virtual void ArmWakeUp() = 0;
+    virtual void SetAlarmOff() = 0;
+    virtual void StopMusic() = 0;
+    virtual void SpeakCurrentTime() = 0;
+
+    // Ends the program in order: windows and tray go, the loop ends.
+    virtual void EndProgram() = 0;
+};
+
+}  // namespace velmora
