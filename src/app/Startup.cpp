@@ -5,6 +5,7 @@
 #include "app/MessageService.h"
 #include "app/SingleInstance.h"
 #include "app/TerminationSignals.h"
+#include "app/VelmoraProgram.h"
 #include "settings/IniFile.h"
 #include "settings/Settings.h"
 
@@ -39,19 +40,29 @@ int RunVelmora(int argc, char** argv) {
     // Taken before anything else, so a second start creates no window.
     const SingleInstance instance(kInstanceName);
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("velmora"));
-    QApplication::setApplicationDisplayName(ApplicationTitle());
+    // The name, not a display name: Qt would append a display name to every
+    // window title ("ベルモラの設定 — ベルモラ").
+    QApplication::setApplicationName(ApplicationTitle());
     if (!instance.Acquired()) {
+        // The signals are blocked by now: without this, the box would stay
+        // up through a `kill`.
+        const TerminationSignals termination;
         BoxMessageService messages;
         ShowAlreadyRunning(messages);
         return 0;
     }
     // A tray program lives on with no window open.
     QApplication::setQuitOnLastWindowClosed(false);
-    const TerminationSignals termination;
     const StartupContext context = PrepareStartup();
-    Q_UNUSED(context);
-    return QApplication::exec();
+    BoxMessageService messages;
+    int code = 0;
+    {
+        VelmoraProgram program(context, messages);
+        // Signals that came during the start are waiting and end it now.
+        const TerminationSignals termination([&program] { program.End(0); });
+        code = QApplication::exec();
+    }
+    return code;
 }
 
 }  // namespace velmora

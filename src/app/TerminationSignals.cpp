@@ -29,7 +29,11 @@ void BlockTerminationSignals() {
     ::pthread_sigmask(SIG_BLOCK, &mask, nullptr);
 }
 
-TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent) {
+TerminationSignals::TerminationSignals(std::function<void()> end, QObject* parent)
+    : QObject(parent), end_(std::move(end)) {
+    if (!end_) {
+        end_ = [] { QCoreApplication::exit(0); };
+    }
     const sigset_t mask = TerminationMask();
     fd_ = ::signalfd(-1, &mask, SFD_CLOEXEC | SFD_NONBLOCK);
     if (fd_ < 0) {
@@ -41,7 +45,7 @@ TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent) {
         signalfd_siginfo info{};
         while (::read(fd_, &info, sizeof info) == static_cast<ssize_t>(sizeof info)) {
         }
-        QCoreApplication::quit();
+        end_();
     });
 }
 

@@ -1,13 +1,14 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
 
 class QSocketNotifier;
 
 namespace velmora {
 
 // Turns SIGTERM, SIGINT and SIGHUP (logout, `kill`, Ctrl+C in a terminal)
-// into an orderly QCoreApplication::quit(), so the program still takes down
+// into an orderly end of the event loop, so the program still takes down
 // its tray icon and gives the user's volume back on the way out.
 //
 // BlockTerminationSignals() must run before any thread starts (before the
@@ -19,11 +20,14 @@ class TerminationSignals final : public QObject {
     Q_DISABLE_COPY_MOVE(TerminationSignals)
 
 public:
-    explicit TerminationSignals(QObject* parent = nullptr);
+    // `end` runs on the event loop when a signal arrives; by default the
+    // loop ends with exit code 0.
+    explicit TerminationSignals(std::function<void()> end = {}, QObject* parent = nullptr);
     ~TerminationSignals() override;
 
 private:
     int fd_ = -1;
+    std::function<void()> end_;
     QSocketNotifier* notifier_ = nullptr;
 };
 

@@ -1,0 +1,75 @@
+#include "app/ClockHostAdapter.h"
+
+#include "app/ClockWindow.h"
+#include "app/TVelmoraMainForm.h"
+#include "settings/TVelmoraSetteiForm.h"
+
+namespace velmora {
+namespace {
+
+bool MenuChecked(const ProgramParts& parts, MenuItem item, bool fallback) {
+    return parts.Main != nullptr ? parts.Main->Menu().Checked(item) : fallback;
+}
+
+}  // namespace
+
+bool ClockHostAdapter::AlwaysOnTop() const {
+    return MenuChecked(parts_, MenuItem::ClockAllwaysFront, true);
+}
+
+bool ClockHostAdapter::ShowClock() const {
+    return MenuChecked(parts_, MenuItem::ShowClock, true);
+}
+
+bool ClockHostAdapter::HideNearMouse() const {
+    return MenuChecked(parts_, MenuItem::OnMouseHide, false);
+}
+
+DialColour ClockHostAdapter::Dial() const {
+    return MenuChecked(parts_, MenuItem::BackColorGray, true) ? DialColour::Gray
+                                                              : DialColour::White;
+}
+
+bool ClockHostAdapter::SettingsDialogVisible() const {
+    return parts_.Dialog != nullptr && parts_.Dialog->isVisible();
+}
+
+ClockPosition& ClockHostAdapter::RememberedPosition() {
+    return parts_.Main != nullptr ? parts_.Main->RememberedPosition() : noPosition_;
+}
+
+void ClockHostAdapter::UpdateClockPositionMenu(const ClockPositionMenuUpdate& update) {
+    if (parts_.Main == nullptr) {
+        return;
+    }
+    TrayPopupMenu& menu = parts_.Main->Menu();
+    if (update.Checked) {
+        menu.SetChecked(MenuItem::SetClockPosition, *update.Checked);
+    }
+    if (update.Enabled) {
+        menu.SetEnabled(MenuItem::SetClockPosition, *update.Enabled);
+    }
+    if (update.Caption) {
+        menu.SetCaption(MenuItem::SetClockPosition, QString::fromStdString(*update.Caption));
+    }
+}
+
+void ClockHostAdapter::OpenTrayMenu(QPoint screenPos) {
+    if (parts_.Main != nullptr) {
+        parts_.Main->Menu().exec(screenPos);
+    }
+}
+
+void ClockHostAdapter::OpenSettings() {
+    if (parts_.Main != nullptr) {
+        parts_.Main->Commands().Run(MenuItem::ShowSettei);
+    }
+}
+
+void ClockHostAdapter::StopAlarm() {
+    if (parts_.Clock != nullptr) {
+        parts_.Clock->Engine().StopButtonPressed();
+    }
+}
+
+}  // namespace velmora

@@ -1,0 +1,87 @@
+#include "app/ClockWindow.h"
+
+#include <cerrno>
+
+#include "app/TVelmoraMainForm.h"
+#include "clock/ClockHints.h"
+#include "schedule/SystemEscapeKey.h"
+#include "settings/SettingsLoader.h"
+#include "sound/sndfile/SndfileSoundLength.h"
+
+namespace velmora {
+namespace {
+
+TVelmoraMainForm& MainOf(const ProgramParts& parts) {
+    // The clock window is made after the main window and goes before it.
+    return *parts.Main;
+}
+
+}  // namespace
+
+ClockWindow::ClockWindow(ProgramParts& parts, DialogLink& dialog, NoticeRelay& notices,
+                         MessageService& messages, PhoneticConverter& converter)
+    : parts_(parts),
+      host_(parts, dialog),
+      form_(host_, desktop_, messages, parts.Folders),
+      ops_(parts, form_),
+      holidays_(HolidayCalendar::ForDataFolder(parts.Folders.DataFolder)),
+      keys_(MakeSystemEscapeKey()),
+      wake_(timer_, notices,
+            NoWakeFromSleepText(timer_.AlarmClockError() == EPERM, FindProgramFile())),
+      services_{parts.Config,
+                parts.Ini,
+                holidays_,
+                wall_,
+                MainOf(parts).Ticks(),
+                MainOf(parts).Random(),
+                pump_,
+                MainOf(parts).Speech(),
+                MainOf(parts).Voices(),
+                [&lists = MainOf(parts).Lists()](int index) {
+                    return SoundFileLengthMs(lists.Name(true, index));
+                },
+                MainOf(parts).Before(),
+                MainOf(parts).Music(),
+                MainOf(parts).MusicPlayer(),
+                MainOf(parts).Volume(),
+                ops_,
+                MainOf(parts).MenuOps(),
+                dialog,
+                notices,
+                *keys_,
+                wake_,
+                MainOf(parts).Awake(),
+                notices,
+                events_},
+      engine_(parts.State, services_) {
+    parts.State.HelpHint = HelpHint();
+    parts.Config = LoadSettings(parts.Ini, parts.Folders.DataFolder, converter);
+    if (parts.Config.HowTo == 1) {
+        MainOf(parts).Speech().LoadRecordedVoice();
+    }
+    const QSize screen = desktop_.ScreenSize();
+    MainOf(parts).RememberedPosition() =
+        ReadClockPosition(parts.Ini, screen.width(), screen.height());
+
+    mainTimer_.setInterval(kMainTimerMs);
+    connect(&mainTimer_, &QTimer::timeout, this, [this] { engine_.MainTimerTimer(); });
+    engine_.Start();
+    mainTimer_.start();
+    form_.show();
+}
+
+ClockWindow::~ClockWindow() {
+    StopTimer();
+}
+
+PixelSize ClockWindow::ScreenSize() const {
+    const QSize screen = desktop_.ScreenSize();
+    return {screen.width(), screen.height()};
+}
+
+void ClockWindow::StopTimer() {
+    mainTimer_.stop();
+    parts_.State.MainTimerEnabled = false;
+}
+
+}  // namespace velmora

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+#include <memory>
+
+#include "app/ClockHostAdapter.h"
+#include "app/ClockWindowOpsAdapter.h"
+#include "app/NoticeRelay.h"
+#include "app/ProgramParts.h"
+#include "app/QtEventPump.h"
+#include "app/SleepWakeWarning.h"
+#include "app/TimerfdWakeUpTimer.h"
+#include "base/SystemWallClock.h"
+#include "clock/QtClockDesktop.h"
+#include "clock/TClockForm.h"
+#include "schedule/ClockEngine.h"
+
+namespace velmora {
+
+class MessageService;
+class PhoneticConverter;
+
+// The clock window as the program runs it: the frameless TClockForm, the
+// live settings it loads, and the 100 ms MainTimer driving the clock's
+// engine with everything the engine works with. Created after the main
+// window, whose speech, players, volume and menu it uses.
+class ClockWindow final : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ClockWindow)
+
+public:
+    static constexpr int kMainTimerMs = 100;
+
+    ClockWindow(ProgramParts& parts, DialogLink& dialog, NoticeRelay& notices,
+                MessageService& messages, PhoneticConverter& converter);
+    ~ClockWindow() override;
+
+    TClockForm& Form() { return form_; }
+    ClockEngine& Engine() { return engine_; }
+    const ClockServices& Services() const { return services_; }
+    WakeUpTimer& Wake() { return wake_; }
+    ClockWindowOpsAdapter& Ops() { return ops_; }
+    PixelSize ScreenSize() const;
+    // The tick stops for good (the program is ending).
+    void StopTimer();
+
+private:
+    ProgramParts& parts_;
+    QtClockDesktop desktop_;
+    ClockHostAdapter host_;
+    TClockForm form_;
+    ClockWindowOpsAdapter ops_;
+    HolidayCalendar holidays_;
+    SystemWallClock wall_;
+    QtEventPump pump_;
+    std::unique_ptr<EscapeKey> keys_;
+    TimerfdWakeUpTimer timer_;
+    SleepWakeWarning wake_;
+    ClockEvents events_;
+    ClockServices services_;
+    ClockEngine engine_;
+    QTimer mainTimer_;
+};
+
+}  // namespace velmora

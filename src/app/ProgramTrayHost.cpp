@@ -1,0 +1,110 @@
+#include "app/ProgramTrayHost.h"
+
+#include "about/TVelmoraVersionForm.h"
+#include "app/ClockWindow.h"
+#include "app/NowTimeAnnouncement.h"
+#include "app/TVelmoraMainForm.h"
+#include "settings/TVelmoraSetteiForm.h"
+
+namespace velmora {
+
+bool ProgramTrayHost::SettingsDialogVisible() const {
+    return parts_.Dialog != nullptr && parts_.Dialog->isVisible();
+}
+
+bool ProgramTrayHost::SettingsDialogIdle() const {
+    return parts_.Dialog == nullptr || parts_.Dialog->State().Unchanged;
+}
+
+void ProgramTrayHost::ShowSettingsDialog() {
+    if (parts_.Dialog != nullptr) {
+        parts_.Dialog->ShowSettings();
+    }
+}
+
+void ProgramTrayHost::ShowAboutWindow() {
+    if (parts_.About != nullptr) {
+        parts_.About->ShowModal();
+    }
+}
+
+bool ProgramTrayHost::ClockVisible() const {
+    return parts_.Clock != nullptr && parts_.Clock->Form().isVisible();
+}
+
+void ProgramTrayHost::ShowClock() {
+    if (parts_.Clock != nullptr) {
+        parts_.Clock->Form().show();
+    }
+}
+
+void ProgramTrayHost::SaveAndCloseClock() {
+    if (parts_.Clock != nullptr) {
+        parts_.Clock->Form().SaveClockGeometry();
+        parts_.Clock->Form().hide();
+    }
+}
+
+void ProgramTrayHost::SetClockTopMost(bool topMost) {
+    if (parts_.Clock != nullptr) {
+        parts_.Clock->Form().SetTopMost(topMost);
+    }
+}
+
+void ProgramTrayHost::ShowDial(DialColour colour) {
+    if (parts_.Clock != nullptr) {
+        parts_.Clock->Form().LoadDial(colour);
+        parts_.Clock->Form().DrawHands();
+    }
+}
+
+PixelPoint ProgramTrayHost::ClockTopLeft() const {
+    if (parts_.Clock == nullptr) {
+        return {};
+    }
+    const QRect r = parts_.Clock->Form().geometry();
+    return {r.x(), r.y()};
+}
+
+PixelSize ProgramTrayHost::ScreenSize() const {
+    return parts_.Clock != nullptr ? parts_.Clock->ScreenSize() : PixelSize{};
+}
+
+ClockPosition& ProgramTrayHost::RememberedPosition() {
+    return parts_.Main != nullptr ? parts_.Main->RememberedPosition() : noPosition_;
+}
+
+void ProgramTrayHost::StopRingingFromSnoozeMenu() {
+    if (parts_.Clock != nullptr) {
+        parts_.Clock->Engine().Ringing().StopFromSnoozeMenu();
+    }
+}
+
+void ProgramTrayHost::ArmWakeUp() {
+    if (parts_.Clock != nullptr) {
+        parts_.Clock->Engine().Arming().ArmWakeUp();
+    }
+}
+
+void ProgramTrayHost::SetAlarmOff() {
+    if (parts_.Clock != nullptr) {
+        parts_.Clock->Engine().Arming().SetAlarmOff();
+    }
+}
+
+void ProgramTrayHost::StopMusic() {
+    if (parts_.Main != nullptr) {
+        parts_.Main->Music().MenuMusicStop();
+    }
+}
+
+void ProgramTrayHost::SpeakCurrentTime() {
+    if (parts_.Main == nullptr || parts_.Clock == nullptr) {
+        return;
+    }
+    TVelmoraMainForm& main = *parts_.Main;
+    velmora::SpeakCurrentTime({parts_.Config, parts_.State, main.Speech(), main.Volume(),
+                               parts_.Clock->Services().Wall, main.Random()});
+}
+
+}  // namespace velmora

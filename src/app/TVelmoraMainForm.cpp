@@ -1,0 +1,118 @@
+#include "app/TVelmoraMainForm.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "app/AutostartEntry.h"
+#include "app/TrayMenuHost.h"
+#include "clock/ClockPositionRules.h"
+#include "schedule/AlarmTexts.h"
+#include "sound/MasterVolumePath.h"
+
+namespace velmora {
+namespace {
+
+PixelSize PrimaryScreenSize() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return {};
+    }
+    return {screen->geometry().width(), screen->geometry().height()};
+}
+
+std::unique_ptr<MasterVolumeControl> MakeVolume(const SoundActivity& activity) {
+    MasterVolumePath path = ChooseMasterVolume();
+    return std::make_unique<MasterVolumeControl>(std::move(path.volume), path.useEndpointVolume,
+                                                 activity);
+}
+
+}  // namespace
+
+TVelmoraMainForm::TVelmoraMainForm(const Parts& parts)
+    : QWidget(nullptr),
+      folders_(parts.Folders),
+      state_(parts.State),
+      host_(parts.MenuHost),
+      tray_(folders_.ProgramFolder, &menu_),
+      menuOps_(menu_, tray_),
+      autostart_(FindProgramFile(), AutostartFolder()),
+      commands_({menu_, parts.MenuHost, parts.Ini, parts.Notice, opener_, autostart_,
+                 folders_.ProgramFolder}),
+      lists_(BuildBeforeSoundLists(folders_.ProgramFolder, parts.Ini,
+                                   parts.Switches.AlarmBeforeSoundCount,
+                                   parts.Switches.JihoBeforeSoundCount)),
+      before_(beforePlayer_, lists_, ticks_, parts.Notice),
+      voices_(std::make_unique<VoiceLibraries>(folders_.ProgramFolder, parts.Fatal)),
+      context_(parts.State, parts.Config, parts.Dialog),
+      speech_(std::make_unique<SpeechPlayer>(
+          SpeechPlayer::Services{device_, *voices_, before_, parts.Pump, reader_, parts.Notice,
+                                 context_, folders_.DataFolder})),
+      music_(AlarmMusic::Services{musicPlayer_, parts.Config, parts.Ini, before_, ticks_, random_,
+                                  menuOps_, opener_, parts.Notice}),
+      activity_(parts.State, *speech_, music_, parts.Dialog),
+      volume_(MakeVolume(activity_)) {
+    setWindowTitle(QGuiApplication::applicationDisplayName());
+    // The tray icon comes first, with the alarm off; its two other icons
+    // were loaded with it.
+    tray_.SetTip(AlarmOffTip(), TrayIcon::Application);
+    tray_.Show();
+    QApplication::setWindowIcon(tray_.IconImage(TrayIcon::Application));
+    connect(&tray_, &VelmoraTrayIcon::leftClicked, this, &TVelmoraMainForm::TrayLeftClicked);
+
+    const QFont menuFont = QApplication::font("QMenu");
+    setFont(menuFont);
+    menuFontName_ = menuFont.family().toStdString();
+
+    menu_.SetCaption(MenuItem::StartUp, QString::fromStdString(autostart_.Caption()));
+
+    const StartupSettings& s = parts.Switches;
+    menu_.SetChecked(MenuItem::ShowClock, s.ShowClock);
+    menu_.SetChecked(MenuItem::ClockAllwaysFront, s.AllwaysFront);
+    menu_.SetChecked(MenuItem::OnMouseHide, s.OnMouseHide);
+    menu_.SetChecked(MenuItem::Alarm, s.Alarm);
+    menu_.SetChecked(MenuItem::Snooze, s.Snooze);
+    menu_.SetChecked(MenuItem::SpeakJiho, s.SpeakJiho);
+    menu_.SetChecked(MenuItem::BackColorGray, s.BackColorGray);
+    menu_.SetChecked(MenuItem::BackColorWhite, !s.BackColorGray);
+    commands_.SetMenusLive(true);
+
+    // Without a sound server now the voices stay silent; each utterance
+    // looks for the output again, so a server started later is heard.
+    device_.Open();
+
+    menu_.SetCaption(MenuItem::SetClockPosition,
+                     QString::fromStdString(ClockPositionMenuCaption(PrimaryScreenSize())));
+}
+
+TVelmoraMainForm::~TVelmoraMainForm() {
+    tray_.Remove();
+    SilenceAndRestoreVolume();
+    voices_.reset();
+    // The recorded voice goes with the player that holds it.
+    speech_.reset();
+    awake_.Release();
+}
+
+void TVelmoraMainForm::SilenceAndRestoreVolume() {
+    before_.StopBeforeSound();
+    speech_->StopSpeech(kSpeechChannel);
+    speech_->StopSpeech(kRecordedVoiceChannel);
+    if (music_.MusicPlaying()) {
+        music_.MenuMusicStop();
+    }
+    // The alarm is over with the program: nothing holds the raised level.
+    state_.Ringing = false;
+    state_.RampStart = 0;
+    volume_->RestoreMasterVolume();
+    volume_->RestoreMasterMute();
+}
+
+void TVelmoraMainForm::TrayLeftClicked() {
+    // Also while the menu item is still disabled in the first seconds.
+    if (!host_.SettingsDialogVisible()) {
+        commands_.Run(MenuItem::ShowSettei);
+    }
+}
+
+}  // namespace velmora

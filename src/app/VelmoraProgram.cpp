@@ -1,0 +1,98 @@
+#include "app/VelmoraProgram.h"
+
+#include <QCoreApplication>
+
+#include "about/TVelmoraVersionForm.h"
+#include "app/ClockWindow.h"
+#include "app/TVelmoraMainForm.h"
+#include "settings/DialogActions.h"
+#include "settings/TVelmoraSetteiForm.h"
+#include "speech/mecab/MecabReadingService.h"
+
+namespace velmora {
+
+VelmoraProgram::VelmoraProgram(const StartupContext& context, MessageService& messages)
+    : context_(context),
+      messages_(messages),
+      ini_(context_.Folders.DataFolder + kSettingsFileName),
+      parts_{context_.Folders, settings_, state_, ini_, nullptr, nullptr, nullptr, nullptr, {}},
+      converter_(MecabReadingServiceFactory()),
+      notices_(messages),
+      dialogLink_(parts_),
+      fatal_(notices_, [this](int code) { End(code); }),
+      trayHost_(parts_),
+      settingsHost_(parts_),
+      power_(QDBusConnection::systemBus()) {
+    parts_.End = [this](int code) { End(code); };
+
+    main_ = std::make_unique<TVelmoraMainForm>(
+        TVelmoraMainForm::Parts{context_.Folders, context_.Switches, state_, settings_, ini_,
+                                notices_, dialogLink_, fatal_, trayHost_, pump_});
+    parts_.Main = main_.get();
+
+    clock_ = std::make_unique<ClockWindow>(parts_, dialogLink_, notices_, messages_, converter_);
+    parts_.Clock = clock_.get();
+
+    dialog_ = std::make_unique<TVelmoraSetteiForm>(settingsHost_, messages_, converter_,
+                                                   context_.Folders);
+    parts_.Dialog = dialog_.get();
+    notices_.SetRoutine(&dialog_->Notices());
+    // The dialog's "使い方(&H)" is the main window's help command.
+    QObject::connect(dialog_.get(), &TVelmoraSetteiForm::helpRequested, main_.get(),
+                     [this] { main_->Commands().Run(MenuItem::Help); });
+    actions_ = std::make_unique<DialogActions>(
+        *dialog_,
+        DialogActionServices{settingsHost_,
+                             ini_,
+                             main_->Lists(),
+                             main_->Before(),
+                             main_->MusicPlayer(),
+                             main_->Speech(),
+                             main_->Voices(),
+                             converter_,
+                             main_->Volume(),
+                             state_,
+                             main_->Random(),
+                             main_->Ticks(),
+                             recorder_,
+                             files_,
+                             main_->Opener(),
+                             power_,
+                             context_.Folders.ProgramFolder,
+                             context_.Folders.DataFolder,
+                             [this](const QString& face) { clock_->Ops().ApplyFontName(face); },
+                             [this] { clock_->Ops().CentreClock(); }});
+    main_->MenuOps().SetTestPlaybackHandler([this] { actions_->TestPlaybackEnded(); });
+
+    about_ = std::make_unique<TVelmoraVersionForm>(notices_, linkOpener_,
+                                                   context_.Folders.ProgramFolder);
+    parts_.About = about_.get();
+    dialog_->SetVersionForm(about_.get());
+}
+
+VelmoraProgram::~VelmoraProgram() {
+    clock_->StopTimer();
+    dialog_->SetVersionForm(nullptr);
+    parts_.About = nullptr;
+    about_.reset();
+    main_->MenuOps().SetTestPlaybackHandler(nullptr);
+    actions_.reset();
+    notices_.SetRoutine(nullptr);
+    parts_.Dialog = nullptr;
+    dialog_.reset();
+    parts_.Clock = nullptr;
+    clock_.reset();
+    parts_.Main = nullptr;
+    main_.reset();
+}
+
+void VelmoraProgram::End(int code) {
+    if (clock_ != nullptr) {
+        clock_->StopTimer();
+    }
+    // Not quit(): that would close every window first, and the clock
+    // window, closed, would no longer save its place on the way out.
+    QCoreApplication::exit(code);
+}
+
+}  // namespace velmora

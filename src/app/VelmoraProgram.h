@@ -1,0 +1,73 @@
+#pragma once
+
+#include <memory>
+
+#include "about/DesktopLinkOpener.h"
+#include "app/DialogLinkAdapter.h"
+#include "app/FileDialogService.h"
+#include "app/LogindPower.h"
+#include "app/NoticeRelay.h"
+#include "app/ProgramFatalNotice.h"
+#include "app/ProgramParts.h"
+#include "app/ProgramTrayHost.h"
+#include "app/QtEventPump.h"
+#include "app/SettingsHostAdapter.h"
+#include "app/Startup.h"
+#include "sound/qt/QtSoundRecorder.h"
+#include "speech/ReadingConverter.h"
+
+namespace velmora {
+
+class ClockWindow;
+class DialogActions;
+class MessageService;
+class TVelmoraMainForm;
+class TVelmoraSetteiForm;
+class TVelmoraVersionForm;
+
+// The running program: its four windows created in order (the hidden main
+// window, the clock window, the settings dialog and the about window) and
+// the adapters between them. Destruction goes the other way round, the
+// main window last: by then nothing that uses its voices, players or
+// volume is left.
+class VelmoraProgram final {
+public:
+    VelmoraProgram(const StartupContext& context, MessageService& messages);
+    ~VelmoraProgram();
+    VelmoraProgram(const VelmoraProgram&) = delete;
+    VelmoraProgram& operator=(const VelmoraProgram&) = delete;
+
+    // Ends the event loop with `code` after stopping the tick. Windows stay
+    // as they are until destruction, so the clock still saves its place.
+    void End(int code);
+
+    // The windows as created, for the program's tests.
+    const ProgramParts& Parts() const { return parts_; }
+
+private:
+    StartupContext context_;
+    MessageService& messages_;
+    Settings settings_;
+    ClockState state_;
+    IniFile ini_;
+    ProgramParts parts_;
+    QtEventPump pump_;
+    ReadingConverter converter_;
+    NoticeRelay notices_;
+    DialogLinkAdapter dialogLink_;
+    ProgramFatalNotice fatal_;
+    ProgramTrayHost trayHost_;
+    SettingsHostAdapter settingsHost_;
+    DesktopLinkOpener linkOpener_;
+    // What the dialog's tests, recording and power action work with.
+    QtSoundRecorder recorder_;
+    DesktopFileDialogService files_;
+    LogindPower power_;
+    std::unique_ptr<TVelmoraMainForm> main_;
+    std::unique_ptr<ClockWindow> clock_;
+    std::unique_ptr<TVelmoraSetteiForm> dialog_;
+    std::unique_ptr<DialogActions> actions_;
+    std::unique_ptr<TVelmoraVersionForm> about_;
+};
+
+}  // namespace velmora

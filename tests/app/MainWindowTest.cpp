@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QScreen>
+#include <filesystem>
+#include <memory>
+
+#include "about/TVelmoraVersionForm.h"
+#include "app/ClockWindow.h"
+#include "app/Startup.h"
+#include "app/TVelmoraMainForm.h"
+#include "app/VelmoraProgram.h"
+#include "fakes/FakeMessageService.h"
+#include "settings/RadioGroup.h"
+#include "settings/TVelmoraSetteiForm.h"
+#include "support/TempDir.h"
+
+namespace velmora {
+namespace {
+
+// The whole program on the offscreen platform, with the settings file the
+// test writes (Shift-JIS is not needed for these ASCII keys).
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        context = PrepareStartup();
+        std::filesystem::remove(SettingsPath());
+    }
+    void TearDown() override { std::filesystem::remove(SettingsPath()); }
+
+    std::string SettingsPath() const { return context.Folders.DataFolder + kSettingsFileName; }
+    void Start() {
+        context = PrepareStartup();
+        program = std::make_unique<VelmoraProgram>(context, messages);
+    }
+    TVelmoraMainForm& Main() const { return *program->Parts().Main; }
+    TrayPopupMenu& Menu() const { return Main().Menu(); }
+
+    StartupContext context;
+    test::FakeMessageService messages;
+    std::unique_ptr<VelmoraProgram> program;
+};
+
+TEST_F(MainWindowTest, WithoutSettingsTheMenuHasItsDefaultMarks) {
+    Start();
+    const ProgramParts& parts = program->Parts();
+    ASSERT_NE(parts.Main, nullptr);
+    ASSERT_NE(parts.Clock, nullptr);
+    ASSERT_NE(parts.Dialog, nullptr);
+    ASSERT_NE(parts.About, nullptr);
+
+    for (const MenuItem item : {MenuItem::ShowClock, MenuItem::ClockAllwaysFront,
+                                MenuItem::BackColorGray, MenuItem::SpeakJiho}) {
+        EXPECT_TRUE(Menu().Checked(item));
+    }
+    for (const MenuItem item :
+         {MenuItem::Alarm, MenuItem::Snooze, MenuItem::BackColorWhite, MenuItem::OnMouseHide}) {
+        EXPECT_FALSE(Menu().Checked(item));
+    }
+    EXPECT_TRUE(Main().Commands().MenusLive());
+    EXPECT_FALSE(Menu().Enabled(MenuItem::ShowSettei)) << "enabled by the tick after 10 s";
+    EXPECT_EQ(Main().Lists().Alarm.size(), 14U);
+    EXPECT_EQ(Main().Lists().Jiho.size(), 6U);
+    EXPECT_EQ(Main().Tray().Tip(), QStringLiteral("ベルモラ\nALARM OFF"));
+    EXPECT_EQ(Main().Tray().Icon(), TrayIcon::Application);
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    EXPECT_EQ(Menu().Action(MenuItem::SetClockPosition)->text(),
+              QStringLiteral("現在の画面解像度(%1x%2)になったら時計を現在の位置にする(&P)")
+                  .arg(screen.width())
+                  .arg(screen.height()));
+    EXPECT_EQ(Menu().Action(MenuItem::StartUp)->text(), QStringLiteral("スタートアップに登録(&S)"));
+    EXPECT_TRUE(parts.Clock->Form().isVisible()) << "shown at creation";
+    EXPECT_FALSE(parts.Dialog->isVisible());
+    EXPECT_FALSE(parts.About->isVisible());
+    EXPECT_TRUE(parts.State.MainTimerEnabled);
+    EXPECT_TRUE(parts.State.StartupPending);
+}
+
+TEST_F(MainWindowTest, MarksComeFromTheSettingsFile) {
+    test::WriteBytes(SettingsPath(),
+                     "[Clock]\r\nShow=0\r\nAllwaysFront=0\r\nOnMouseHide=1\r\nBackColor=White\r\n"
+                     "[Alarm]\r\nUse=1\r\nSnooze=0\r\n[Jiho]\r\nUse=0\r\n");
+    Start();
+    EXPECT_FALSE(Menu().Checked(MenuItem::ShowClock));
+    EXPECT_FALSE(Menu().Checked(MenuItem::ClockAllwaysFront));
+    EXPECT_TRUE(Menu().Checked(MenuItem::OnMouseHide));
+    EXPECT_TRUE(Menu().Checked(MenuItem::BackColorWhite));
+    EXPECT_FALSE(Menu().Checked(MenuItem::BackColorGray));
+    EXPECT_TRUE(Menu().Checked(MenuItem::Alarm));
+    EXPECT_FALSE(Menu().Checked(MenuItem::SpeakJiho));
+    // Armed by the tick's start-up step, not before.
+    EXPECT_EQ(Main().Tray().Icon(), TrayIcon::Application);
+}
+
+TEST_F(MainWindowTest, TheSettingsDialogLocksTheMenuWhileItIsOpen) {
+    Start();
+    const ProgramParts& parts = program->Parts();
+    // The tray's left click, also while the item is still disabled.
+    emit Main().Tray().leftClicked();
+    EXPECT_TRUE(parts.Dialog->isVisible());
+    EXPECT_FALSE(Menu().Enabled(MenuItem::ShowSettei));
+    EXPECT_FALSE(Menu().Enabled(MenuItem::End));
+    parts.Dialog->BtnCancelClick();
+    EXPECT_FALSE(parts.Dialog->isVisible());
+    EXPECT_TRUE(Menu().Enabled(MenuItem::ShowSettei));
+    EXPECT_TRUE(Menu().Enabled(MenuItem::End));
+}
+
+TEST_F(MainWindowTest, TheDialogsOkBringsTheMenuInLineAndArmsTheAlarm) {
+    Start();
+    const ProgramParts& parts = program->Parts();
+    parts.Dialog->ShowSettings();
+    auto* mode = parts.Dialog->findChild<RadioGroup*>(QStringLiteral("RadioGroupAlarm"));
+    ASSERT_NE(mode, nullptr);
+    mode->SetItemIndex(2);  // snooze
+    parts.Dialog->State().Unchanged = false;
+    parts.Dialog->BtnOKClick();
+    EXPECT_FALSE(parts.Dialog->isVisible());
+    EXPECT_TRUE(Menu().Checked(MenuItem::Snooze));
+    EXPECT_FALSE(Menu().Checked(MenuItem::Alarm));
+    const IniFile ini(SettingsPath());
+    EXPECT_TRUE(ini.ReadBool("Alarm", "Snooze", false));
+    EXPECT_FALSE(ini.ReadBool("Alarm", "Use", true));
+    // The next alarm is armed: the default 07:00 of every day.
+    EXPECT_EQ(Main().Tray().Icon(), TrayIcon::Snooze);
+    EXPECT_TRUE(Main().Tray().Tip().startsWith(QStringLiteral("ベルモラ\nSNOOZE\n")))
+        << Main().Tray().Tip().toStdString();
+    EXPECT_TRUE(Main().Tray().Tip().endsWith(QStringLiteral(" 07:00:00")));
+    EXPECT_GT(parts.State.WakeTime, 0);
+}
+
+TEST_F(MainWindowTest, EndingKeepsTheClocksPlace) {
+    Start();
+    TClockForm& clock = program->Parts().Clock->Form();
+    clock.move(140, 90);
+    program->End(0);
+    EXPECT_FALSE(program->Parts().State.MainTimerEnabled);
+    program.reset();
+    const IniFile ini(SettingsPath());
+    EXPECT_EQ(ini.ReadInteger("Clock", "Left", -1), 140);
+    EXPECT_EQ(ini.ReadInteger("Clock", "Top", -1), 90);
+    EXPECT_EQ(ini.ReadInteger("Clock", "Width", -1), 200);
+}
+
+}  // namespace
+}  // namespace velmora
