@@ -25,6 +25,8 @@ std::span<const Command> Commands() {
          &RunSimulate},
         {"speak", "speak [--voice N] [--speed S] [--before N --list alarm|jiho] TEXT", &RunSpeak},
         {"play", "play FILE", &RunPlay},
+        {"autostart", "autostart status|on|off", &RunAutostart},
+        {"wake-test", "wake-test SECONDS", &RunWakeTest},
     });
     return kCommands;
 }

@@ -47,5 +47,7 @@ int RunVolume(Args args, Io io);
 int RunSimulate(Args args, Io io);
 int RunSpeak(Args args, Io io);
 int RunPlay(Args args, Io io);
+int RunAutostart(Args args, Io io);
+int RunWakeTest(Args args, Io io);
 
 }  // namespace velmora::cli
