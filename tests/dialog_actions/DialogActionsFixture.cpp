@@ -52,7 +52,7 @@ DialogActions& DialogActionsFixture::Actions(PowerControlStyle style) {
             clock,
             random,
             ticks,
-            recorder,
+            realRecorder != nullptr ? *realRecorder : recorder,
             files,
             opener,
             power,

@@ -76,6 +76,8 @@ public:
     TempDir program;
     FakeFileDialogService files;
     FakeSoundRecorder recorder;
+    // A real recorder to use instead, set before Actions().
+    SoundRecorder* realRecorder = nullptr;
     FakeSystemPower power;
     FakeMediaPlayer player;  // the music player
     FakeMediaPlayer beforePlayer;

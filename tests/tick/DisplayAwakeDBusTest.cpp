@@ -6,16 +6,13 @@
 #include <QDBusMessage>
 #include <QDBusUnixFileDescriptor>
 #include <QDBusVirtualObject>
-#include <QProcess>
 #include <QThread>
 #include <atomic>
-#include <chrono>
 #include <memory>
 #include <mutex>
-#include <thread>
 
 #include "schedule/dbus/DBusDisplayAwake.h"
-#include "support/TempDir.h"
+#include "support/PrivateBus.h"
 
 namespace velmora::test {
 namespace {
@@ -69,45 +66,6 @@ public:
     QString sleepMode;
     int lockReadEnd = -1;
 };
-
-// A bus daemon of the test's own.
-class PrivateBus {
-public:
-    PrivateBus() {
-        daemon_.start(QStringLiteral("dbus-daemon"),
-                      {QStringLiteral("--session"), QStringLiteral("--nofork"),
-                       QStringLiteral("--print-address=1"),
-                       QStringLiteral("--address=unix:path=") +
-                           QString::fromStdString(dir_.Path()) + QStringLiteral("bus")});
-        if (daemon_.waitForStarted(5000) && daemon_.waitForReadyRead(5000)) {
-            address_ = QString::fromUtf8(daemon_.readLine()).trimmed();
-        }
-    }
-    ~PrivateBus() {
-        daemon_.kill();
-        daemon_.waitForFinished(5000);
-    }
-    QDBusConnection Connect(const QString& name) const {
-        return QDBusConnection::connectToBus(address_, name);
-    }
-    bool Up() const { return !address_.isEmpty(); }
-
-private:
-    TempDir dir_;
-    QProcess daemon_;
-    QString address_;
-};
-
-template <typename Condition>
-bool WaitFor(Condition condition) {
-    for (int i = 0; i < 200; ++i) {
-        if (condition()) {
-            return true;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return condition();
-}
 
 bool ReadEndSeesClose(int fd) {
     pollfd p{fd, POLLIN, 0};

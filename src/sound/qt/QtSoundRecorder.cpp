@@ -13,6 +13,7 @@ namespace {
 
 constexpr const char* kNoInputMessage = "録音できる機器が見つかりません。";
 constexpr const char* kOpenFailedMessage = "録音機器を開けません。";
+constexpr qint64 kBlockMicroseconds = 50000;
 
 struct CloseFile {
     void operator()(SNDFILE* file) const { sf_close(file); }
@@ -48,6 +49,9 @@ bool QtSoundRecorder::StartRecording(std::string& error) {
     }
     format_ = RecordingFormat(device);
     source_ = std::make_unique<QAudioSource>(device, format_);
+    // Small blocks, so what was said just before the stop is not left in
+    // the server's buffer.
+    source_->setBufferSize(format_.bytesForDuration(kBlockMicroseconds));
     input_ = source_->start();
     if (input_ == nullptr || source_->error() != QAudio::NoError) {
         Close();
