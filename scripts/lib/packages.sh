@@ -12,6 +12,7 @@ VELMORA_BUILD_PACKAGES=(
   # mp3, ogg, flac, m4a, out to PulseAudio; xdg-utils opens what it cannot.
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav gstreamer1.0-pulseaudio
   xdg-utils
+  libcap2-bin  # setcap: the right to wake the computer for the alarm
 )
 
 VELMORA_TEST_PACKAGES=(
@@ -19,6 +20,7 @@ VELMORA_TEST_PACKAGES=(
   xvfb xauth xdotool x11-utils dbus dbus-x11 pulseaudio pulseaudio-utils libasound2-plugins
   gstreamer1.0-tools  # gst-launch-1.0 encodes the test music
   xcompmgr x11-apps  # the clock photographed with a compositing manager; xclock for clock_draw_bench
+  trayer  # an XEmbed tray on the virtual display for the tray end-to-end test
 )
 
 # scripts/fuzz only: libFuzzer comes with clang.

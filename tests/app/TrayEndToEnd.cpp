@@ -1,0 +1,339 @@
+// The real program on a virtual display with an XEmbed tray (trayer), its
+// own session bus and a PulseAudio server of this process's own, driven
+// with xdotool as a user would. Run by tray_e2e.sh, which starts the
+// display, the tray and the bus; photographs go to the folder given.
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QScreen>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <thread>
+
+#include "../playback/PrivateSoundServer.h"
+#include "../playback/SignalAnalysis.h"
+#include "../playback/SinkMonitor.h"
+#include "settings/IniFile.h"
+#include "support/TempDir.h"
+#include "support/TestEnvironment.h"
+
+namespace velmora {
+namespace {
+
+std::string g_artifacts;
+
+struct XWindow {
+    QString id;
+    QString name;
+    QString classes;
+    QRect frame;  // in root coordinates
+};
+
+QString Run(const QString& program, const QStringList& args, int* exitCode = nullptr) {
+    QProcess p;
+    p.start(program, args);
+    if (!p.waitForFinished(10000)) {
+        p.kill();
+        p.waitForFinished(2000);
+    }
+    if (exitCode != nullptr) {
+        *exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    }
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// Every window on the display, from `xwininfo -root -tree`.
+std::vector<XWindow> Windows() {
+    static const QRegularExpression kLine(QStringLiteral(
+        R"(^\s*(0x[0-9a-f]+) (.*?): \((.*?)\)\s+(\d+)x(\d+)\+-?\d+\+-?\d+\s+\+(-?\d+)\+(-?\d+))"));
+    std::vector<XWindow> windows;
+    const QString tree =
+        Run(QStringLiteral("xwininfo"), {QStringLiteral("-root"), QStringLiteral("-tree")});
+    for (const QString& line : tree.split(QLatin1Char('\n'))) {
+        const QRegularExpressionMatch m = kLine.match(line);
+        if (m.hasMatch()) {
+            windows.push_back({m.captured(1), m.captured(2), m.captured(3),
+                               QRect(m.captured(6).toInt(), m.captured(7).toInt(),
+                                     m.captured(4).toInt(), m.captured(5).toInt())});
+        }
+    }
+    return windows;
+}
+
+bool IsOurs(const XWindow& w) {
+    return w.classes.contains(QStringLiteral("velmora"));
+}
+
+// The icon trayer has embedded: ours, small, at the top edge where the tray is.
+std::optional<XWindow> TrayIcon() {
+    for (const XWindow& w : Windows()) {
+        if (IsOurs(w) && w.frame.width() >= 16 && w.frame.width() <= 64 && w.frame.height() <= 64 &&
+            w.frame.top() < 40) {
+            return w;
+        }
+    }
+    return std::nullopt;
+}
+
+// The popup menu: ours, tall, somewhere below the tray.
+std::optional<XWindow> PopupMenu() {
+    for (const XWindow& w : Windows()) {
+        if (IsOurs(w) && w.frame.height() > 250 && w.frame.width() > 200 &&
+            w.name != QStringLiteral("\"ベルモラの設定\"")) {
+            return w;
+        }
+    }
+    return std::nullopt;
+}
+
+bool WaitFor(const std::function<bool()>& condition, int ms = 15000) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    while (std::chrono::steady_clock::now() < end) {
+        if (condition()) {
+            return true;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    return condition();
+}
+
+QImage Grab(const QRect& area = {}) {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect r = area.isNull() ? screen->geometry() : area;
+    return screen->grabWindow(0, r.x(), r.y(), r.width(), r.height()).toImage();
+}
+
+void Save(const QImage& image, const char* name) {
+    std::filesystem::create_directories(g_artifacts);
+    image.save(QString::fromStdString(g_artifacts + "/" + name));
+}
+
+// How many different colours a picture holds: a drawn icon or menu has
+// many, an empty area one.
+int Colours(const QImage& image) {
+    QSet<QRgb> seen;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            seen.insert(image.pixel(x, y));
+        }
+    }
+    return static_cast<int>(seen.size());
+}
+
+void Xdotool(const QStringList& args) {
+    Run(QStringLiteral("xdotool"), args);
+}
+
+void ClickAt(const QPoint& at, int button) {
+    Xdotool({QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()),
+             QStringLiteral("click"), QString::number(button)});
+}
+
+class TrayEndToEnd : public ::testing::Test {
+protected:
+    TrayEndToEnd() : server_(test::PrivateSoundServer::Instance()) {}
+
+    void SetUp() override {
+        ASSERT_TRUE(server_.Problem().empty()) << server_.Problem();
+        env_ = QProcessEnvironment::systemEnvironment();
+        env_.insert(QStringLiteral("HOME"), QString::fromStdString(home_.Path()));
+        env_.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                    QString::fromStdString(home_.Path() + ".config"));
+        env_.insert(QStringLiteral("XDG_RUNTIME_DIR"), QString::fromStdString(runtime_.Path()));
+        env_.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        const std::string data = home_.Path() + "Documents/ハルカゼ舎/VelmoraData/";
+        std::filesystem::create_directories(data);
+        settings_ = data + "Settei.ini";
+        // No time signal may sound into the test's listening.
+        test::WriteBytes(settings_, "[Jiho]\r\nUse=0\r\n");
+    }
+    void TearDown() override {
+        if (program_.state() != QProcess::NotRunning) {
+            program_.kill();
+            program_.waitForFinished(5000);
+        }
+    }
+
+    // Starts the program, through `wrapper` when given, and waits for its
+    // icon to settle in the tray, drawn.
+    XWindow StartProgram(const QStringList& wrapper = {}) {
+        const QString velmora = QString::fromStdString(test::ProgramDir() + "/velmora");
+        program_.setProcessEnvironment(env_);
+        program_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        if (wrapper.isEmpty()) {
+            program_.start(velmora, {});
+        } else {
+            program_.start(wrapper.front(), wrapper.mid(1) << velmora);
+        }
+        EXPECT_TRUE(program_.waitForStarted(5000));
+        // The tray widens and moves as the icon docks: the icon has arrived
+        // when it stays where it is and shows a picture.
+        std::optional<XWindow> icon;
+        QRect last;
+        EXPECT_TRUE(WaitFor([&] {
+            icon = TrayIcon();
+            if (!icon) {
+                return false;
+            }
+            const bool settled = icon->frame == last && Colours(Grab(icon->frame)) > 8;
+            last = icon->frame;
+            return settled;
+        })) << "no icon in the tray";
+        return icon.value_or(XWindow{});
+    }
+
+    // Right click on the icon where it is now; true once the menu is up.
+    bool OpenMenu() {
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            const std::optional<XWindow> icon = TrayIcon();
+            if (!icon) {
+                return false;
+            }
+            ClickAt(icon->frame.center(), 3);
+            if (WaitFor([] { return PopupMenu().has_value(); }, 3000)) {
+                return true;
+            }
+        }
+        return false;
+    }
+    // Chooses a menu item by its accelerator key.
+    void Choose(const char* key) {
+        ASSERT_TRUE(OpenMenu()) << "the menu did not open for " << key;
+        Xdotool({QStringLiteral("key"), QLatin1String(key)});
+        ASSERT_TRUE(WaitFor([] { return !PopupMenu().has_value(); }, 5000));
+    }
+    std::string Key(const char* section, const char* key) const {
+        return IniFile(settings_).ReadRaw(section, key).value_or("<none>");
+    }
+    // Ends the program from its menu; its exit code.
+    int EndFromMenu() {
+        Choose("e");
+        EXPECT_TRUE(program_.waitForFinished(15000)) << "終了(&E) did not end the program";
+        return program_.exitStatus() == QProcess::NormalExit ? program_.exitCode() : -1;
+    }
+
+    test::PrivateSoundServer& server_;
+    test::TempDir home_;
+    test::TempDir runtime_;
+    QProcessEnvironment env_;
+    std::string settings_;
+    QProcess program_;
+};
+
+TEST_F(TrayEndToEnd, TheTrayMenuSpeaksTheTimeSwitchesTheAlarmAndEndsTheProgram) {
+    test::SinkMonitor monitor;
+    std::string error;
+    ASSERT_TRUE(monitor.Start(&error)) << error;
+
+    const XWindow icon = StartProgram();
+    const QImage offIcon = Grab(icon.frame);
+    EXPECT_GT(Colours(offIcon), 8) << "the tray shows an empty icon";
+    Save(offIcon, "tray-icon-off.png");
+
+    ASSERT_TRUE(OpenMenu());
+    const std::optional<XWindow> menu = PopupMenu();
+    ASSERT_TRUE(menu.has_value());
+    Save(Grab(), "tray-menu-screen.png");
+    const QImage menuPicture = Grab(menu->frame);
+    Save(menuPicture, "tray-menu.png");
+    EXPECT_GT(Colours(menuPicture), 16) << "the menu looks empty";
+
+    // "現在時刻(&T)": the time is spoken on the sound server's output.
+    const auto before = monitor.IndexAt(test::SinkMonitor::Clock::now());
+    Xdotool({QStringLiteral("key"), QStringLiteral("t")});
+    EXPECT_TRUE(WaitFor(
+        [&] {
+            const auto samples = monitor.Samples();
+            for (std::size_t i = before; i + test::MonitorSamples(0.05) < samples.size();
+                 i += test::MonitorSamples(0.05)) {
+                if (test::Rms(samples, i, i + test::MonitorSamples(0.05)) > 0.01) {
+                    return true;
+                }
+            }
+            return false;
+        },
+        10000))
+        << "no speech was heard";
+
+    // "目覚まし(&M)": both keys are written at once and the icon changes.
+    Choose("m");
+    EXPECT_TRUE(WaitFor([&] { return Key("Alarm", "Use") == "1"; }, 5000));
+    EXPECT_EQ(Key("Alarm", "Snooze"), "0");
+    EXPECT_TRUE(WaitFor([&] { return Grab(icon.frame) != offIcon; }, 5000))
+        << "the icon stayed the alarm-off one";
+    Save(Grab(icon.frame), "tray-icon-alarm.png");
+
+    // "終了(&E)": the program ends by itself, the clock keeping its place.
+    EXPECT_EQ(EndFromMenu(), 0);
+    EXPECT_NE(Key("Clock", "Width"), "<none>");
+    EXPECT_NE(Key("Clock", "Left"), "<none>");
+    EXPECT_FALSE(TrayIcon().has_value()) << "the icon stayed in the tray";
+}
+
+// Without the right to wake the computer the alarm is armed all the same,
+// and the user is told once how to grant it.
+TEST_F(TrayEndToEnd, WithoutTheWakeRightTheUserIsToldOnce) {
+    if (std::system("command -v setpriv >/dev/null") != 0) {
+        GTEST_SKIP() << "setpriv is needed to take the capability away";
+    }
+    const XWindow icon =
+        StartProgram({QStringLiteral("setpriv"), QStringLiteral("--bounding-set=-wake_alarm"),
+                      QStringLiteral("--inh-caps=-wake_alarm")});
+    auto boxes = [] {
+        std::vector<XWindow> found;
+        for (const XWindow& w : Windows()) {
+            // Not the clock (200 × 226 at the start) and not the tray icon.
+            if (IsOurs(w) && w.name == QStringLiteral("\"ベルモラ\"") && w.frame.width() > 64 &&
+                w.frame.size() != QSize(200, 226)) {
+                found.push_back(w);
+            }
+        }
+        return found;
+    };
+    Choose("m");
+    std::vector<XWindow> shown;
+    ASSERT_TRUE(WaitFor([&] { return !(shown = boxes()).empty(); }, 5000)) << "nobody was told";
+    Save(Grab(shown.front().frame), "no-wake-notice.png");
+    EXPECT_EQ(Key("Alarm", "Use"), "1") << "armed all the same";
+    // No window manager runs: focus the box and press Return for its OK.
+    Xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), shown.front().id});
+    Xdotool({QStringLiteral("key"), QStringLiteral("Return")});
+    ASSERT_TRUE(WaitFor([&] { return boxes().empty(); }, 5000));
+
+    // Off and on again: nothing more is said in this run.
+    Choose("m");
+    Choose("m");
+    EXPECT_TRUE(WaitFor([&] { return Key("Alarm", "Use") == "1"; }, 5000));
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    EXPECT_TRUE(boxes().empty()) << "told a second time";
+    EXPECT_EQ(EndFromMenu(), 0);
+}
+
+}  // namespace
+}  // namespace velmora
+
+int main(int argc, char** argv) {
+    const std::string home = velmora::test::TestHomeFor(argv[0]);
+    velmora::test::IsolateEnvironment(home);
+    ::testing::InitGoogleTest(&argc, argv);
+    if (argc > 1) {
+        velmora::g_artifacts = argv[1];
+    }
+    int result = 0;
+    {
+        // The photographs are taken of the virtual display.
+        ::setenv("QT_QPA_PLATFORM", "xcb", 1);
+        QGuiApplication app(argc, argv);
+        result = RUN_ALL_TESTS();
+    }
+    std::error_code ec;
+    std::filesystem::remove_all(home, ec);
+    return result;
+}
