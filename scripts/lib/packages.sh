@@ -19,6 +19,7 @@ VELMORA_TEST_PACKAGES=(
   libgtest-dev libgmock-dev
   xvfb xauth xdotool x11-utils dbus dbus-x11 pulseaudio pulseaudio-utils libasound2-plugins
   gstreamer1.0-tools  # gst-launch-1.0 encodes the test music
+  poppler-utils  # pdftotext reads the word guide back
   xcompmgr x11-apps  # the clock photographed with a compositing manager; xclock for clock_draw_bench
   trayer  # an XEmbed tray on the virtual display for the tray end-to-end test
 )
