@@ -8,10 +8,12 @@
 
 #include "about/TVelmoraVersionForm.h"
 #include "app/ClockWindow.h"
+#include "app/ProgramFatalNotice.h"
 #include "app/Startup.h"
 #include "app/TVelmoraMainForm.h"
 #include "app/VelmoraProgram.h"
 #include "fakes/FakeMessageService.h"
+#include "fakes/FakeNotices.h"
 #include "settings/RadioGroup.h"
 #include "settings/TVelmoraSetteiForm.h"
 #include "support/TempDir.h"
@@ -128,6 +130,40 @@ TEST_F(MainWindowTest, TheDialogsOkBringsTheMenuInLineAndArmsTheAlarm) {
         << Main().Tray().Tip().toStdString();
     EXPECT_TRUE(Main().Tray().Tip().endsWith(QStringLiteral(" 07:00:00")));
     EXPECT_GT(parts.State.WakeTime, 0);
+}
+
+// Unchecking snooze while it rings ends the ringing and gives the clock its
+// stored size back, the height following the width: a stored height is not
+// used, so the dial cannot come back squashed.
+TEST_F(MainWindowTest, SnoozeUncheckedWhileRingingRestoresTheClocksShape) {
+    test::WriteBytes(SettingsPath(),
+                     "[Clock]\r\nWidth=240\r\nHeight=500\r\nLeft=10\r\nTop=20\r\n"
+                     "[Alarm]\r\nSnooze=1\r\n");
+    Start();
+    TClockForm& clock = program->Parts().Clock->Form();
+    ClockState& state = program->Parts().State;
+    state.Ringing = true;
+    state.SnoozeWaiting = true;
+    clock.EnlargeForRinging();
+    ASSERT_NE(clock.geometry(), QRect(10, 20, 240, 271));
+    Menu().Action(MenuItem::Snooze)->trigger();
+    EXPECT_FALSE(state.Ringing);
+    EXPECT_FALSE(state.SnoozeWaiting);
+    EXPECT_FALSE(Menu().Checked(MenuItem::Snooze));
+    EXPECT_EQ(clock.geometry(), QRect(10, 20, 240, 271));
+    EXPECT_EQ(Main().Tray().Tip(), QStringLiteral("ベルモラ\nALARM OFF"));
+}
+
+// A voice that cannot be loaded: the message once, then the program ends.
+TEST(ProgramFatalNotice, ShowsItsMessageOnceAndEndsTheProgram) {
+    test::FakeNotices notices;
+    std::vector<int> ends;
+    ProgramFatalNotice fatal(notices, [&](int code) { ends.push_back(code); });
+    fatal.ShowAndExit(kVoiceDataMissingMessage);
+    fatal.ShowAndExit(kVoiceDataMissingMessage);
+    EXPECT_EQ(notices.notices,
+              std::vector<std::string>{"声のデータが存在しません。\n終了します。"});
+    EXPECT_EQ(ends, std::vector<int>{1});
 }
 
 TEST_F(MainWindowTest, EndingKeepsTheClocksPlace) {

@@ -127,6 +127,33 @@ int Colours(const QImage& image) {
     return static_cast<int>(seen.size());
 }
 
+// The sound server's output level in percent, as pactl shows it.
+int SinkVolume() {
+    static const QRegularExpression kPercent(QStringLiteral("(\\d+)%"));
+    const QString out = Run(QStringLiteral("pactl"),
+                            {QStringLiteral("get-sink-volume"), QStringLiteral("@DEFAULT_SINK@")});
+    const QRegularExpressionMatch m = kPercent.match(out);
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+void SetSinkVolume(int percent) {
+    Run(QStringLiteral("pactl"),
+        {QStringLiteral("set-sink-volume"), QStringLiteral("@DEFAULT_SINK@"),
+         QString::number(percent) + QLatin1Char('%')});
+}
+
+// Whether the monitor heard anything from sample `from` on.
+bool HeardFrom(const test::SinkMonitor& monitor, std::size_t from) {
+    const auto samples = monitor.Samples();
+    const std::size_t window = test::MonitorSamples(0.05);
+    for (std::size_t i = from; i + window < samples.size(); i += window) {
+        if (test::Rms(samples, i, i + window) > 0.01) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void Xdotool(const QStringList& args) {
     Run(QStringLiteral("xdotool"), args);
 }
@@ -151,8 +178,9 @@ protected:
         const std::string data = home_.Path() + "Documents/ハルカゼ舎/VelmoraData/";
         std::filesystem::create_directories(data);
         settings_ = data + "Settei.ini";
-        // No time signal may sound into the test's listening.
-        test::WriteBytes(settings_, "[Jiho]\r\nUse=0\r\n");
+        // No time signal may sound into the test's listening; the slowest
+        // speech leaves time to end the program while it speaks.
+        test::WriteBytes(settings_, "[Jiho]\r\nUse=0\r\n[SpeakSpead]\r\nValue=50\r\n");
     }
     void TearDown() override {
         if (program_.state() != QProcess::NotRunning) {
@@ -245,22 +273,15 @@ TEST_F(TrayEndToEnd, TheTrayMenuSpeaksTheTimeSwitchesTheAlarmAndEndsTheProgram) 
     Save(menuPicture, "tray-menu.png");
     EXPECT_GT(Colours(menuPicture), 16) << "the menu looks empty";
 
-    // "現在時刻(&T)": the time is spoken on the sound server's output.
+    // "現在時刻(&T)": the time is spoken on the sound server's output, at the
+    // time signal's volume, and the user's level comes back after it.
+    SetSinkVolume(30);
     const auto before = monitor.IndexAt(test::SinkMonitor::Clock::now());
     Xdotool({QStringLiteral("key"), QStringLiteral("t")});
-    EXPECT_TRUE(WaitFor(
-        [&] {
-            const auto samples = monitor.Samples();
-            for (std::size_t i = before; i + test::MonitorSamples(0.05) < samples.size();
-                 i += test::MonitorSamples(0.05)) {
-                if (test::Rms(samples, i, i + test::MonitorSamples(0.05)) > 0.01) {
-                    return true;
-                }
-            }
-            return false;
-        },
-        10000))
+    EXPECT_TRUE(WaitFor([&] { return HeardFrom(monitor, before); }, 10000))
         << "no speech was heard";
+    EXPECT_EQ(SinkVolume(), 50);
+    EXPECT_TRUE(WaitFor([] { return SinkVolume() == 30; }, 20000));
 
     // "目覚まし(&M)": both keys are written at once and the icon changes.
     Choose("m");
@@ -270,8 +291,16 @@ TEST_F(TrayEndToEnd, TheTrayMenuSpeaksTheTimeSwitchesTheAlarmAndEndsTheProgram) 
         << "the icon stayed the alarm-off one";
     Save(Grab(icon.frame), "tray-icon-alarm.png");
 
-    // "終了(&E)": the program ends by itself, the clock keeping its place.
+    // "終了(&E)" in the middle of the time: the program ends by itself, the
+    // clock keeping its place and the user getting the level back.
+    Choose("t");
+    const auto speaking = monitor.IndexAt(test::SinkMonitor::Clock::now());
+    ASSERT_TRUE(WaitFor([&] { return HeardFrom(monitor, speaking); }, 10000));
+    EXPECT_EQ(SinkVolume(), 50);
+    const auto ending = monitor.IndexAt(test::SinkMonitor::Clock::now());
     EXPECT_EQ(EndFromMenu(), 0);
+    EXPECT_TRUE(HeardFrom(monitor, ending)) << "the speech was over before the end";
+    EXPECT_EQ(SinkVolume(), 30) << "the raised level outlived the program";
     EXPECT_NE(Key("Clock", "Width"), "<none>");
     EXPECT_NE(Key("Clock", "Left"), "<none>");
     EXPECT_FALSE(TrayIcon().has_value()) << "the icon stayed in the tray";
