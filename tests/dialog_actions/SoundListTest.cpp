@@ -80,6 +80,20 @@ TEST_F(SoundListTest, TimeSignalSoundsAndMusicUseTheirOwnDialogsAndKeys) {
     EXPECT_EQ(beforePlayer.plays, 1);
 }
 
+// The list and the file keep what was added; only the choice waits for OK.
+TEST_F(SoundListTest, CancelAfterAddingMusicKeepsTheEntriesButNotTheChoice) {
+    ini.WriteInteger("Music", "No", 0);
+    Actions();
+    files.nextFiles.push_back(MakeFiles("m", 2));
+    Click("BtnAlarmMusic");
+    form->BtnCancelClick();
+    EXPECT_EQ(ini.ReadRaw("Music", "Count"), "3");
+    EXPECT_EQ(ini.ReadRaw("Music", "No"), "0");
+    form->ShowSettings();
+    EXPECT_EQ(ListTexts("ComboBoxAlarmMusic").size(), 3U);
+    EXPECT_EQ(Find<QComboBox>("ComboBoxAlarmMusic")->currentIndex(), 0);
+}
+
 TEST_F(SoundListTest, LongMusicPathsAreShortenedInTheListButStoredWhole) {
     Actions();
     std::string folder = dir.Path();
