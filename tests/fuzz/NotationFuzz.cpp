@@ -3,6 +3,7 @@
 //
 // Input: the text. When it holds a '|', the part before it is also read as a
 // number and the rest as the counter after it.
+#include <algorithm>
 #include <string>
 
 #include "FuzzScratch.h"
@@ -77,9 +78,21 @@ void ReadAsNumber(std::string_view text) {
     if (bar == std::string_view::npos) {
         return;
     }
-    const auto reading = voice::ReadNumber(text.substr(0, bar), text.substr(bar + 1));
+    const std::string_view counter = text.substr(bar + 1);
+    const auto reading = voice::ReadNumber(text.substr(0, bar), counter);
     if (reading && reading->empty()) {
         fuzz::Fault("a number reads as nothing");
+    }
+    // A number with a kana counter reads as kana alone.
+    const std::u32string counterKana = DecodeUtf8(counter);
+    const bool kanaCounter = std::all_of(counterKana.begin(), counterKana.end(),
+                                         [](char32_t c) { return voice::IsHiragana(c); });
+    if (reading && kanaCounter) {
+        for (char32_t c : DecodeUtf8(*reading)) {
+            if (!IsSpokenKana(c)) {
+                fuzz::Fault("a number with a kana counter reads as something other than kana");
+            }
+        }
     }
     static_cast<void>(voice::MatchCounter(DecodeUtf8(text.substr(bar + 1))));
 }

@@ -1,6 +1,8 @@
 // The settings file as the program reads it: any bytes as Settei.ini,
 // through the profile-file dialect, the live record's loader and the
-// dialog's loader; then one key written and the file read back.
+// dialog's loader, and the loaded record through the alarm and time-signal
+// schedules the clock runs on it; then one key written and the file read
+// back.
 //
 // Input: the file's bytes, optionally followed by a NUL and a write order:
 // one byte choosing the key, the rest the UTF-8 value to store.
@@ -11,6 +13,9 @@
 
 #include "FuzzScratch.h"
 #include "base/TextUtil.h"
+#include "schedule/AlarmSchedule.h"
+#include "schedule/HolidayCalendar.h"
+#include "schedule/JihoSchedule.h"
 #include "settings/IniDocument.h"
 #include "settings/IniFile.h"
 #include "settings/SettingsForm.h"
@@ -52,14 +57,38 @@ std::vector<ProbedKey> Probe(const IniDocument& doc) {
     return probed;
 }
 
+// What the clock does with a freshly loaded record: arm the alarm, test
+// the firing window and the time-signal marks, pick the volume.
+void RunTheSchedules(const Settings& live) {
+    static const HolidayCalendar holidays;
+    const AlarmSchedule schedule(live, holidays);
+    const DateTime now = EncodeDate(2024, 2, 28) + EncodeTime(23, 59, 58);
+    if (const auto wake = schedule.ComputeNextAlarm(now)) {
+        if (!(NextAlarmMoment(*wake, live.ResumeWaiteTime) > now)) {
+            fuzz::Fault("the next alarm is not ahead of now");
+        }
+        static_cast<void>(schedule.IsDue(*wake, *wake));
+    }
+    static_cast<void>(schedule.InFiringWindow(now));
+    static_cast<void>(IsJihoMoment(live, now));
+    static_cast<void>(JihoCheckTime(live, now, false, 0));
+    const int volume = JihoVolumeNow(live, now);
+    if (volume < 0 || volume > 100) {
+        fuzz::Fault("a time-signal volume outside 0..100");
+    }
+}
+
 void ReadLikeTheProgram(const std::string& path) {
     const IniFile ini(path);
     NoReadingService converter;
     const Settings live = LoadSettings(ini, fuzz::ScratchFolder(), converter);
     if (live.VoiceNo < 0 || live.VoiceNo > kRandomVoice || live.SpeakSpead < kMinSpeed ||
-        live.SpeakSpead > kMaxSpeed || live.SnoozeInterval < 1 || live.JihoInterval < 1) {
+        live.SpeakSpead > kMaxSpeed || live.SnoozeInterval < 1 || live.JihoInterval < 1 ||
+        live.FirstVolume < 0 || live.FirstVolume > 100 || live.MaxVolume < 0 ||
+        live.MaxVolume > 100 || live.ResumeWaiteTime < 1 || live.MusicCount < 1) {
         fuzz::Fault("the loader let a value through that it promises to clamp");
     }
+    RunTheSchedules(live);
     SettingsForm form;
     LoadAddedSounds(ini, form);
     const FormLoadContext context{.Live = live,
@@ -68,6 +97,14 @@ void ReadLikeTheProgram(const std::string& path) {
                                   .FallbackFontName = "Sans",
                                   .Converter = converter};
     LoadSettingsForm(ini, context, form);
+    // Indices the dialog's lists and radio groups are set to.
+    if (form.BeforeSoundNo < 0 || form.BeforeSoundNo >= form.AlarmSoundCount() ||
+        form.JihoBeforeSoundNo < 0 || form.JihoBeforeSoundNo >= form.JihoSoundCount() ||
+        form.MusicNo < 0 || form.MusicNo >= form.MusicCount() || form.VoiceNo < 0 ||
+        form.VoiceNo > kRandomVoice || form.Alarm < 0 || form.Alarm > 2 || form.Month < 0 ||
+        form.Month > 11) {
+        fuzz::Fault("the dialog's loader left an index past its list");
+    }
 }
 
 // A value a write must give back unchanged: the dialect trims blanks and
