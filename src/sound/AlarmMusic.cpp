@@ -103,6 +103,14 @@ void AlarmMusic::PlayStateChanged(int state) {
 }
 
 void AlarmMusic::PlaybackFailed() {
+    // A player may raise its error more than once for one failing file;
+    // the user hears about it, and the desktop is asked, only once.
+    const std::uint32_t now = s_.Clock.Milliseconds();
+    if (s_.Player.Url() == lastFailedUrl_ && MillisecondsBetween(now, lastFailureTick_) < 2000) {
+        return;
+    }
+    lastFailedUrl_ = s_.Player.Url();
+    lastFailureTick_ = now;
     s_.Hooks.PlaybackFailed();
     s_.Hooks.SetMusicStopEnabled(false);
     playing_ = false;

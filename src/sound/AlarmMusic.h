@@ -63,6 +63,8 @@ private:
     Services s_;
     bool playing_ = false;
     std::uint32_t startTick_ = 0;
+    std::string lastFailedUrl_;
+    std::uint32_t lastFailureTick_ = 0;
 };
 
 }  // namespace velmora
