@@ -103,6 +103,12 @@ void AlarmMusic::PlayStateChanged(int state) {
 }
 
 void AlarmMusic::PlaybackFailed() {
+    // The late reports of a failed pipeline can come after its stop has
+    // cleared the player: they are about no file, and the desktop would be
+    // asked to open an empty name.
+    if (s_.Player.Url().empty()) {
+        return;
+    }
     // A player may raise its error more than once for one failing file;
     // the user hears about it, and the desktop is asked, only once.
     const std::uint32_t now = s_.Clock.Milliseconds();

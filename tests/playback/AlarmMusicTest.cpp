@@ -226,6 +226,25 @@ TEST(AlarmMusic, AnErrorHandsTheFileToTheDesktopAndReportsOnlyItsFailure) {
     EXPECT_EQ(f.music.plays, 1);
 }
 
+// Seen with the real pipeline when it runs slowly: the stop after a failure
+// clears the player, and only then does another element report its error.
+TEST(AlarmMusic, AnErrorAfterTheStopClearedThePlayerIsNotANewFailure) {
+    MusicFixture f;
+    f.StoreList({"/m/broken.m4a"});
+    f.alarm.StartAlarmMusic();
+    f.music.FireError();
+    ASSERT_EQ(f.opener.pending.size(), 1U);
+    f.opener.pending[0](4);
+    f.music.Fire(kPlayStateStopped);
+    ASSERT_EQ(f.music.url, "");
+    const std::vector<std::string> hooksBefore = f.hooks.log;
+    f.clock.Advance(5000);
+    f.music.FireError();
+    EXPECT_EQ(f.opener.opened, std::vector<std::string>{"/m/broken.m4a"});
+    EXPECT_EQ(f.notices.notices, std::vector<std::string>{"曲の再生に失敗しました。4"});
+    EXPECT_EQ(f.hooks.log, hooksBefore);
+}
+
 TEST(AlarmMusic, APlayerThatCannotPlayIsTreatedAsAnError) {
     MusicFixture f;
     f.StoreList({"/m/a.mp3"});
