@@ -1,11 +1,14 @@
 #include "app/ClockWindow.h"
 
+#include <QDateTime>
 #include <cerrno>
 
 #include "app/TVelmoraMainForm.h"
 #include "clock/ClockHints.h"
 #include "schedule/SystemEscapeKey.h"
+#include "schedule/TickPhase.h"
 #include "settings/SettingsLoader.h"
+#include "sound/qt/QtSoundDevice.h"
 #include "sound/sndfile/SndfileSoundLength.h"
 
 namespace velmora {
@@ -52,7 +55,8 @@ ClockWindow::ClockWindow(ProgramParts& parts, DialogLink& dialog, NoticeRelay& n
                 wake_,
                 MainOf(parts).Awake(),
                 notices,
-                events_},
+                events_,
+                QtSoundDevice::kStartLatencyMs},
       engine_(parts.State, services_) {
     parts.State.HelpHint = HelpHint();
     parts.Config = LoadSettings(parts.Ini, parts.Folders.DataFolder, converter);
@@ -63,10 +67,16 @@ ClockWindow::ClockWindow(ProgramParts& parts, DialogLink& dialog, NoticeRelay& n
     MainOf(parts).RememberedPosition() =
         ReadClockPosition(parts.Ini, screen.width(), screen.height());
 
-    mainTimer_.setInterval(kMainTimerMs);
-    connect(&mainTimer_, &QTimer::timeout, this, [this] { engine_.MainTimerTimer(); });
+    mainTimer_.setSingleShot(true);
+    mainTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&mainTimer_, &QTimer::timeout, this, [this] {
+        // Re-armed first: the tick may wait in a nested event loop (a before
+        // sound playing to its end), and the ticks go on meanwhile.
+        ArmNextTick();
+        engine_.MainTimerTimer();
+    });
     engine_.Start();
-    mainTimer_.start();
+    ArmNextTick();
     form_.show();
 }
 
@@ -77,6 +87,12 @@ ClockWindow::~ClockWindow() {
 PixelSize ClockWindow::ScreenSize() const {
     const QSize screen = desktop_.ScreenSize();
     return {screen.width(), screen.height()};
+}
+
+void ClockWindow::ArmNextTick() {
+    const long long delay =
+        MsToNextTick(QDateTime::currentMSecsSinceEpoch(), QtSoundDevice::kStartLatencyMs);
+    mainTimer_.start(static_cast<int>(delay));
 }
 
 void ClockWindow::StopTimer() {

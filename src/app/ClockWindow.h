@@ -22,16 +22,14 @@ class MessageService;
 class PhoneticConverter;
 
 // The clock window as the program runs it: the frameless TClockForm, the
-// live settings it loads, and the 100 ms MainTimer driving the clock's
-// engine with everything the engine works with. Created after the main
+// live settings it loads, and the MainTimer driving the clock's engine ten
+// times a second, phased to the wall clock, with everything the engine works with. Created after the main
 // window, whose speech, players, volume and menu it uses.
 class ClockWindow final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ClockWindow)
 
 public:
-    static constexpr int kMainTimerMs = 100;
-
     ClockWindow(ProgramParts& parts, DialogLink& dialog, NoticeRelay& notices,
                 MessageService& messages, PhoneticConverter& converter);
     ~ClockWindow() override;
@@ -46,6 +44,8 @@ public:
     void StopTimer();
 
 private:
+    void ArmNextTick();
+
     ProgramParts& parts_;
     QtClockDesktop desktop_;
     ClockHostAdapter host_;

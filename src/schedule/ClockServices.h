@@ -53,6 +53,9 @@ struct ClockServices {
     DisplayAwake& Awake;
     Notices& Notice;
     ClockEvents& Events;
+    // How long after a sound is started it is heard: the time signal starts
+    // that much early, so its tone ends on the mark.
+    long long AudibleLeadMs;
 
     bool AlarmArmed() const { return Menu.AlarmChecked() || Menu.SnoozeChecked(); }
     // Nothing audible on either speech channel.

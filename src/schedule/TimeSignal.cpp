@@ -30,7 +30,10 @@ void TimeSignal::Step(DateTime now) {
         return;
     }
     const Settings& c = s_.Config;
-    const DateTime mark = JihoCheckTime(c, now, state_.PreAnnounced, state_.PreAnnounceLead);
+    // Tested at the moment a sound started now is heard, not the moment it
+    // is started.
+    const DateTime heard = now + static_cast<double>(s_.AudibleLeadMs) / kMsPerDay;
+    const DateTime mark = JihoCheckTime(c, heard, state_.PreAnnounced, state_.PreAnnounceLead);
     if (!IsJihoMoment(c, mark)) {
         return;
     }

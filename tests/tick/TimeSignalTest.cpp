@@ -206,6 +206,32 @@ TEST(TimeSignal, MarkDuringSpeechIsSkipped) {
     EXPECT_EQ(clocks, (std::vector<std::string>{"10:00:00", "10:02:00", "10:04:00"}));
 }
 
+// With ticks phased to the output's latency, a signal starts that much
+// before its moment, so that the tone ends on the mark and the speech is
+// heard at it; the text is still that of the mark.
+TEST(TimeSignal, StartsEarlyByTheOutputLatency) {
+    struct Case {
+        const char* beforeSound;
+        const char* start;
+    };
+    for (const Case& c : {Case{"BeforeSoundNo=5", "2024/01/02 9:59:56.975"},
+                          Case{"BeforeSoundNo=0", "2024/01/02 9:59:59.975"}}) {
+        SCOPED_TRACE(c.beforeSound);
+        SimHarness harness({"[Jiho]", "Mode=1", "HourInterval=1", c.beforeSound});
+        auto sim = harness.Start("2024/01/02 9:59:30", "2024/01/02 10:00:30",
+                                 [](SimulationConfig& config) {
+                                     config.FromMs += 75;
+                                     config.AudibleLeadMs = 25;
+                                 });
+        sim->Run();
+        const auto signals = Named(*sim, "JIHO");
+        ASSERT_EQ(signals.size(), 1U);
+        EXPECT_EQ(signals[0].Ms, At(c.start));
+        EXPECT_EQ(signals[0].Details,
+                  "text=" + TimePhrase(MomentOf(At("2024/01/02 10:00:00"))) + JihoEnding(0));
+    }
+}
+
 // Switched off in the tray menu: nothing at all.
 TEST(TimeSignal, SilentWhenSwitchedOff) {
     SimHarness harness({"[Jiho]", "Use=0", "Mode=0", "MinitInterval=1"});

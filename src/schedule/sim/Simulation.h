@@ -43,6 +43,8 @@ struct SimulationConfig {
     double UserVolume = 40;  // the master level before the clock changes it
     bool UserMuted = false;
     unsigned RandomSeed = 1;
+    // How long after its start a sound is heard (the real output's latency).
+    long long AudibleLeadMs = 0;
 };
 
 // The config for a data folder: its settings and the tray's check marks

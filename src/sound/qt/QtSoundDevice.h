@@ -16,6 +16,11 @@ namespace velmora {
 class QtSoundDevice final : public SoundDevice {
 public:
     static constexpr int kDefaultChannelCount = 8;
+    // From Play to the first sample at the sound server's output, as
+    // measured on PulseAudio (playback_bench: 23-26 ms median for a wave
+    // on a channel). An output with a longer latency of its own (a
+    // Bluetooth headset) is heard that much later still.
+    static constexpr int kStartLatencyMs = 25;
 
     explicit QtSoundDevice(int channelCount = kDefaultChannelCount);
 

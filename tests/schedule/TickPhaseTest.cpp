@@ -1,0 +1,38 @@
+#include <gtest/gtest.h>
+
+#include "schedule/TickPhase.h"
+
+namespace velmora {
+namespace {
+
+struct PhaseCase {
+    long long now;
+    long long lead;
+    long long delay;
+};
+
+class NextTick : public ::testing::TestWithParam<PhaseCase> {};
+
+// Ticks fall where a sound started then is heard 2 ms past a tenth of a
+// second, a late tick is followed by the next such moment, and nothing comes
+// sooner than 20 ms after the last tick.
+TEST_P(NextTick, FallsWhereTheSoundIsHeardOnATenth) {
+    const PhaseCase& c = GetParam();
+    const long long delay = MsToNextTick(c.now, c.lead);
+    EXPECT_EQ(delay, c.delay);
+    EXPECT_EQ(((c.now + delay + c.lead) % kMainTickMs + kMainTickMs) % kMainTickMs, kTickMarginMs);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Phases, NextTick,
+    ::testing::Values(PhaseCase{1000, 0, 102},  // 2 ms ahead is too soon: the next one
+                      PhaseCase{1002, 0, 100},  // on time: a whole tick
+                      PhaseCase{1000, 25, 77},  // heard 25 ms later: ticks at .x77
+                      PhaseCase{1077, 25, 100},
+                      PhaseCase{1090, 25, 87},   // 13 ms late: back on the phase
+                      PhaseCase{1060, 25, 117},  // 17 ms before a tick: skips it
+                      PhaseCase{1000, 230, 72},  // a lead longer than a tick
+                      PhaseCase{-5, 25, 82}));   // before the epoch
+
+}  // namespace
+}  // namespace velmora
