@@ -4,6 +4,7 @@
 #include <pulse/simple.h>
 
 #include <algorithm>
+#include <optional>
 
 namespace velmora::test {
 namespace {
@@ -95,6 +96,24 @@ SinkMonitor::Clock::time_point SinkMonitor::TimeOf(std::size_t index) const {
     }
     const auto samplesAfter = static_cast<std::int64_t>(block->end - index);
     return block->arrival - std::chrono::microseconds(samplesAfter * 1000000 / kRate);
+}
+
+SinkMonitor::Clock::time_point SinkMonitor::LeastDelayedTimeOf(std::size_t index) const {
+    const std::lock_guard lock(mutex_);
+    const auto around = static_cast<std::int64_t>(2 * kRate);
+    std::optional<Clock::time_point> best;
+    for (const Block& block : blocks_) {
+        const auto ahead = static_cast<std::int64_t>(block.end) - static_cast<std::int64_t>(index);
+        if (ahead < -around || ahead > around) {
+            continue;
+        }
+        const Clock::time_point t =
+            block.arrival - std::chrono::microseconds(ahead * 1000000 / kRate);
+        if (!best || t < *best) {
+            best = t;
+        }
+    }
+    return best.value_or(Clock::now());
 }
 
 std::size_t SinkMonitor::IndexAt(Clock::time_point t) const {

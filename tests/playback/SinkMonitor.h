@@ -32,6 +32,10 @@ public:
     // When the sample at `index` reached the monitor, estimated from when
     // its block arrived.
     Clock::time_point TimeOf(std::size_t index) const;
+    // The same from the blocks within two seconds around it, taking the one
+    // that arrived with the least delay: the thread's wake-up jitter does not
+    // date the sample late, so onsets can be timed to a few milliseconds.
+    Clock::time_point LeastDelayedTimeOf(std::size_t index) const;
     // The first sample that arrived at or after `t`.
     std::size_t IndexAt(Clock::time_point t) const;
 

@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Times the real program's time signal against the minute marks: a display,
+# a session bus and PulseAudio with a null sink of their own (those of the
+# test run), then jiho_accuracy_bench.
+#   bench/jiho_accuracy.sh BUILD_DIR [--minutes N] [--mode tone|speech|both]
+set -eu
+build=$1
+shift
+here=$(cd "$(dirname "$0")/.." && pwd)
+# shellcheck source=../scripts/lib/services.sh
+source "$here/scripts/lib/services.sh"
+velmora_start_services
+trap velmora_stop_services EXIT
+"$build/bin/jiho_accuracy_bench" "$@"
