@@ -1,6 +1,5 @@
 #include "sound/qt/QtSoundDevice.h"
 
-#include <QMediaDevices>
 #include <utility>
 
 #include "sound/Attenuation.h"
@@ -20,9 +19,9 @@ QtSoundChannel* QtSoundDevice::At(int channel) {
     return channels_[static_cast<size_t>(channel)].get();
 }
 
+// Every start finds the server's default output for itself.
 bool QtSoundDevice::Open() {
-    output_ = QMediaDevices::defaultAudioOutput();
-    return !output_.isNull();
+    return true;
 }
 
 bool QtSoundDevice::SetWave(int channel, std::shared_ptr<const WaveData> wave) {
@@ -44,10 +43,13 @@ void QtSoundDevice::SetVolume(int channel, int attenuation) {
 
 bool QtSoundDevice::Play(int channel, bool looped) {
     QtSoundChannel* target = At(channel);
-    if (target == nullptr || output_.isNull()) {
+    if (target == nullptr) {
         return false;
     }
-    return target->Play(output_, looped);
+    // Without a sound server nothing can be heard, as without an output at
+    // all; the caller goes on as if it had played and the channel reads
+    // idle, so the next start tries again.
+    return target->Play(looped) != PlaybackStart::Failed;
 }
 
 void QtSoundDevice::Stop(int channel) {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QAudioDevice>
 #include <memory>
 #include <vector>
 
@@ -9,18 +8,19 @@
 
 namespace velmora {
 
-// The sound device on Qt Multimedia's audio sinks (PulseAudio, or
-// PipeWire's PulseAudio service). Every start opens a new stream on the
-// default output found by the last Open(), so a restarted server or a new
-// default output is picked up by the next utterance.
+// The sound device on the PulseAudio server (or PipeWire's PulseAudio
+// service). Every start opens a new connection and stream on the server's
+// default output, so a restarted server or a new default output is picked
+// up by the next utterance. (Qt's own audio sinks share one connection that
+// is given up for good when the server stays away for a few seconds.)
 class QtSoundDevice final : public SoundDevice {
 public:
     static constexpr int kDefaultChannelCount = 8;
     // From Play to the first sample at the sound server's output, as
-    // measured on PulseAudio (playback_bench: 23-26 ms median for a wave
-    // on a channel). An output with a longer latency of its own (a
-    // Bluetooth headset) is heard that much later still.
-    static constexpr int kStartLatencyMs = 25;
+    // measured on PulseAudio: about 15 ms on an idle machine, 25 ms on a
+    // busy one (jiho_accuracy_bench, playback_bench). An output with a
+    // latency of its own (a Bluetooth headset) is heard that much later.
+    static constexpr int kStartLatencyMs = 18;
 
     explicit QtSoundDevice(int channelCount = kDefaultChannelCount);
 
@@ -36,7 +36,6 @@ private:
     QtSoundChannel* At(int channel);
 
     std::vector<std::unique_ptr<QtSoundChannel>> channels_;
-    QAudioDevice output_;
 };
 
 }  // namespace velmora
