@@ -34,14 +34,15 @@ fail() {
   echo "--- program output:"; cat "$dir/velmora.log" 2>/dev/null
   exit 1
 }
-mkdir -p -m 700 "$dir/pulse" "$dir/pulse-home" "$dir/home" "$dir/runtime"
+mkdir -p "$dir/pulse" "$dir/pulse-home" "$dir/home" "$dir/runtime"
+chmod 700 "$dir/pulse" "$dir/pulse-home" "$dir/runtime"
 
 # Our own server on our own socket: every client below is pointed at it, and
 # stopping it disturbs nobody else.
 start_server() {
   HOME=$dir/pulse-home XDG_CONFIG_HOME=$dir/pulse-home/.config \
     PULSE_RUNTIME_PATH=$dir/pulse-home/runtime PULSE_STATE_PATH=$dir/pulse-home/state \
-    DBUS_SESSION_BUS_ADDRESS= DISPLAY= PULSE_SERVER= \
+    DBUS_SESSION_BUS_ADDRESS='' DISPLAY='' PULSE_SERVER='' \
     pulseaudio --daemonize=no --system=no -n --exit-idle-time=-1 --disallow-exit \
     --disable-shm=yes --log-target=stderr \
     --load="module-native-protocol-unix socket=$socket auth-anonymous=1" \
@@ -76,6 +77,7 @@ heard() {
 # takes part; $program is the program itself, $session the bus around it.
 launch() {
   rm -f "$dir/pid"
+  # shellcheck disable=SC2016  # $$ is the inner shell's, which becomes the program
   HOME=$dir/home XDG_CONFIG_HOME=$dir/home/.config XDG_RUNTIME_DIR=$dir/runtime \
     QT_QPA_PLATFORM=xcb dbus-run-session -- sh -c 'echo $$ >"$0"; exec "$1"' "$dir/pid" "$velmora" \
     >"$dir/velmora.log" 2>&1 &
@@ -104,7 +106,8 @@ for _ in $(seq 1 100); do
   sleep 0.1
 done
 [[ -s $dir/display ]] || { cat "$dir/xvfb.log"; fail "Xvfb did not start"; }
-export DISPLAY=":$(head -n1 "$dir/display")"
+DISPLAY=":$(head -n1 "$dir/display")"
+export DISPLAY
 export PULSE_SERVER="unix:$socket"
 start_server || fail "pulseaudio did not start"
 
