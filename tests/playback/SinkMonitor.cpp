@@ -7,13 +7,7 @@
 #include <optional>
 
 namespace velmora::test {
-namespace {
-
-// Small blocks: each block's arrival time dates its samples, and a large
-// fragment would both blur that and drop the start of short sounds.
-constexpr std::size_t kBlockSamples = SinkMonitor::kRate / 100;
-
-}  // namespace
+namespace {}  // namespace
 
 SinkMonitor::~SinkMonitor() {
     Stop();
@@ -26,7 +20,9 @@ bool SinkMonitor::Start(std::string* error) {
     spec.channels = 1;
     pa_buffer_attr attr{};
     attr.maxlength = static_cast<std::uint32_t>(-1);
-    attr.fragsize = static_cast<std::uint32_t>(kBlockSamples * sizeof(std::int16_t));
+    // Small blocks: each block's arrival time dates its samples, and a large
+    // fragment would both blur that and drop the start of short sounds.
+    attr.fragsize = static_cast<std::uint32_t>(blockSamples_ * sizeof(std::int16_t));
     int code = 0;
     pa_simple* stream =
         pa_simple_new(nullptr, "velmora-test", PA_STREAM_RECORD, "@DEFAULT_MONITOR@",
@@ -61,7 +57,7 @@ bool SinkMonitor::Start(std::string* error) {
 
 void SinkMonitor::Run(void* handle) {
     auto* stream = static_cast<pa_simple*>(handle);
-    std::vector<std::int16_t> block(kBlockSamples);
+    std::vector<std::int16_t> block(blockSamples_);
     while (!stop_) {
         int code = 0;
         if (pa_simple_read(stream, block.data(), block.size() * sizeof(std::int16_t), &code) < 0) {
@@ -123,7 +119,7 @@ std::size_t SinkMonitor::IndexAt(Clock::time_point t) const {
             const auto before =
                 std::chrono::duration_cast<std::chrono::microseconds>(block.arrival - t).count();
             const auto back = static_cast<std::size_t>(before * kRate / 1000000);
-            return block.end - std::min(back, kBlockSamples);
+            return block.end - std::min(back, blockSamples_);
         }
     }
     return samples_.size();

@@ -18,7 +18,11 @@ public:
     using Clock = std::chrono::steady_clock;
     static constexpr int kRate = 16000;
 
-    SinkMonitor() = default;
+    // `blockMs` is the size of the blocks asked of the server. The server
+    // then mixes at most that far ahead, so a sample reaches the monitor up
+    // to one block before a sound card with that latency would play it.
+    explicit SinkMonitor(int blockMs = 10)
+        : blockSamples_(static_cast<std::size_t>(kRate * blockMs / 1000)) {}
     ~SinkMonitor();
     SinkMonitor(const SinkMonitor&) = delete;
     SinkMonitor& operator=(const SinkMonitor&) = delete;
@@ -47,6 +51,7 @@ private:
         Clock::time_point arrival;
     };
 
+    std::size_t blockSamples_;
     mutable std::mutex mutex_;
     std::vector<std::int16_t> samples_;
     std::vector<Block> blocks_;
