@@ -67,6 +67,41 @@ TEST_F(BeforeSoundDevice, EveryBuiltInSoundPlaysToItsEnd) {
     EXPECT_TRUE(notices.messages.empty());
 }
 
+// While the sound server is away the before sound and the words play to
+// nobody, without a failure to report; once it is back, for all the seconds
+// it was away, both are heard again.
+TEST_F(BeforeSoundDevice, ASoundServerAwayForSecondsIsFoundAgainByTheNextUtterance) {
+    synth.samples = Sine(600, 0.4, 0.5);
+    monitor.Stop();
+    server_.Stop();
+    EXPECT_EQ(speech.Speak({.Text = "あ", .BeforeSound = 4}), kSpeakStarted);
+    EXPECT_FALSE(before.BeforeSoundPlaying());
+    EXPECT_EQ(speech.SpeechChannelStatus(0), kChannelIdle);
+    EXPECT_TRUE(notices.messages.empty() && notices.notices.empty());
+    // Longer than a client library keeps trying to get its connection back.
+    RunFor(4000);
+
+    ASSERT_TRUE(server_.Start());
+    SinkMonitor after;
+    std::string error;
+    ASSERT_TRUE(after.Start(&error)) << error;
+    ASSERT_EQ(speech.Speak({.Text = "あ", .BeforeSound = 4}), kSpeakStarted);  // ピコ
+    ASSERT_TRUE(RunUntil([&] { return speech.SpeechChannelStatus(0) == kChannelIdle; }, 3000));
+    RunFor(200);
+    const auto samples = after.Samples();
+    const size_t window = MonitorSamples(0.02);
+    bool pip = false;
+    bool words = false;
+    for (size_t i = 0; i + window <= samples.size(); i += window) {
+        pip = pip || ToneLevel(samples, i, i + window, 2093, SinkMonitor::kRate) > 0.05 ||
+              ToneLevel(samples, i, i + window, 1568, SinkMonitor::kRate) > 0.05;
+        words = words || ToneLevel(samples, i, i + window, 600, SinkMonitor::kRate) > 0.1;
+    }
+    EXPECT_TRUE(pip) << "no before sound on the restarted server";
+    EXPECT_TRUE(words) << "no words on the restarted server";
+    EXPECT_TRUE(notices.messages.empty() && notices.notices.empty());
+}
+
 // Music files of the usual kinds, made for the test by GStreamer's encoders.
 class MediaDevice : public RealSound {
 protected:
