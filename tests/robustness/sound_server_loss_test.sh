@@ -34,6 +34,11 @@ fail() {
   echo "--- program output:"; cat "$dir/velmora.log" 2>/dev/null
   exit 1
 }
+# The program is gone: says how it ended.
+ended() {
+  wait "$session"
+  fail "$1 (exit status $?)"
+}
 mkdir -p "$dir/pulse" "$dir/pulse-home" "$dir/home" "$dir/runtime"
 chmod 700 "$dir/pulse" "$dir/pulse-home" "$dir/runtime"
 
@@ -93,7 +98,7 @@ wait_heard() {
   local file=$1 tenths=$(($2 * 10))
   for ((i = 0; i < tenths; i++)); do
     heard "$file" && return 0
-    kill -0 "$program" 2>/dev/null || fail "the program ended (exit: $(wait "$session"; echo $?))"
+    kill -0 "$program" 2>/dev/null || ended "the program ended"
     sleep 0.1
   done
   return 1
@@ -152,7 +157,7 @@ sleep 1.5
 stop_server
 echo "sound server stopped"
 for _ in $(seq 1 40); do
-  kill -0 "$program" 2>/dev/null || fail "the program died without its sound server"
+  kill -0 "$program" 2>/dev/null || ended "the program died without its sound server"
   sleep 0.1
 done
 start_server || fail "pulseaudio did not start again"
