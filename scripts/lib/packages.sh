@@ -20,7 +20,7 @@ VELMORA_TEST_PACKAGES=(
   xvfb xauth xdotool x11-utils dbus dbus-x11 pulseaudio pulseaudio-utils libasound2-plugins
   gstreamer1.0-tools  # gst-launch-1.0 encodes the test music
   poppler-utils  # pdftotext reads the word guide back
-  xcompmgr x11-apps  # the clock photographed with a compositing manager; xclock for clock_draw_bench
+  xcompmgr x11-apps  # the clock photographed with a compositing manager; xclock for clock_draw_bench and idle_bench.sh
   trayer  # an XEmbed tray on the virtual display for the tray end-to-end test
 )
 
