@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "app/Notices.h"
 #include "app/WakeUpTimer.h"
 #include "base/EventPump.h"
@@ -55,7 +57,7 @@ struct ClockServices {
     ClockEvents& Events;
     // How long after a sound is started it is heard: the time signal starts
     // that much early, so its tone ends on the mark.
-    long long AudibleLeadMs;
+    std::function<long long()> AudibleLeadMs;
 
     bool AlarmArmed() const { return Menu.AlarmChecked() || Menu.SnoozeChecked(); }
     // Nothing audible on either speech channel.
