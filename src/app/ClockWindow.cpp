@@ -56,7 +56,7 @@ ClockWindow::ClockWindow(ProgramParts& parts, DialogLink& dialog, NoticeRelay& n
                 MainOf(parts).Awake(),
                 notices,
                 events_,
-                &QtSoundDevice::AudibleLeadMs},
+                QtSoundDevice::kStartLatencyMs},
       engine_(parts.State, services_) {
     parts.State.HelpHint = HelpHint();
     parts.Config = LoadSettings(parts.Ini, parts.Folders.DataFolder, converter);
@@ -91,7 +91,7 @@ PixelSize ClockWindow::ScreenSize() const {
 
 void ClockWindow::ArmNextTick() {
     const long long delay =
-        MsToNextTick(QDateTime::currentMSecsSinceEpoch(), QtSoundDevice::AudibleLeadMs());
+        MsToNextTick(QDateTime::currentMSecsSinceEpoch(), QtSoundDevice::kStartLatencyMs);
     mainTimer_.start(static_cast<int>(delay));
 }
 

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <functional>
-
 #include "app/Notices.h"
 #include "app/WakeUpTimer.h"
 #include "base/EventPump.h"
@@ -57,7 +55,7 @@ struct ClockServices {
     ClockEvents& Events;
     // How long after a sound is started it is heard: the time signal starts
     // that much early, so its tone ends on the mark.
-    std::function<long long()> AudibleLeadMs;
+    long long AudibleLeadMs;
 
     bool AlarmArmed() const { return Menu.AlarmChecked() || Menu.SnoozeChecked(); }
     // Nothing audible on either speech channel.

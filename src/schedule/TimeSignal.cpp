@@ -32,7 +32,7 @@ void TimeSignal::Step(DateTime now) {
     const Settings& c = s_.Config;
     // Tested at the moment a sound started now is heard, not the moment it
     // is started.
-    const DateTime heard = now + static_cast<double>(s_.AudibleLeadMs()) / kMsPerDay;
+    const DateTime heard = now + static_cast<double>(s_.AudibleLeadMs) / kMsPerDay;
     const DateTime mark = JihoCheckTime(c, heard, state_.PreAnnounced, state_.PreAnnounceLead);
     if (!IsJihoMoment(c, mark)) {
         return;

@@ -4,8 +4,6 @@
 
 #include "SpeechRig.h"
 #include "fakes/FakeMediaPlayer.h"
-#include "sound/pulse/PulsePlayback.h"
-#include "sound/qt/QtSoundDevice.h"
 
 namespace velmora::test {
 namespace {
@@ -38,23 +36,6 @@ TEST_F(SpeechDevice, UtteranceReachesTheSinkAndTheChannelFallsIdleWithIt) {
     const auto lag = duration_cast<milliseconds>(idle - soundEnd).count();
     EXPECT_GT(lag, -150) << "the channel fell idle while the sound still played";
     EXPECT_LT(lag, 300);
-}
-
-// The time signal starts early by what the output adds: the server's own
-// report of its output latency, learned from the sound just played. The
-// null sink runs at the monitor's 10 ms blocks, far below the stream's
-// 200 ms buffer, which must not be taken for it.
-TEST_F(SpeechDevice, TheOutputLatencyIsLearnedFromThePlayedSound) {
-    synth.samples = Sine(600, 0.3, 0.5);
-    RunFor(200);
-    ASSERT_EQ(speech.Speak({.Text = "あ"}), kSpeakStarted);
-    ASSERT_TRUE(RunUntil([&] { return speech.SpeechChannelStatus(0) == kChannelIdle; }, 3000));
-    const auto latency = PulsePlayback::OutputLatencyUs();
-    ASSERT_TRUE(latency.has_value());
-    EXPECT_GE(*latency, 0);
-    EXPECT_LT(*latency, 50'000);
-    EXPECT_EQ(QtSoundDevice::AudibleLeadMs(),
-              QtSoundDevice::kStartLatencyMs + (*latency + 500) / 1000);
 }
 
 TEST_F(SpeechDevice, ChannelVolumeIsInHundredthsOfADecibel) {

@@ -64,7 +64,7 @@ Simulation::Simulation(SimulationConfig config, FileLengthMs lengths, WaveFileRe
                 dialog_,      user_,
                 user_,        wake_,
                 awake_,       main_,
-                log_,         [this] { return config_.AudibleLeadMs; }},
+                log_,         config_.AudibleLeadMs},
       engine_(state_, services_) {
     beforePlayer_.SetStartHandler(
         [this](const std::string& path) { log_.BeforeSoundStarted(path); });

@@ -35,17 +35,6 @@ constexpr int kBufferMilliseconds = 200;
 // within a few milliseconds; one that hangs must not hold up the clock.
 constexpr auto kAnswerWait = std::chrono::milliseconds(500);
 
-// -1 until a stream has been timed; shared by all playbacks, since they
-// all go to the same output.
-std::atomic<long long> outputLatencyUs{-1};
-
-void RecordOutputLatency(pa_stream* stream, int success, void* /*user*/) {
-    const pa_timing_info* timing = success != 0 ? pa_stream_get_timing_info(stream) : nullptr;
-    if (timing != nullptr && timing->sink_usec < 10'000'000) {
-        outputLatencyUs = static_cast<long long>(timing->sink_usec + timing->transport_usec);
-    }
-}
-
 bool Good(pa_context_state_t state) {
     return state != PA_CONTEXT_FAILED && state != PA_CONTEXT_TERMINATED;
 }
@@ -219,15 +208,6 @@ private:
                 if (!Write()) {
                     return;
                 }
-                if (!timed_) {
-                    // Once the output is running with this stream on it,
-                    // its latency is what the next sound will meet too.
-                    timed_ = true;
-                    if (pa_operation* o =
-                            pa_stream_update_timing_info(stream_, RecordOutputLatency, nullptr)) {
-                        pa_operation_unref(o);
-                    }
-                }
                 if (!s_.looped && position_ >= total) {
                     // The end is known once the server has played it all.
                     drain_ = pa_stream_drain(
@@ -252,16 +232,10 @@ private:
     pa_stream* stream_ = nullptr;
     pa_operation* drain_ = nullptr;
     std::size_t position_ = 0;  // bytes
-    bool timed_ = false;
     std::vector<std::int16_t> scaled_;
 };
 
 }  // namespace
-
-std::optional<long long> PulsePlayback::OutputLatencyUs() {
-    const long long us = outputLatencyUs;
-    return us < 0 ? std::nullopt : std::optional<long long>(us);
-}
 
 PulsePlayback::~PulsePlayback() {
     Stop();

@@ -2,7 +2,6 @@
 
 #include <atomic>
 #include <memory>
-#include <optional>
 #include <thread>
 
 #include "sound/WaveData.h"
@@ -39,11 +38,6 @@ public:
     // True until a once-played wave has been heard to its end, the stream
     // failed (the server went away) or Stop was called.
     bool Playing() const;
-
-    // How long after the server takes a sample its output plays it (the
-    // output's latency plus the way there), as the server reported it when
-    // the latest stream of any playback began; none before the first.
-    static std::optional<long long> OutputLatencyUs();
 
     struct Shared;
 

@@ -3,13 +3,8 @@
 #include <utility>
 
 #include "sound/Attenuation.h"
-#include "sound/pulse/PulsePlayback.h"
 
 namespace velmora {
-
-long long QtSoundDevice::AudibleLeadMs() {
-    return kStartLatencyMs + (PulsePlayback::OutputLatencyUs().value_or(0) + 500) / 1000;
-}
 
 QtSoundDevice::QtSoundDevice(int channelCount) {
     for (int i = 0; i < channelCount; ++i) {
