@@ -152,7 +152,10 @@ private:
         attr.prebuf = static_cast<std::uint32_t>(-1);
         attr.minreq = static_cast<std::uint32_t>(-1);
         attr.fragsize = static_cast<std::uint32_t>(-1);
-        if (pa_stream_connect_playback(stream_, nullptr, &attr, PA_STREAM_NOFLAGS, nullptr,
+        // The output's latency is set from this buffer. Left to itself an
+        // output nobody asks for less holds up to two seconds, and a sound's
+        // end (the drain) would be known only that long after it was heard.
+        if (pa_stream_connect_playback(stream_, nullptr, &attr, PA_STREAM_ADJUST_LATENCY, nullptr,
                                        nullptr) < 0) {
             return PlaybackStart::Failed;
         }
