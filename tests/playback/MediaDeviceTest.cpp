@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <tuple>
 
 #include "MusicList.h"
 #include "RealSound.h"
@@ -167,6 +168,53 @@ struct PlayerLog {
     std::vector<int> states;
     int errors = 0;
 };
+
+// The sound server restarts while no music plays (an update, a resume from
+// sleep): the next alarm's music is heard, whichever other player played
+// before. A pipeline kept after its stop would hold the lost server's
+// connection, which every later pipeline of the program then shares.
+TEST_F(MediaDevice, PlayersPlayAgainAfterTheServerWasAwayWhileTheyWereIdle) {
+    const std::string music = Encode("ogg", "vorbisenc ! oggmux", 440, 0.6);
+    const std::string other = Encode("ogg", "vorbisenc ! oggmux", 660, 0.6);
+    QtMediaPlayer musicPlayer;
+    QtMediaPlayer otherPlayer;
+    PlayerLog musicLog(musicPlayer);
+    PlayerLog otherLog(otherPlayer);
+    const auto playToTheEnd = [&](QtMediaPlayer& player, PlayerLog& log, const std::string& file) {
+        log.states.clear();
+        ASSERT_TRUE(player.SetUrl(file));
+        ASSERT_TRUE(player.Play());
+        ASSERT_TRUE(RunUntil([&] { return log.Stopped(); }, 8000)) << file;
+    };
+    playToTheEnd(musicPlayer, musicLog, music);
+    playToTheEnd(otherPlayer, otherLog, other);
+    EXPECT_NEAR(otherPlayer.Duration(), 0.6, 0.1);
+
+    monitor.Stop();
+    server_.Stop();
+    RunFor(4000);  // longer than a client library keeps trying
+    ASSERT_TRUE(server_.Start());
+    SinkMonitor after;
+    std::string error;
+    ASSERT_TRUE(after.Start(&error)) << error;
+
+    for (auto [player, log, file, frequency] :
+         {std::tuple{&musicPlayer, &musicLog, music, 440.0},
+          std::tuple{&otherPlayer, &otherLog, other, 660.0}}) {
+        const size_t from = after.Samples().size();
+        log->errors = 0;
+        playToTheEnd(*player, *log, file);
+        RunFor(100);
+        EXPECT_EQ(log->errors, 0) << file;
+        const auto samples = after.Samples();
+        const auto onset = FirstAbove(samples, 0.05, from);
+        ASSERT_TRUE(onset) << file << " was not heard on the restarted server";
+        EXPECT_GT(
+            ToneLevel(samples, *onset, *onset + MonitorSamples(0.3), frequency, SinkMonitor::kRate),
+            0.15)
+            << file;
+    }
+}
 
 TEST_F(MediaDevice, BeforeSoundPlayerReportsLikeAMediaPlayerOnBothPaths) {
     TempDir files;

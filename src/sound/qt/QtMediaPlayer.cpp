@@ -12,13 +12,31 @@ QtMediaPlayer::QtMediaPlayer(QObject* parent) : QObject(parent) {
     connect(&player_, &QMediaPlayer::playbackStateChanged, this,
             &QtMediaPlayer::PlaybackStateChanged);
     connect(&player_, &QMediaPlayer::errorOccurred, this, &QtMediaPlayer::ErrorOccurred);
+    connect(&player_, &QMediaPlayer::durationChanged, this, [this](qint64 ms) {
+        if (ms > 0) {
+            durationMs_ = ms;
+        }
+    });
 }
 
 bool QtMediaPlayer::SetUrl(const std::string& path) {
     url_ = path;
     errorReported_ = false;
+    durationMs_ = 0;
     player_.setSource(path.empty() ? QUrl() : QUrl::fromLocalFile(QString::fromStdString(path)));
     return true;
+}
+
+void QtMediaPlayer::Release() {
+    if (player_.playbackState() == QMediaPlayer::StoppedState && !player_.source().isEmpty()) {
+        player_.setSource(QUrl());
+    }
+}
+
+void QtMediaPlayer::LoadIfReleased() {
+    if (player_.source().isEmpty()) {
+        player_.setSource(QUrl::fromLocalFile(QString::fromStdString(url_)));
+    }
 }
 
 bool QtMediaPlayer::Play() {
@@ -28,6 +46,7 @@ bool QtMediaPlayer::Play() {
     // The default output may have changed (or the server restarted) since
     // the last file.
     output_.setDevice(QMediaDevices::defaultAudioOutput());
+    LoadIfReleased();
     // A file that has ended is loaded afresh: seeking back to its start
     // plays on in silence with this backend.
     if (player_.mediaStatus() == QMediaPlayer::EndOfMedia) {
@@ -41,10 +60,11 @@ bool QtMediaPlayer::Play() {
 
 void QtMediaPlayer::Stop() {
     player_.stop();
+    Release();
 }
 
 double QtMediaPlayer::Duration() const {
-    return static_cast<double>(player_.duration()) / 1000.0;
+    return static_cast<double>(player_.duration() > 0 ? player_.duration() : durationMs_) / 1000.0;
 }
 
 void QtMediaPlayer::PlaybackStateChanged(QMediaPlayer::PlaybackState state) {
@@ -71,6 +91,10 @@ void QtMediaPlayer::Later(int state) {
                 ReportPlayState(kPlayStateMediaEnded);
             }
             ReportPlayState(state);
+            // Unless the report started it again (repeated music).
+            if (state == kPlayStateStopped) {
+                Release();
+            }
         },
         Qt::QueuedConnection);
 }

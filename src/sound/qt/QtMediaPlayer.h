@@ -29,6 +29,11 @@ public:
 
 private:
     void PlaybackStateChanged(QMediaPlayer::PlaybackState state);
+    // A stopped player lets go of its pipeline: one held on would keep the
+    // sound server's connection of every pipeline in the program, and after
+    // the server restarted nothing could play again.
+    void Release();
+    void LoadIfReleased();
     void ErrorOccurred();
     // Player events reach the program from the event loop, never from
     // inside a call it made on the player (the player cannot be restarted
@@ -38,6 +43,7 @@ private:
     QMediaPlayer player_;
     QAudioOutput output_;
     std::string url_;
+    qint64 durationMs_ = 0;  // of the file set, kept when the pipeline is let go
     bool errorReported_ = false;
 };
 
