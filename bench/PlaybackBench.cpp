@@ -10,19 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "BenchSpeechPath.h"
 #include "SinkMonitor.h"
-#include "app/AppFolders.h"
-#include "app/Notices.h"
 #include "app/QtEventPump.h"
-#include "base/SystemMillisecondClock.h"
-#include "settings/IniFile.h"
-#include "sound/BeforeSoundLists.h"
 #include "sound/BeforeSoundPlayer.h"
 #include "sound/qt/QtMediaPlayer.h"
-#include "sound/qt/QtSoundDevice.h"
-#include "sound/qt/SoundFilePlayer.h"
-#include "sound/sndfile/SndfileWaveReader.h"
-#include "speech/IdleSpeakContext.h"
 #include "speech/SpeechPlayer.h"
 #include "speech/VoiceLibraries.h"
 
@@ -37,22 +29,6 @@ constexpr int kRounds = 10;
 // About -50 dB of full scale: a null sink adds no noise, so anything above
 // this is the sound itself.
 constexpr int kSilence = 100;
-
-class PrintedNotices final : public velmora::Notices {
-public:
-    void ShowNotice(const std::string& text) override { std::printf("notice: %s\n", text.c_str()); }
-    void ShowMessage(const std::string& text) override {
-        std::printf("message: %s\n", text.c_str());
-    }
-};
-
-class ExitOnMissingVoice final : public velmora::FatalNotice {
-public:
-    void ShowAndExit(const std::string& message) override {
-        std::printf("%s\n", message.c_str());
-        std::exit(1);
-    }
-};
 
 // Milliseconds from `start` to the first sample above the silence level
 // that the monitor received after `start`; -1 when none did.
@@ -92,20 +68,9 @@ int main(int argc, char** argv) {
         std::printf("cannot record the sink's monitor: %s\n", error.c_str());
         return 1;
     }
-    const std::string programFolder = velmora::FindProgramFolder();
-    velmora::IniFile ini("/nonexistent/Settei.ini");
-    const auto lists = velmora::BuildBeforeSoundLists(programFolder, ini, 14, 6);
-    velmora::SystemMillisecondClock clock;
-    PrintedNotices notices;
-    velmora::SoundFilePlayer beforePlayer;
-    velmora::BeforeSoundPlayer before(beforePlayer, lists, clock, notices);
-    velmora::QtSoundDevice device;
-    ExitOnMissingVoice fatal;
-    velmora::VoiceLibraries voices(programFolder, fatal);
-    velmora::SndfileWaveReader reader;
-    velmora::QtEventPump pump;
-    velmora::IdleSpeakContext context;
-    velmora::SpeechPlayer speech({device, voices, before, pump, reader, notices, context, ""});
+    velmora::bench::SpeechPath path;
+    velmora::SpeechPlayer& speech = path.speech;
+    velmora::QtEventPump& pump = path.pump;
 
     // Each voice is a library of its own, loaded on its first utterance: the
     // first round of each includes that load.
@@ -142,11 +107,11 @@ int main(int argc, char** argv) {
         }
         return ms;
     };
-    const std::vector<double> beforeSound = timeBeforeSounds(before);
+    const std::vector<double> beforeSound = timeBeforeSounds(path.before);
     // The same sound through the general media pipeline, which added sounds
     // of other formats take.
     velmora::QtMediaPlayer mediaPlayer;
-    velmora::BeforeSoundPlayer viaMedia(mediaPlayer, lists, clock, notices);
+    velmora::BeforeSoundPlayer viaMedia(mediaPlayer, path.lists, path.clock, path.notices);
     const std::vector<double> beforeViaMedia = timeBeforeSounds(viaMedia);
     monitor.Stop();
 

@@ -12,23 +12,11 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <string>
 #include <vector>
 
-#include "app/AppFolders.h"
-#include "app/Notices.h"
-#include "app/QtEventPump.h"
-#include "base/SystemMillisecondClock.h"
-#include "settings/IniFile.h"
-#include "sound/BeforeSoundLists.h"
-#include "sound/BeforeSoundPlayer.h"
-#include "sound/qt/QtSoundDevice.h"
-#include "sound/qt/SoundFilePlayer.h"
-#include "sound/sndfile/SndfileWaveReader.h"
-#include "speech/IdleSpeakContext.h"
+#include "BenchSpeechPath.h"
 #include "speech/SpeechPlayer.h"
-#include "speech/VoiceLibraries.h"
 
 namespace {
 
@@ -40,40 +28,8 @@ constexpr int kSpeed = 300;
 // The running program's tick.
 constexpr int kTickMs = 100;
 
-class PrintedNotices final : public velmora::Notices {
-public:
-    void ShowNotice(const std::string& text) override {
-        std::printf("notice: %s\n", text.c_str());
-        ++count;
-    }
-    void ShowMessage(const std::string& text) override {
-        std::printf("message: %s\n", text.c_str());
-        ++count;
-    }
-    int count = 0;
-};
-
-class ExitOnMissingVoice final : public velmora::FatalNotice {
-public:
-    void ShowAndExit(const std::string& message) override {
-        std::printf("%s\n", message.c_str());
-        std::exit(1);
-    }
-};
-
-long ResidentKiB() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmRSS:", 0) == 0) {
-            return std::strtol(line.c_str() + 6, nullptr, 10);
-        }
-    }
-    return -1;
-}
-
 void PrintResident(const char* when, long startKiB, Clock::time_point start) {
-    const long kib = ResidentKiB();
+    const long kib = velmora::bench::ResidentKiB();
     std::printf("%-26s VmRSS %7ld KiB  (%+6ld KiB from start)  %6.1f s\n", when, kib,
                 kib - startKiB, std::chrono::duration<double>(Clock::now() - start).count());
     std::fflush(stdout);
@@ -85,26 +41,14 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const int utterances = argc > 1 ? std::max(std::atoi(argv[1]), 2) : 1000;
 
-    const std::string programFolder = velmora::FindProgramFolder();
-    velmora::IniFile ini("/nonexistent/Settei.ini");
-    const auto lists = velmora::BuildBeforeSoundLists(programFolder, ini, 14, 6);
-    velmora::SystemMillisecondClock ticks;
-    PrintedNotices notices;
-    velmora::SoundFilePlayer beforePlayer;
-    velmora::BeforeSoundPlayer before(beforePlayer, lists, ticks, notices);
-    velmora::QtSoundDevice device;
-    ExitOnMissingVoice fatal;
-    velmora::VoiceLibraries voices(programFolder, fatal);
-    velmora::SndfileWaveReader reader;
-    velmora::QtEventPump pump;
-    velmora::IdleSpeakContext context;
-    velmora::SpeechPlayer speech({device, voices, before, pump, reader, notices, context, ""});
-    device.Open();
+    velmora::bench::SpeechPath path;
+    velmora::SpeechPlayer& speech = path.speech;
+    path.device.Open();
 
     std::printf("text: %s  speed %d  %d utterances, voices f1..r2 in turn\n", kText, kSpeed,
                 utterances);
     const auto start = Clock::now();
-    const long startKiB = ResidentKiB();
+    const long startKiB = velmora::bench::ResidentKiB();
     PrintResident("at start", startKiB, start);
 
     const std::vector<int> marks = {1, velmora::kVoiceCount, 100, utterances / 2, utterances};
@@ -138,6 +82,6 @@ int main(int argc, char** argv) {
     });
     tick.start();
     QCoreApplication::exec();
-    std::printf("failed Speak calls: %d, notices: %d\n", failed, notices.count);
+    std::printf("failed Speak calls: %d, notices: %d\n", failed, path.notices.count);
     return failed == 0 ? 0 : 1;
 }

@@ -7,10 +7,10 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "BenchSpeechPath.h"
 #include "app/AppFolders.h"
 #include "base/DateTime.h"
 #include "speech/AlarmWords.h"
@@ -22,27 +22,8 @@ using Clock = std::chrono::steady_clock;
 
 namespace {
 
-class ExitingNotice final : public FatalNotice {
-public:
-    void ShowAndExit(const std::string& message) override {
-        std::fprintf(stderr, "voice_bench: %s\n", message.c_str());
-        std::exit(1);
-    }
-};
-
 double MsSince(Clock::time_point start) {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-long ResidentKiB() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmRSS:", 0) == 0) {
-            return std::strtol(line.c_str() + 6, nullptr, 10);
-        }
-    }
-    return -1;
 }
 
 }  // namespace
@@ -51,7 +32,7 @@ int main(int argc, char** argv) {
     const int utterances = argc > 1 ? std::max(std::atoi(argv[1]), 12) : 1000;
     const char* names[kVoiceCount] = {"f1", "f2", "m1", "m2", "r1", "r2"};
     const std::string text = TimePhrase(EncodeTime(10, 15, 0)) + JihoEnding(0);
-    ExitingNotice notice;
+    bench::ExitOnMissingVoice notice;
     VoiceLibraries voices(FindProgramFolder(), notice);
 
     std::printf("text: %s (speed 100)\n", text.c_str());
@@ -81,7 +62,7 @@ int main(int argc, char** argv) {
     // settled.
     const int speeds[] = {50, 100, 120, 300};
     std::printf("resident memory (KiB) after 0");
-    std::vector<long> resident = {ResidentKiB()};
+    std::vector<long> resident = {bench::ResidentKiB()};
     const auto start = Clock::now();
     for (int i = 0; i < utterances; ++i) {
         if (!voices.SynthesizeSpeech(i % kVoiceCount, text, speeds[(i / kVoiceCount) % 4])) {
@@ -89,7 +70,7 @@ int main(int argc, char** argv) {
             return 1;
         }
         if ((i + 1) % (utterances / 10) == 0) {
-            resident.push_back(ResidentKiB());
+            resident.push_back(bench::ResidentKiB());
             std::printf(", %d", i + 1);
         }
     }
