@@ -8,7 +8,7 @@
 #include "schedule/SystemEscapeKey.h"
 #include "schedule/TickPhase.h"
 #include "settings/SettingsLoader.h"
-#include "sound/qt/QtSoundDevice.h"
+#include "sound/SoundDevice.h"
 #include "sound/sndfile/SndfileSoundLength.h"
 
 namespace velmora {
@@ -56,7 +56,7 @@ ClockWindow::ClockWindow(ProgramParts& parts, DialogLink& dialog, NoticeRelay& n
                 MainOf(parts).Awake(),
                 notices,
                 events_,
-                QtSoundDevice::kStartLatencyMs},
+                kSoundStartLatencyMs},
       engine_(parts.State, services_) {
     parts.State.HelpHint = HelpHint();
     parts.Config = LoadSettings(parts.Ini, parts.Folders.DataFolder, converter);
@@ -90,8 +90,7 @@ PixelSize ClockWindow::ScreenSize() const {
 }
 
 void ClockWindow::ArmNextTick() {
-    const long long delay =
-        MsToNextTick(QDateTime::currentMSecsSinceEpoch(), QtSoundDevice::kStartLatencyMs);
+    const long long delay = MsToNextTick(QDateTime::currentMSecsSinceEpoch(), kSoundStartLatencyMs);
     mainTimer_.start(static_cast<int>(delay));
 }
 

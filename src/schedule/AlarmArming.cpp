@@ -13,7 +13,18 @@ DateTime AlarmArming::NextAlarmMoment() const {
 }
 
 bool AlarmArming::AlarmDue(DateTime now) const {
-    return schedule_.IsDue(now, state_.WakeTime);
+    if (schedule_.IsDue(now, state_.WakeTime)) {
+        return true;
+    }
+    // Held back within its window, the alarm stays due until it can start.
+    return state_.AlarmHeldAt > 0 && MomentMs(now) >= MomentMs(NextAlarmMoment()) &&
+           MomentMs(now) <= MomentMs(state_.AlarmHeldAt) + kAlarmWindowMs;
+}
+
+void AlarmArming::NoteHeld(DateTime now) {
+    if (!state_.Ringing && s_.AlarmArmed() && AlarmDue(now)) {
+        state_.AlarmHeldAt = now;
+    }
 }
 
 void AlarmArming::ArmWakeUp() {
@@ -28,11 +39,12 @@ void AlarmArming::ArmWakeUp() {
         state_.DisplayWakeDone = false;
     }
     state_.WakeTime = *wake;
+    state_.AlarmHeldAt = 0;
     s_.Pump.ProcessEvents();
+    // Without the wake-up the alarm still rings while the computer is awake;
+    // switching it off would lose that too.
     if (!s_.Wake.Arm(state_.WakeTime)) {
         s_.Notice.ShowNotice(kWakeUpFailedMessage);
-        SetAlarmOff();
-        return;
     }
     ShowNextAlarmInTray();
     s_.Events.WakeUpArmed(state_.WakeTime, NextAlarmMoment());
@@ -51,6 +63,7 @@ void AlarmArming::ShowNextAlarmInTray() {
 
 void AlarmArming::SetAlarmOff() {
     state_.WakeTime = 0;
+    state_.AlarmHeldAt = 0;
     s_.Wake.Disarm();
     // A display woken for a moment that is gone must not stay awake.
     if (!state_.Ringing) {
@@ -65,7 +78,7 @@ void AlarmArming::SetAlarmOff() {
 
 bool AlarmArming::RearmIfMissed(DateTime now) {
     if (state_.Ringing || state_.WakeTime <= 0 || !s_.AlarmArmed() ||
-        MomentMs(now) <= MomentMs(NextAlarmMoment()) + kAlarmWindowMs) {
+        MomentMs(now) <= MomentMs(NextAlarmMoment()) + kAlarmWindowMs || AlarmDue(now)) {
         return false;
     }
     // The keep-awake taken when the display was woken for the missed alarm

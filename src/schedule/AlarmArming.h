@@ -14,15 +14,22 @@ public:
     AlarmArming(ClockState& state, const ClockServices& services);
 
     // Computes the next wake moment and sets the wake-up timer for it; with
-    // no alarm time at all, or a timer that cannot be set, the alarm goes off.
+    // no alarm time at all the alarm goes off. A timer that cannot be set is
+    // reported, and the alarm stays armed for a computer that is awake.
     void ArmWakeUp();
     void SetAlarmOff();
 
     // The alarm moment of the current wake moment.
     DateTime NextAlarmMoment() const;
-    // Whether the alarm is due now (the moment has come and now is within
-    // the firing window).
+    // Whether the alarm is due now: the moment has come and now is within
+    // the firing window, or within the window's length of the last tick
+    // that found it due but held back.
     bool AlarmDue(DateTime now) const;
+    // A tick found the clock busy (other speech under way, or the tick
+    // switched off for a moment): an alarm due now waits for it instead of
+    // being missed, its window measured from the last such tick. Only a
+    // window that passes with no tick at all (the computer asleep) is missed.
+    void NoteHeld(DateTime now);
     // The computer slept or the tick was held up through the whole window:
     // the moment must not stay in the past, or the next window would ring on
     // any day. True when it re-armed.

@@ -87,6 +87,9 @@ void AlarmRinging::StartAlarm() {
     const unsigned stops = stops_;
     state_.DisplayWakeDone = false;
     state_.Ringing = true;
+    // A pause left over from an earlier ringing would hold these words back.
+    state_.SnoozeWaiting = false;
+    state_.SnoozeStart = 0;
     state_.MainTimerEnabled = false;
     state_.RampStart = 0;
     s_.Events.AlarmStarted();
@@ -201,7 +204,11 @@ void AlarmRinging::StopAlarm() {
     if (s_.Menu.SnoozeChecked()) {
         s_.Window.SetTopMost(false);
         s_.Dialog.SetMessageShowing(true);
-        if (s_.Questions.AskYesNo(kSnoozeQuestion)) {
+        const bool endSnooze = s_.Questions.AskYesNo(kSnoozeQuestion);
+        // "スヌーズ(&N)" unchecked in the tray while the question was up has
+        // ended the ringing already: the answer has nothing left to act on.
+        if (!state_.Ringing) {
+        } else if (endSnooze) {
             EndRinging();
         } else {
             state_.SnoozeWaiting = true;
@@ -247,7 +254,9 @@ void AlarmRinging::EndRinging() {
 
 void AlarmRinging::StopFromSnoozeMenu() {
     ++stops_;
+    s_.Before.StopBeforeSound();
     s_.Speech.StopSpeech(kSpeechChannel);
+    s_.Speech.StopSpeech(kRecordedVoiceChannel);
     state_.AlarmUtteranceBusy = false;
     state_.Ringing = false;
     state_.SnoozeWaiting = false;

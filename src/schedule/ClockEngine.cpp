@@ -33,6 +33,10 @@ void ClockEngine::StopButtonPressed() {
 
 void ClockEngine::MainTimerTimer() {
     if (!state_.MainTimerEnabled) {
+        // Switched off while the clock works on something (an arming, a
+        // drag, the wait after a screen change): an alarm due meanwhile
+        // rings once the tick is back on.
+        arming_.NoteHeld(s_.Wall.Now());
         return;
     }
     const DateTime now = s_.Wall.Now();
@@ -94,10 +98,18 @@ void ClockEngine::StartAlarmIfDue(DateTime now) {
     if (arming_.RearmIfMissed(now)) {
         return;
     }
-    if (state_.AlarmUtteranceBusy || state_.SpeakPending || s_.Speech.Speaking() ||
-        !s_.SpeechIdle() || !arming_.AlarmDue(now)) {
+    if (!arming_.AlarmDue(now)) {
         return;
     }
+    // Other speech (a time signal, the current time, a test of the dialog)
+    // covers the alarm's moment: the alarm starts the moment it ends, rather
+    // than cutting a sentence off or losing the day's alarm.
+    if (state_.AlarmUtteranceBusy || state_.SpeakPending || s_.Speech.Speaking() ||
+        !s_.SpeechIdle()) {
+        arming_.NoteHeld(now);
+        return;
+    }
+    state_.AlarmHeldAt = 0;
     ringing_.StartAlarm();
 }
 

@@ -48,6 +48,10 @@ struct ClockState {
     DateTime RampStart = 0;  // 0: no volume ramp running
     int RampVolume = 0;
     DateTime WakeTime = 0;  // 0: nothing armed
+    // The last tick that found the alarm due while something else held it
+    // back (other speech, or the tick switched off for a moment): the
+    // firing window runs on from here. 0: not held.
+    DateTime AlarmHeldAt = 0;
 
     // The tick has decided to speak and has not yet handed the utterance
     // over: nothing else may start meanwhile (a tick nested in its waits).

@@ -41,7 +41,9 @@ void TimeSignal::Step(DateTime now) {
     // Nothing else may start while this signal is prepared and its before
     // sound is waited for.
     const ScopedFlag pending(state_.SpeakPending, true);
-    s_.SetMasterVolume(JihoVolumeNow(c, now));
+    // The volume of the moment the signal is heard: decided on the tick just
+    // before 22:00:00, a range from 22:00 must already count.
+    s_.SetMasterVolume(JihoVolumeNow(c, heard));
     const int voice = s_.ChooseVoice();
     SpeakRequest request;
     request.Voice = voice;

@@ -7,6 +7,12 @@
 
 namespace velmora {
 
+// From Play to the first sample leaving the sound server, as measured on
+// PulseAudio with a 2 ms null sink (jiho_accuracy_bench): a few
+// milliseconds on an idle machine, up to about 20 on a busy one. A sound
+// card's own latency comes on top and is not known to the program.
+inline constexpr int kSoundStartLatencyMs = 4;
+
 // The default audio output with independent channels (the program speaks on
 // channel 0 and plays the recorded voice on channel 1). Each channel holds
 // one wave and plays it from the start, once or looped, at its own volume.

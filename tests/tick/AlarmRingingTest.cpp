@@ -97,18 +97,18 @@ TEST(AlarmRinging, NoAlarmTimeSwitchesOff) {
     EXPECT_EQ(sim->State().WakeTime, 0.0);
 }
 
-// A wake-up timer that cannot be set: the user is told and the alarm goes
-// off rather than seem armed.
-TEST(AlarmRinging, TimerThatCannotBeSetSwitchesOff) {
+// A wake-up timer that cannot be set: the user is told, and the alarm stays
+// armed and rings on time for a computer that is awake.
+TEST(AlarmRinging, TimerThatCannotBeSetStillRingsWhileAwake) {
     SimHarness harness(kAlarmAtSeven);
     auto sim = harness.Start("2024/01/02 6:00:00", "2024/01/02 7:00:30");
     sim->Wake().SetRefuse(true);
     sim->Run();
-    EXPECT_TRUE(Named(*sim, "ARM").empty());
-    EXPECT_EQ(Named(*sim, "OFF").size(), 1u);
-    EXPECT_EQ(sim->MainWindow().Shown(), std::vector<std::string>{kWakeUpFailedMessage});
-    EXPECT_FALSE(sim->Menu().AlarmChecked());
-    EXPECT_TRUE(Named(*sim, "ALARM-START").empty());
+    EXPECT_TRUE(Named(*sim, "OFF").empty());
+    EXPECT_EQ(sim->MainWindow().Shown().front(), kWakeUpFailedMessage);
+    EXPECT_TRUE(sim->Menu().AlarmChecked());
+    ASSERT_EQ(Named(*sim, "ALARM-START").size(), 1u);
+    EXPECT_EQ(ClockOf(Named(*sim, "ALARM-START")[0]), "07:00:00.000");
 }
 
 // SNOOZE answered No: the words come back SnoozeInterval minutes after the
@@ -279,6 +279,29 @@ TEST(AlarmRinging, SnoozeMenuStopsTheRinging) {
     EXPECT_EQ(Named(*sim, "RESTORE").size(), 1u);
     EXPECT_EQ(Named(*sim, "OFF").size(), 1u);
     EXPECT_TRUE(sim->User().Questions().empty());
+}
+
+// "スヌーズ(&N)" unchecked while the snooze question is up: the ringing is
+// over, and the No given afterwards must not start a snooze pause that
+// nothing would end.
+TEST(AlarmRinging, SnoozeMenuWhileTheQuestionIsUpWinsOverTheAnswer) {
+    SimHarness harness({"[Jiho]", "Use=0", "[Alarm]", "Snooze=1", "DayTime=2011/01/01 7:00:00",
+                        "BeforeSoundNo=4", "SnoozeInterval=1"});
+    auto sim = harness.Start("2024/01/02 6:58:00", "2024/01/02 7:03:00", [](SimulationConfig& c) {
+        c.StopAfterMs = 1000;
+        c.SnoozeAnswerYes = false;
+    });
+    sim->User().WhileNextQuestionIsUp([&] {
+        sim->Engine().Ringing().StopFromSnoozeMenu();
+        sim->Menu().SetAlarmModes(false, false);
+        sim->Engine().Arming().SetAlarmOff();
+    });
+    sim->Run();
+    EXPECT_EQ(sim->User().Questions().size(), 1u);
+    EXPECT_FALSE(sim->State().Ringing);
+    EXPECT_FALSE(sim->State().SnoozeWaiting);
+    EXPECT_TRUE(NamedBetween(*sim, "SPEAK", "2024/01/02 7:00:02", "2024/01/02 7:03:00").empty());
+    EXPECT_EQ(Named(*sim, "ALARM-END").size(), 1u);
 }
 
 // The before sound is cut off after ten seconds and the words follow.

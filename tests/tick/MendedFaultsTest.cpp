@@ -34,23 +34,47 @@ TEST(MissedAlarmWindow, AsleepThroughTheWindowArmsTheNextDay) {
     EXPECT_EQ(arms[1].Details, "wake=2024/01/04 06:59:00 alarm=2024/01/04 07:00:00");
 }
 
-// The same when the tick is held up: a long time signal at 06:59:57 keeps
-// speech busy through the whole window.
-TEST(MissedAlarmWindow, BusyThroughTheWindowArmsTheNextDay) {
-    std::vector<std::string> ini = kDailyExceptThird;
-    ini[1] = "Use=1";
-    ini.insert(ini.begin() + 2, {"Mode=1", "HourInterval=1", "BeforeSoundNo=5"});
-    SimHarness harness(ini);
-    auto sim = harness.Start("2024/01/02 6:00:00", "2024/01/03 7:10:00",
-                             [](SimulationConfig& c) { c.UtteranceMs = 10'000; });
-    sim->Run();
-    EXPECT_TRUE(StartDays(*sim).empty());
-    const auto arms = NamedBetween(*sim, "ARM", "2024/01/02 7:00:00", "2024/01/02 7:01:00");
-    ASSERT_EQ(arms.size(), 1u);
-    // The first tick after the window's last millisecond.
-    EXPECT_GE(arms[0].Ms, At("2024/01/02 7:00:05.100"));
-    EXPECT_LT(arms[0].Ms, At("2024/01/02 7:00:05.200"));
-    EXPECT_EQ(arms[0].Details, "wake=2024/01/04 06:59:00 alarm=2024/01/04 07:00:00");
+// Other speech covering the alarm's moment holds the alarm back, and it
+// rings as soon as that speech ends: that day, not the next alarm day.
+TEST(AlarmHeldBySpeech, RingsWhenTheCoveringSpeechEnds) {
+    struct Case {
+        const char* signal;  // the time signal that speaks over the moment
+        const char* alarm;
+        int utteranceMs;
+    };
+    const Case cases[] = {
+        {"Mode=1\nHourInterval=1\nBeforeSoundNo=5", "7:00:00", 10'000},  // the tone, then the time
+        {"Mode=0\nMinitInterval=1\nBeforeSoundNo=3", "7:00:01", 5000},   // a sound, then the time
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.signal);
+        std::vector<std::string> ini = {"[Jiho]", "Use=1"};
+        for (std::string rest = c.signal; !rest.empty();) {
+            const size_t cut = rest.find('\n');
+            ini.push_back(rest.substr(0, cut));
+            rest = cut == std::string::npos ? "" : rest.substr(cut + 1);
+        }
+        ini.insert(ini.end(),
+                   {"[Alarm]", "Use=1", std::string("DayTime=2011/01/01 ") + c.alarm, "Word=2"});
+        SimHarness harness(ini);
+        auto sim = harness.Start("2024/01/02 6:55:00", "2024/01/02 7:01:00",
+                                 [&](SimulationConfig& config) {
+                                     config.UtteranceMs = c.utteranceMs;
+                                     config.StopAfterMs = 1000;
+                                 });
+        sim->Run();
+        const auto signals = NamedBetween(*sim, "JIHO", "2024/01/02 6:59:30", "2024/01/02 7:00:10");
+        const auto starts = Named(*sim, "ALARM-START");
+        ASSERT_EQ(signals.size(), 1u);
+        ASSERT_EQ(starts.size(), 1u);
+        EXPECT_GT(starts[0].Ms, At(std::string("2024/01/02 ") + c.alarm) + 5000);
+        // The words follow their before sound (at most 4.5 s).
+        EXPECT_GE(starts[0].Ms, signals[0].Ms + c.utteranceMs);
+        EXPECT_LT(starts[0].Ms, signals[0].Ms + c.utteranceMs + 5000);
+        const auto arms = Named(*sim, "ARM");
+        ASSERT_GE(arms.size(), 2u);
+        EXPECT_GT(arms[1].Ms, starts[0].Ms);  // armed for tomorrow only after ringing
+    }
 }
 
 // A wake-up timer that works resumes the computer at the wake moment: the

@@ -45,6 +45,10 @@ std::unique_ptr<Simulation> SimHarness::Start(
     SimulationConfig config = LoadSimulationConfig(DataFolder(), ProgramDir() + "/", converter);
     config.FromMs = At(from);
     config.ToMs = At(to);
+    // Whole tenths keep the expected moments readable; a test of the
+    // program's own phase asks for it.
+    config.IdealTicks = true;
+    config.AudibleLeadMs = 0;
     if (adjust) {
         adjust(config);
     }

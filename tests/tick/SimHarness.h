@@ -23,8 +23,9 @@ public:
     std::string WriteWave(const std::string& name, int milliseconds) const;
     void WriteIni(const std::vector<std::string>& iniLines) const;
 
-    // A simulation from `from` ("YYYY/MM/DD H:NN:SS") to `to`; `adjust` may
-    // change the configuration first.
+    // A simulation from `from` ("YYYY/MM/DD H:NN:SS") to `to`, ticking on
+    // whole tenths with no output latency; `adjust` may change the
+    // configuration first.
     std::unique_ptr<Simulation> Start(const std::string& from, const std::string& to,
                                       const std::function<void(SimulationConfig&)>& adjust = {});
 

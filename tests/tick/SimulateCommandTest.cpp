@@ -40,8 +40,9 @@ TEST(SimulateCommand, RefusesBadArguments) {
 }
 
 // The time signal of 10:15 with a mark every 15 minutes: the level set,
-// the time spoken in the first tick of the mark, the user's level back
-// after the 2 s of speech.
+// the time spoken on the tick that is heard at the mark (ticks run 2 ms
+// before each tenth, a sound is heard 4 ms after its start), the user's
+// level back after the 2 s of speech.
 TEST(SimulateCommand, TimeSignalExample) {
     SimHarness harness({"[Jiho]", "Mode=0", "MinitInterval=15"});
     const Result r = Cli({"simulate", "--data", harness.DataFolder(), "--from",
@@ -49,10 +50,10 @@ TEST(SimulateCommand, TimeSignalExample) {
     EXPECT_EQ(r.code, cli::kOk);
     EXPECT_EQ(r.err, "");
     EXPECT_EQ(r.out,
-              "2024/01/01 10:15:00.000 VOLUME percent=50\n"
-              "2024/01/01 10:15:00.000 JIHO text=ご'ぜん/<NUMK VAL=10 COUNTER=じ>/"
+              "2024/01/01 10:14:59.998 VOLUME percent=50\n"
+              "2024/01/01 10:14:59.998 JIHO text=ご'ぜん/<NUMK VAL=10 COUNTER=じ>/"
               "<NUMK VAL=15 COUNTER=ふん>+で'す。\n"
-              "2024/01/01 10:15:02.100 RESTORE\n");
+              "2024/01/01 10:15:02.098 RESTORE\n");
 }
 
 // The alarm at 07:00 in SNOOZE, stopped after 5 s and answered Yes.
@@ -64,17 +65,17 @@ TEST(SimulateCommand, AlarmExample) {
              "2024/01/01 7:00:10", "--stop-after", "5", "--utterance-ms", "1500"});
     EXPECT_EQ(r.code, cli::kOk);
     EXPECT_EQ(r.out,
-              "2024/01/01 06:58:10.020 ARM wake=2024/01/01 06:59:00 alarm=2024/01/01 07:00:00\n"
-              "2024/01/01 07:00:00.000 ALARM-START\n"
-              "2024/01/01 07:00:00.020 VOLUME percent=50\n"
-              "2024/01/01 07:00:00.030 SPEAK text=あ'さですよ。お'きてください。\n"
-              "2024/01/01 07:00:00.030 BEFORE index=1 list=alarm\n"
-              "2024/01/01 07:00:02.620 SPEAK text=あ'さですよ。お'きてください。\n"
-              "2024/01/01 07:00:02.620 BEFORE index=1 list=alarm\n"
-              "2024/01/01 07:00:05.000 STOP\n"
-              "2024/01/01 07:00:05.000 ALARM-END\n"
-              "2024/01/01 07:00:05.000 ARM wake=2024/01/02 06:59:00 alarm=2024/01/02 07:00:00\n"
-              "2024/01/01 07:00:05.100 RESTORE\n");
+              "2024/01/01 06:58:10.118 ARM wake=2024/01/01 06:59:00 alarm=2024/01/01 07:00:00\n"
+              "2024/01/01 07:00:00.098 ALARM-START\n"
+              "2024/01/01 07:00:00.118 VOLUME percent=50\n"
+              "2024/01/01 07:00:00.128 SPEAK text=あ'さですよ。お'きてください。\n"
+              "2024/01/01 07:00:00.128 BEFORE index=1 list=alarm\n"
+              "2024/01/01 07:00:02.718 SPEAK text=あ'さですよ。お'きてください。\n"
+              "2024/01/01 07:00:02.718 BEFORE index=1 list=alarm\n"
+              "2024/01/01 07:00:05.098 STOP\n"
+              "2024/01/01 07:00:05.098 ALARM-END\n"
+              "2024/01/01 07:00:05.098 ARM wake=2024/01/02 06:59:00 alarm=2024/01/02 07:00:00\n"
+              "2024/01/01 07:00:05.198 RESTORE\n");
 }
 
 // Every line: the moment to the millisecond, the event, its details.

@@ -171,20 +171,26 @@ struct RangeCase {
 
 // Ranges: 22:00-06:00 at 20 %, 05:00-07:00 at 80 %, 12:00-12:00 at 90 %;
 // the first range that holds the time wins, both ends count to the minute.
+// Ticked as the program ticks, a mark is decided a moment before it.
 TEST(TimeSignal, VolumeOfTheTimeOfDay) {
     SimHarness harness(
         {"[Jiho]", "Mode=0", "MinitInterval=1", "Volume=50", "StartTime0=1899/12/30 22:00:00",
          "EndTime0=1899/12/30 6:00:00", "SetteiVolume0=20", "StartTime1=1899/12/30 5:00:00",
          "EndTime1=1899/12/30 7:00:00", "SetteiVolume1=80", "StartTime2=1899/12/30 12:00:00",
          "EndTime2=1899/12/30 12:00:00", "SetteiVolume2=90"});
-    const RangeCase cases[] = {{"2024/01/02 23:30:00", 20}, {"2024/01/02 5:59:00", 20},
+    const RangeCase cases[] = {{"2024/01/02 22:00:00", 20}, {"2024/01/02 21:59:00", 50},
+                               {"2024/01/02 23:30:00", 20}, {"2024/01/02 5:59:00", 20},
                                {"2024/01/02 6:00:00", 20},  {"2024/01/02 6:01:00", 80},
                                {"2024/01/02 7:00:00", 80},  {"2024/01/02 7:01:00", 50},
                                {"2024/01/02 12:00:00", 90}, {"2024/01/02 12:01:00", 50}};
     for (const RangeCase& c : cases) {
         const long long mark = At(c.at);
-        auto sim = harness.Start(FormatSimMoment(mark - 40'000).substr(0, 19),
-                                 FormatSimMoment(mark + 1000).substr(0, 19));
+        auto sim =
+            harness.Start(FormatSimMoment(mark - 40'000).substr(0, 19),
+                          FormatSimMoment(mark + 1000).substr(0, 19), [](SimulationConfig& config) {
+                              config.IdealTicks = false;
+                              config.AudibleLeadMs = kSoundStartLatencyMs;
+                          });
         sim->Run();
         const auto volumes = Named(*sim, "VOLUME");
         ASSERT_EQ(volumes.size(), 1u) << c.at;
@@ -207,20 +213,20 @@ TEST(TimeSignal, MarkDuringSpeechIsSkipped) {
 }
 
 // With ticks phased to the output's latency, a signal starts that much
-// before its moment, so that the tone ends on the mark and the speech is
-// heard at it; the text is still that of the mark.
+// before its moment (plus the ticks' 2 ms margin), so that the tone ends on
+// the mark and the speech is heard at it; the text is still that of the mark.
 TEST(TimeSignal, StartsEarlyByTheOutputLatency) {
     struct Case {
         const char* beforeSound;
         const char* start;
     };
-    for (const Case& c : {Case{"BeforeSoundNo=5", "2024/01/02 9:59:56.975"},
-                          Case{"BeforeSoundNo=0", "2024/01/02 9:59:59.975"}}) {
+    for (const Case& c : {Case{"BeforeSoundNo=5", "2024/01/02 9:59:56.977"},
+                          Case{"BeforeSoundNo=0", "2024/01/02 9:59:59.977"}}) {
         SCOPED_TRACE(c.beforeSound);
         SimHarness harness({"[Jiho]", "Mode=1", "HourInterval=1", c.beforeSound});
         auto sim = harness.Start("2024/01/02 9:59:30", "2024/01/02 10:00:30",
                                  [](SimulationConfig& config) {
-                                     config.FromMs += 75;
+                                     config.IdealTicks = false;
                                      config.AudibleLeadMs = 25;
                                  });
         sim->Run();

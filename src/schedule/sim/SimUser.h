@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "schedule/EscapeKey.h"
@@ -17,6 +19,9 @@ public:
     bool AskYesNo(const std::string& text) override {
         const bool answer = answers_[questions_.size() % answers_.size()];
         questions_.push_back(text);
+        if (whileAsked_) {
+            std::exchange(whileAsked_, nullptr)();
+        }
         return answer;
     }
     bool EscapeDown() override { return escapeDown_; }
@@ -28,11 +33,15 @@ public:
         }
     }
     void HoldEscape(bool down) { escapeDown_ = down; }
+    // What the user does elsewhere while the next question is up (the box
+    // is modal to its window only: the tray menu still works).
+    void WhileNextQuestionIsUp(std::function<void()> action) { whileAsked_ = std::move(action); }
     const std::vector<std::string>& Questions() const { return questions_; }
 
 private:
     std::vector<bool> answers_;
     bool escapeDown_ = false;
+    std::function<void()> whileAsked_;
     std::vector<std::string> questions_;
 };
 

@@ -3,14 +3,10 @@
 #include <utility>
 
 #include "clock/ClockHints.h"
+#include "schedule/TickPhase.h"
 #include "settings/SettingsLoader.h"
 
 namespace velmora {
-namespace {
-
-constexpr long long kTickMs = 100;
-
-}  // namespace
 
 SimulationConfig LoadSimulationConfig(const std::string& dataFolder,
                                       const std::string& programFolder,
@@ -75,13 +71,17 @@ Simulation::Simulation(SimulationConfig config, FileLengthMs lengths, WaveFileRe
         speech_.LoadRecordedVoice();
     }
     engine_.Start();
-    ScheduleTick(config_.FromMs + kTickMs);
+    ScheduleTick(NextTickAfter(config_.FromMs));
+}
+
+long long Simulation::NextTickAfter(long long ms) const {
+    return ms + (config_.IdealTicks ? kMainTickMs : MsToNextTick(ms, config_.AudibleLeadMs));
 }
 
 void Simulation::ScheduleTick(long long at) {
     time_.At(at, [this, at] {
         // The next tick is due whatever this one does, also while it waits.
-        ScheduleTick(at + kTickMs);
+        ScheduleTick(NextTickAfter(at));
         if (!Asleep(at)) {
             RunTick();
         }

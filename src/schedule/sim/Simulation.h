@@ -23,6 +23,7 @@
 #include "schedule/sim/SimWakeTimer.h"
 #include "schedule/sim/VirtualTime.h"
 #include "settings/StartupSettings.h"
+#include "sound/SoundDevice.h"
 #include "sound/WaveFileReader.h"
 #include "speech/PhoneticConverter.h"
 
@@ -44,7 +45,10 @@ struct SimulationConfig {
     bool UserMuted = false;
     unsigned RandomSeed = 1;
     // How long after its start a sound is heard (the real output's latency).
-    long long AudibleLeadMs = 0;
+    long long AudibleLeadMs = kSoundStartLatencyMs;
+    // Ticks on whole tenths of a second, where the program phases them so
+    // that a sound started on a tick is heard on the tenth.
+    bool IdealTicks = false;
 };
 
 // The config for a data folder: its settings and the tray's check marks
@@ -103,6 +107,8 @@ public:
 
 private:
     void ScheduleTick(long long at);
+    // When the tick after one at `ms` runs.
+    long long NextTickAfter(long long ms) const;
     void RunTick();
     bool Asleep(long long at);
     void RingingStarted();

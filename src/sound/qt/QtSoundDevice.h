@@ -16,11 +16,6 @@ namespace velmora {
 class QtSoundDevice final : public SoundDevice {
 public:
     static constexpr int kDefaultChannelCount = 8;
-    // From Play to the first sample leaving the sound server, as measured
-    // on PulseAudio with a 2 ms null sink (jiho_accuracy_bench): a few
-    // milliseconds on an idle machine, up to about 20 on a busy one. A sound
-    // card's own latency comes on top and is not known here.
-    static constexpr int kStartLatencyMs = 4;
 
     explicit QtSoundDevice(int channelCount = kDefaultChannelCount);
 
