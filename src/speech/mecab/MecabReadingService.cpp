@@ -3,11 +3,13 @@
 #include <mecab.h>
 
 #include <filesystem>
+#include <span>
 #include <utility>
 #include <vector>
 
 #include "base/TextUtil.h"
 #include "base/Utf8.h"
+#include "speech/CounterReading.h"
 
 #ifndef VELMORA_MECAB_DICDIR
 #define VELMORA_MECAB_DICDIR "/var/lib/mecab/dic/ipadic-utf8"
@@ -85,6 +87,80 @@ FoldedText FoldFullWidthAscii(std::string_view utf8) {
     return text;
 }
 
+// One word as the dictionary split the text.
+struct Word {
+    size_t typedBegin;
+    size_t typedEnd;
+    std::string_view folded;  // as the dictionary saw it
+    std::string reading;      // as pronounced, or as typed
+    bool number;              // a digit run or kanji numeral (名詞,数)
+    bool adverbial;           // 名詞,副詞可能, as the dictionary has 十二月 and 一時
+};
+
+bool Touching(const Word& before, const Word& after) {
+    return before.typedEnd == after.typedBegin;
+}
+
+// Where the last character of `utf8` starts.
+size_t LastCharacterStart(std::string_view utf8) {
+    size_t start = utf8.size();
+    while (start > 0) {
+        --start;
+        if ((static_cast<unsigned char>(utf8[start]) & 0xC0) != 0x80) {
+            break;  // not a continuation byte
+        }
+    }
+    return start;
+}
+
+struct CountedNumber {
+    std::string reading;
+    size_t words;
+};
+
+// A number and the counter right after it, starting at words[first]. The
+// dictionary splits numbers in many ways (12 as one word, 二十 as two, 3千
+// as two) and knows a few pairs as one word (十二月, 一時), which must be read
+// by the same rules as the rest: 二十日 is はつか whichever way it was split.
+std::optional<CountedNumber> CountedNumberAt(std::span<const Word> words, size_t first) {
+    if (first > 0 && Touching(words[first - 1], words[first])) {
+        // Not from the middle of a number, nor the fraction of 1.5 or the
+        // thousands of 1,000, which stay digits for the number tags.
+        const std::string_view before = words[first - 1].folded;
+        if (words[first - 1].number || before.ends_with('.') || before.ends_with(',')) {
+            return std::nullopt;
+        }
+    }
+    std::string number;
+    size_t next = first;
+    while (next < words.size() && words[next].number &&
+           (next == first || Touching(words[next - 1], words[next]))) {
+        number += words[next].folded;
+        ++next;
+    }
+    if (next == words.size() || (next > first && !Touching(words[next - 1], words[next]))) {
+        return std::nullopt;
+    }
+    const std::string_view counter = words[next].folded;
+    std::optional<std::string> reading;
+    if (next > first) {
+        reading = ReadCountedNumber(number, counter);
+    }
+    // A pair the dictionary knows as one word is taken apart after other
+    // numerals (十 + 九分 is 19 minutes), and on its own only where the
+    // dictionary takes it for a date or a time (十二月, 一時): 十分 as
+    // "enough", 二分 as "halving" and 万歳 keep their readings.
+    if (!reading && (next > first || words[next].adverbial)) {
+        const size_t split = LastCharacterStart(counter);
+        number += counter.substr(0, split);
+        reading = ReadCountedNumber(number, counter.substr(split));
+    }
+    if (!reading) {
+        return std::nullopt;
+    }
+    return CountedNumber{std::move(*reading), next + 1 - first};
+}
+
 }  // namespace
 
 MecabReadingService::MecabReadingService(std::string dictionaryDir)
@@ -137,8 +213,7 @@ std::optional<std::string> MecabReadingService::GetPhonetic(std::string_view utf
     if (!tagger_->parse(lattice_.get())) {
         return std::nullopt;
     }
-    std::string reading;
-    size_t typedDone = 0;
+    std::vector<Word> words;
     for (const MeCab::Node* node = lattice_->bos_node(); node != nullptr; node = node->next) {
         if (node->stat == MECAB_BOS_NODE || node->stat == MECAB_EOS_NODE) {
             continue;
@@ -148,21 +223,41 @@ std::optional<std::string> MecabReadingService::GetPhonetic(std::string_view utf
         if (end > text.folded.size()) {
             return std::nullopt;
         }
-        const size_t typedBegin = text.offsets[begin];
-        const size_t typedEnd = text.offsets[end];
-        // Blanks between words are not part of any word but belong to the text.
-        reading.append(text.typed, typedDone, typedBegin - typedDone);
-        const std::string_view typedWord(text.typed.data() + typedBegin, typedEnd - typedBegin);
-        const std::string_view pronunciation =
-            node->stat == MECAB_UNK_NODE || node->feature == nullptr
-                ? std::string_view()
-                : FeatureField(node->feature, kPronunciationField);
+        Word word{.typedBegin = text.offsets[begin],
+                  .typedEnd = text.offsets[end],
+                  .folded = std::string_view(text.folded).substr(begin, node->length),
+                  .reading = {},
+                  .number = false,
+                  .adverbial = false};
+        const std::string_view typedWord(text.typed.data() + word.typedBegin,
+                                         word.typedEnd - word.typedBegin);
+        const std::string_view feature = node->feature == nullptr ? "" : node->feature;
+        const std::string_view pronunciation = node->stat == MECAB_UNK_NODE
+                                                   ? std::string_view()
+                                                   : FeatureField(feature, kPronunciationField);
         if (HasJapaneseLetter(typedWord) && !pronunciation.empty() && pronunciation != "*") {
-            reading += ToHiragana(pronunciation);
+            word.reading = ToHiragana(pronunciation);
         } else {
-            reading += typedWord;
+            word.reading = typedWord;
         }
-        typedDone = typedEnd;
+        word.number = feature.starts_with("名詞,数,");
+        word.adverbial = feature.starts_with("名詞,副詞可能,");
+        words.push_back(std::move(word));
+    }
+
+    std::string reading;
+    size_t typedDone = 0;
+    for (size_t i = 0; i < words.size();) {
+        // Blanks between words are not part of any word but belong to the text.
+        reading.append(text.typed, typedDone, words[i].typedBegin - typedDone);
+        if (auto counted = CountedNumberAt(words, i)) {
+            reading += counted->reading;
+            i += counted->words;
+        } else {
+            reading += words[i].reading;
+            ++i;
+        }
+        typedDone = words[i - 1].typedEnd;
     }
     reading.append(text.typed, typedDone);
     return reading;
