@@ -59,8 +59,11 @@ int AlarmRinging::PickAlarmSound() {
     }
     const auto draw = [&] { return 1 + s_.Random.Below(count - 1); };
     int sound = s_.Config.BeforeSoundNoRandom ? draw() : s_.Config.BeforeSoundNo;
+    // Only a file can clash with the music's: "なし" (an empty path) stays
+    // no sound, also with no music loaded (an empty address).
     const std::string music = s_.MusicPlayer.Url();
-    for (int draws = 0; draws < kMaxSoundDraws && s_.Before.Lists().Name(false, sound) == music;
+    for (int draws = 0;
+         draws < kMaxSoundDraws && !music.empty() && s_.Before.Lists().Name(false, sound) == music;
          ++draws) {
         sound = draw();
     }

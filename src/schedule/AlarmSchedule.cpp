@@ -80,9 +80,12 @@ std::optional<DateTime> AlarmSchedule::ComputeNextAlarm(DateTime now) const {
         return day * kMsPerDay + timeOfDay - lead;
     };
 
-    // Today's alarm still counts while its wake moment lies ahead.
+    // Today's alarm still counts while its moment lies ahead, also once its
+    // wake moment has passed: an alarm switched on a minute ahead rings
+    // today. The computer is awake then, so a wake moment in the past costs
+    // nothing.
     long long first = today + 1;
-    if (const auto time = AlarmTimeOn(today); time && nowMs < wakeMs(today, *time)) {
+    if (const auto time = AlarmTimeOn(today); time && nowMs < today * kMsPerDay + *time) {
         first = today;
     }
     // The day tested is the day the alarm rings, also when the wake moment

@@ -37,7 +37,7 @@ constexpr Rule kRules[] = {
     {5, RuleDay::Fixed, 4, 2007, kOpen, "みどりの日"},
     {5, RuleDay::Fixed, 5, 1948, kOpen, "こどもの日"},
     {6, RuleDay::Fixed, 9, 1993, 1993, "皇太子徳仁親王の結婚の儀"},
-    {7, RuleDay::Fixed, 20, 1995, 2002, "海の日"},
+    {7, RuleDay::Fixed, 20, 1996, 2002, "海の日"},
     {7, RuleDay::NthMonday, 3, 2003, 2019, "海の日"},
     {7, RuleDay::Fixed, 23, 2020, 2020, "海の日"},
     {7, RuleDay::Fixed, 22, 2021, 2021, "海の日"},
