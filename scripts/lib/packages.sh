@@ -4,8 +4,9 @@
 VELMORA_BUILD_PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libxcb1-dev
-  libsndfile1-dev libsoxr-dev libespeak-ng-dev espeak-ng-data libpcaudio-dev libsonic-dev
-  libmecab-dev mecab-ipadic-utf8
+  libsndfile1-dev libsoxr-dev libmecab-dev mecab-ipadic-utf8
+  libhtsengine-dev  # the voice libraries synthesise with hts_engine API
+  open-jtalk-mecab-naist-jdic  # the dictionary with accents the voices read words by
   libpulse-dev libasound2-dev libjpeg-dev
   fonts-noto-cjk
   # Music and sounds play through Qt Multimedia's GStreamer backend: wav,
@@ -22,10 +23,18 @@ VELMORA_TEST_PACKAGES=(
   poppler-utils  # pdftotext reads the word guide back
   xcompmgr x11-apps  # the clock photographed with a compositing manager; xclock for clock_draw_bench and idle_bench.sh
   trayer  # an XEmbed tray on the virtual display for the tray end-to-end test
+  open-jtalk  # open_jtalk's full-context labels are what the voices' labels are checked against
 )
 
 # scripts/fuzz only: libFuzzer comes with clang.
 VELMORA_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+
+# npm downloads the HTS voices (scripts/fetch-voices, run by CMake) while
+# they are not cached yet. Debian's npm conflicts with the npm that some
+# Node.js packages bring along, so it is installed only when there is none.
+velmora_ensure_npm() {
+  command -v npm >/dev/null || velmora_ensure_packages npm
+}
 
 # Installs whatever of the given packages is missing; does nothing (and
 # needs no network) when all are there already.
