@@ -58,6 +58,10 @@ struct ClockState {
     bool SpeakPending = false;
 
     DateTime LastJihoTime = 0;
+    // The mark whose words are being synthesized ahead, and the voice drawn
+    // for them.
+    DateTime PreparedMark = 0;
+    int PreparedVoice = 0;
     bool PreAnnounced = false;
     int PreAnnounceLead = 0;  // seconds
     std::string PreAnnounceText;

@@ -2,6 +2,7 @@
 
 #include "schedule/JihoSchedule.h"
 #include "schedule/ScopedFlag.h"
+#include "settings/SettingsLoader.h"
 #include "speech/TimePhrase.h"
 
 namespace velmora {
@@ -11,6 +12,11 @@ namespace {
 constexpr long long kRepeatGuardMs = 1000;
 // Said in the tone's turn after a pre-announcement: nothing audible.
 constexpr const char* kSilentText = "。";
+constexpr long long kMsPerMinute = 60'000;
+
+long long MinuteOf(DateTime t) {
+    return MomentMs(t) / kMsPerMinute;
+}
 
 }  // namespace
 
@@ -25,14 +31,15 @@ void TimeSignal::Step(DateTime now) {
     if (MomentMs(now) <= MomentMs(state_.LastJihoTime) + kRepeatGuardMs) {
         return;
     }
+    // Tested at the moment a sound started now is heard, not the moment it
+    // is started.
+    const DateTime heard = now + static_cast<double>(s_.AudibleLeadMs) / kMsPerDay;
+    PrepareNextMark(heard);
     const int channel = s_.Speech.SpeechChannelStatus(kSpeechChannel);
     if (channel == kChannelPlayingOnce || channel == kChannelPlayingLooped) {
         return;
     }
     const Settings& c = s_.Config;
-    // Tested at the moment a sound started now is heard, not the moment it
-    // is started.
-    const DateTime heard = now + static_cast<double>(s_.AudibleLeadMs) / kMsPerDay;
     const DateTime mark = JihoCheckTime(c, heard, state_.PreAnnounced, state_.PreAnnounceLead);
     if (!IsJihoMoment(c, mark)) {
         return;
@@ -44,7 +51,7 @@ void TimeSignal::Step(DateTime now) {
     // The volume of the moment the signal is heard: decided on the tick just
     // before 22:00:00, a range from 22:00 must already count.
     s_.SetMasterVolume(JihoVolumeNow(c, heard));
-    const int voice = s_.ChooseVoice();
+    const int voice = VoiceFor(mark);
     SpeakRequest request;
     request.Voice = voice;
     request.FromJihoList = true;
@@ -68,6 +75,31 @@ void TimeSignal::Step(DateTime now) {
         state_.PreAnnounced = !state_.PreAnnounced;
     }
     state_.LastJihoTime = s_.Wall.Now();
+}
+
+void TimeSignal::PrepareNextMark(DateTime heard) {
+    const Settings& c = s_.Config;
+    // A pre-announcement's words are measured and spoken when they are due,
+    // and the tone after it says nothing.
+    if (c.SpeakBeforeSound) {
+        return;
+    }
+    const long long next = MinuteOf(JihoCheckTime(c, heard, false, 0)) + 1;
+    const DateTime mark = static_cast<double>(next * kMsPerMinute) / kMsPerDay;
+    if (next == MinuteOf(state_.PreparedMark) || !IsJihoMoment(c, mark)) {
+        return;
+    }
+    state_.PreparedMark = mark;
+    state_.PreparedVoice = s_.ChooseVoice();
+    s_.Synthesizer.Prepare(state_.PreparedVoice, TimePhrase(mark) + c.Gobi, c.SpeakSpead);
+}
+
+int TimeSignal::VoiceFor(DateTime mark) const {
+    if (s_.Config.VoiceNo == kRandomVoice && state_.PreparedMark > 0 &&
+        MinuteOf(mark) == MinuteOf(state_.PreparedMark)) {
+        return state_.PreparedVoice;
+    }
+    return s_.ChooseVoice();
 }
 
 }  // namespace velmora

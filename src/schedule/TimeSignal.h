@@ -15,6 +15,12 @@ public:
     void Step(DateTime now);
 
 private:
+    // Hands the next mark's words to the synthesizer a minute ahead, so the
+    // signal starts on its mark however long synthesis takes.
+    void PrepareNextMark(DateTime heard);
+    // The voice of the signal for `mark`: the one its words were prepared in.
+    int VoiceFor(DateTime mark) const;
+
     ClockState& state_;
     const ClockServices& s_;
 };

@@ -22,6 +22,11 @@ public:
     virtual std::optional<std::vector<std::int16_t>> SynthesizeSpeech(int voice,
                                                                       std::string_view phoneticText,
                                                                       int speed) = 0;
+    // An utterance that will be asked for soon (the time signal knows its
+    // words a minute ahead): a synthesizer that takes long may start on it
+    // now, so that asking for it then costs nothing. Replaces an earlier
+    // preparation; nothing by default.
+    virtual void Prepare(int /*voice*/, std::string_view /*phoneticText*/, int /*speed*/) {}
 };
 
 }  // namespace velmora

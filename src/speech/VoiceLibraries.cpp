@@ -17,6 +17,21 @@ bool IsVoice(int voice) {
     return voice >= 0 && voice < kVoiceCount;
 }
 
+// 16-bit little-endian samples of the bytes after the header.
+std::optional<std::vector<std::int16_t>> SamplesOf(
+    const std::optional<std::vector<unsigned char>>& bytes) {
+    if (!bytes) {
+        return std::nullopt;
+    }
+    std::vector<std::int16_t> samples(bytes->size() / 2);
+    for (size_t i = 0; i < samples.size(); ++i) {
+        const auto low = static_cast<unsigned>((*bytes)[2 * i]);
+        const auto high = static_cast<unsigned>((*bytes)[2 * i + 1]);
+        samples[i] = static_cast<std::int16_t>(static_cast<std::uint16_t>(low | (high << 8)));
+    }
+    return samples;
+}
+
 template <typename Entry>
 Entry LookUp(void* library, const char* name) {
     return reinterpret_cast<Entry>(::dlsym(library, name));
@@ -28,6 +43,11 @@ VoiceLibraries::VoiceLibraries(std::string programFolder, FatalNotice& fatal)
     : programFolder_(std::move(programFolder)), fatal_(fatal) {}
 
 VoiceLibraries::~VoiceLibraries() {
+    // A preparation still running uses a library: it ends before they go.
+    if (prepared_ && prepared_->samples.valid()) {
+        prepared_->samples.wait();
+    }
+    prepared_.reset();
     for (Slot& slot : slots_) {
         if (slot.library != nullptr) {
             ::dlclose(slot.library);
@@ -83,8 +103,15 @@ std::optional<std::vector<unsigned char>> VoiceLibraries::CopyWave(int voice,
     if (!sjis) {
         return std::nullopt;
     }
+    return CopyLoadedWave(voice, *sjis, speed, offset);
+}
+
+std::optional<std::vector<unsigned char>> VoiceLibraries::CopyLoadedWave(int voice,
+                                                                         const std::string& sjis,
+                                                                         int speed, size_t offset) {
+    const std::lock_guard lock(libraryMutex_);
     Slot& slot = slots_[static_cast<size_t>(voice)];
-    slot.lastWave = slot.synthe(sjis->c_str(), speed, &waveSize_);
+    slot.lastWave = slot.synthe(sjis.c_str(), speed, &waveSize_);
     if (slot.lastWave == nullptr) {
         return std::nullopt;
     }
@@ -105,17 +132,32 @@ std::optional<std::vector<unsigned char>> VoiceLibraries::CopyWave(int voice,
 
 std::optional<std::vector<std::int16_t>> VoiceLibraries::SynthesizeSpeech(
     int voice, std::string_view phoneticText, int speed) {
-    const auto bytes = CopyWave(voice, phoneticText, speed, kWaveHeaderSize);
-    if (!bytes) {
-        return std::nullopt;
+    if (prepared_ && prepared_->voice == voice && prepared_->text == phoneticText &&
+        prepared_->speed == speed) {
+        return prepared_->samples.get();
     }
-    std::vector<std::int16_t> samples(bytes->size() / 2);
-    for (size_t i = 0; i < samples.size(); ++i) {
-        const auto low = static_cast<unsigned>((*bytes)[2 * i]);
-        const auto high = static_cast<unsigned>((*bytes)[2 * i + 1]);
-        samples[i] = static_cast<std::int16_t>(static_cast<std::uint16_t>(low | (high << 8)));
+    return SamplesOf(CopyWave(voice, phoneticText, speed, kWaveHeaderSize));
+}
+
+void VoiceLibraries::Prepare(int voice, std::string_view phoneticText, int speed) {
+    if (prepared_ && prepared_->voice == voice && prepared_->text == phoneticText &&
+        prepared_->speed == speed) {
+        return;
     }
-    return samples;
+    if (prepared_ && prepared_->samples.valid()) {
+        prepared_->samples.wait();
+    }
+    prepared_.reset();
+    const auto sjis = Utf8ToSjis("。" + std::string(phoneticText), SjisFit::Folded);
+    if (phoneticText.empty() || phoneticText.find('\0') != std::string_view::npos || !sjis ||
+        !LoadVoice(voice)) {
+        return;
+    }
+    prepared_ =
+        Preparation{voice, std::string(phoneticText), speed,
+                    std::async(std::launch::async, [this, voice, text = *sjis, speed] {
+                        return SamplesOf(CopyLoadedWave(voice, text, speed, kWaveHeaderSize));
+                    }).share()};
 }
 
 std::optional<std::vector<unsigned char>> VoiceLibraries::SynthesizeWaveImage(

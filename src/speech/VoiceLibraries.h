@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cstdint>
+#include <future>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -40,6 +42,10 @@ public:
     std::optional<std::vector<std::int16_t>> SynthesizeSpeech(int voice,
                                                               std::string_view phoneticText,
                                                               int speed) override;
+    // Loads the voice here (a missing one is reported as by SynthesizeSpeech)
+    // and synthesizes in the background; SynthesizeSpeech of the same voice,
+    // text and speed then takes that result, waiting for it if need be.
+    void Prepare(int voice, std::string_view phoneticText, int speed) override;
 
     // The library's whole image (header included) for "。" + text, for
     // tools that store it as a file. Same failures as SynthesizeSpeech.
@@ -54,6 +60,15 @@ private:
     using SyntheEntry = unsigned char* (*)(const char*, int, int*);
     using FreeWaveEntry = void (*)(unsigned char*);
 
+    using Samples = std::optional<std::vector<std::int16_t>>;
+
+    struct Preparation {
+        int voice = 0;
+        std::string text;
+        int speed = 0;
+        std::shared_future<Samples> samples;
+    };
+
     struct Slot {
         void* library = nullptr;
         SyntheEntry synthe = nullptr;
@@ -65,11 +80,17 @@ private:
     // released before this returns, whatever happens.
     std::optional<std::vector<unsigned char>> CopyWave(int voice, std::string_view phoneticText,
                                                        int speed, size_t offset);
+    // The call into a loaded library and the copy, one at a time: the
+    // background preparation and the caller's thread share the slots.
+    std::optional<std::vector<unsigned char>> CopyLoadedWave(int voice, const std::string& sjis,
+                                                             int speed, size_t offset);
 
     std::string programFolder_;
     FatalNotice& fatal_;
     std::array<Slot, kVoiceCount> slots_{};
     std::int32_t waveSize_ = 0;
+    std::mutex libraryMutex_;
+    std::optional<Preparation> prepared_;
 };
 
 }  // namespace velmora

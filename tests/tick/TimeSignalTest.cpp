@@ -238,6 +238,22 @@ TEST(TimeSignal, StartsEarlyByTheOutputLatency) {
     }
 }
 
+// The words of each mark are handed to the synthesizer a minute ahead, in
+// the voice that then speaks them (drawn at random here), so synthesis
+// never delays the signal.
+TEST(TimeSignal, WordsArePreparedAMinuteAheadInTheirVoice) {
+    SimHarness harness(
+        {"[Jiho]", "Mode=0", "MinitInterval=15", "BeforeSoundNo=5", "[VoiceNo]", "Value=6"});
+    auto sim = harness.Start("2024/01/02 10:13:30", "2024/01/02 10:30:10");
+    sim->RunUntil(At("2024/01/02 10:14:00.200"));
+    const auto& prepared = sim->Synthesizer().Prepared();
+    ASSERT_EQ(prepared.size(), 1u);
+    sim->Run();
+    ASSERT_EQ(prepared.size(), 2u);
+    EXPECT_EQ(prepared, sim->Synthesizer().Synthesized());
+    EXPECT_EQ(prepared[1].second, TimePhrase(MomentOf(At("2024/01/02 10:30:00"))) + JihoEnding(0));
+}
+
 // Switched off in the tray menu: nothing at all.
 TEST(TimeSignal, SilentWhenSwitchedOff) {
     SimHarness harness({"[Jiho]", "Use=0", "Mode=0", "MinitInterval=1"});

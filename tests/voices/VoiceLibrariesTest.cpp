@@ -155,6 +155,15 @@ TEST(VoiceLibraries, LibrariesStayLoadedUntilTheAdapterGoes) {
         FakeVoiceProbe fake;
         ASSERT_TRUE(fake.Loaded());
         EXPECT_EQ(fake.Calls(), 2);
+        // An utterance prepared ahead is synthesized once, however often it
+        // is asked for; one still being prepared ends before the libraries go.
+        voices.Prepare(0, "う", 90);
+        const auto prepared = voices.SynthesizeSpeech(0, "う", 90);
+        ASSERT_TRUE(prepared.has_value());
+        EXPECT_EQ(voices.SynthesizeSpeech(0, "う", 90), prepared);
+        EXPECT_EQ(fake.Calls(), 3);
+        EXPECT_EQ(fake.LastSpeed(), 90);
+        voices.Prepare(0, "え", 100);
     }
     EXPECT_FALSE(FakeVoiceProbe().Loaded());
 }

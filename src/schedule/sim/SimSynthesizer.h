@@ -1,5 +1,9 @@
 #pragma once
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "speech/SpeechSynthesizer.h"
 
 namespace velmora {
@@ -9,15 +13,26 @@ class SimSynthesizer final : public SpeechSynthesizer {
 public:
     explicit SimSynthesizer(int utteranceMs) : utteranceMs_(utteranceMs) {}
 
-    std::optional<std::vector<std::int16_t>> SynthesizeSpeech(int /*voice*/,
-                                                              std::string_view /*phoneticText*/,
+    std::optional<std::vector<std::int16_t>> SynthesizeSpeech(int voice,
+                                                              std::string_view phoneticText,
                                                               int /*speed*/) override {
+        synthesized_.emplace_back(voice, std::string(phoneticText));
         return std::vector<std::int16_t>(
             static_cast<size_t>(utteranceMs_) * kSpeechSampleRate / 1000, 0);
     }
+    void Prepare(int voice, std::string_view phoneticText, int /*speed*/) override {
+        prepared_.emplace_back(voice, std::string(phoneticText));
+    }
+
+    // The utterances handed over ahead of time, and those synthesized:
+    // voice and text.
+    const std::vector<std::pair<int, std::string>>& Prepared() const { return prepared_; }
+    const std::vector<std::pair<int, std::string>>& Synthesized() const { return synthesized_; }
 
 private:
     int utteranceMs_;
+    std::vector<std::pair<int, std::string>> prepared_;
+    std::vector<std::pair<int, std::string>> synthesized_;
 };
 
 }  // namespace velmora

@@ -99,6 +99,7 @@ public:
     SimWakeTimer& Wake() { return wake_; }
     SimDisplayAwake& Awake() { return awake_; }
     SimSoundDevice& Device() { return device_; }
+    const SimSynthesizer& Synthesizer() const { return synthesizer_; }
     SimMediaPlayer& MusicPlayer() { return musicPlayer_; }
     SimMasterVolume& Output() { return *output_; }
     MasterVolumeControl& Volume() { return volume_; }
