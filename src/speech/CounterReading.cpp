@@ -1,8 +1,10 @@
 #include "speech/CounterReading.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <span>
+#include <vector>
 
 #include "base/Utf8.h"
 
@@ -16,7 +18,14 @@ constexpr uint64_t kLimit = 1'000'000'000'000;  // 一兆: no counter reading go
 struct WholeReading {
     uint64_t value;
     std::string_view reading;
+    int nucleus = 0;  // the mora the pitch falls after; 0: none
 };
+
+// Where the pitch falls in a number read with its counter. Most counters
+// leave it on the number's last mora (しち'じ, じゅうに'じ, さんじゅ'っぷん,
+// ひゃく'えん); 月 takes it on its own first mora (じゅうにが'つ); dates and
+// floors are flat (みっか, はつか, にかい).
+enum class CounterAccent { EndOfNumber, OnCounter, Flat };
 
 // Only the last place of a number meets the counter, so only it changes:
 // 21本 is にじゅう + いっぽん, 300本 さん + びゃっぽん.
@@ -31,6 +40,7 @@ struct Counter {
     // The counter after せん and まん (せんぼん, まんびき); empty: `word`.
     std::string_view afterN = {};
     std::span<const WholeReading> whole = {};  // numbers read as one word
+    CounterAccent accent = CounterAccent::EndOfNumber;
 };
 
 constexpr std::array<WholeReading, 11> kDays = {{
@@ -46,8 +56,8 @@ constexpr std::array<WholeReading, 11> kDays = {{
     {10, "とおか"},
     {20, "はつか"},
 }};
-constexpr std::array<WholeReading, 2> kPeople = {{{1, "ひとり"}, {2, "ふたり"}}};
-constexpr std::array<WholeReading, 1> kAge = {{{20, "はたち"}}};
+constexpr std::array<WholeReading, 2> kPeople = {{{1, "ひとり", 2}, {2, "ふたり", 3}}};
+constexpr std::array<WholeReading, 1> kAge = {{{20, "はたち", 1}}};
 
 constexpr std::array<Counter, 16> kCounters = {{
     {.kanji = U'年',
@@ -57,12 +67,14 @@ constexpr std::array<Counter, 16> kCounters = {{
     {.kanji = U'月',
      .word = "がつ",
      .ones = {"いちがつ", "にがつ", "さんがつ", "しがつ", "ごがつ", "ろくがつ", "しちがつ",
-              "はちがつ", "くがつ"}},
+              "はちがつ", "くがつ"},
+     .accent = CounterAccent::OnCounter},
     {.kanji = U'日',
      .word = "にち",
      .ones = {"いちにち", "ににち", "さんにち", "よっか", "ごにち", "ろくにち", "しちにち",
               "はちにち", "くにち"},
-     .whole = kDays},
+     .whole = kDays,
+     .accent = CounterAccent::Flat},
     {.kanji = U'時',
      .word = "じ",
      .ones = {"いちじ", "にじ", "さんじ", "よじ", "ごじ", "ろくじ", "しちじ", "はちじ", "くじ"}},
@@ -123,7 +135,8 @@ constexpr std::array<Counter, 16> kCounters = {{
      .ones = {"いっかい", "にかい", "さんがい", "よんかい", "ごかい", "ろっかい", "ななかい",
               "はっかい", "きゅうかい"},
      .geminated = "かい",
-     .afterN = "がい"},
+     .afterN = "がい",
+     .accent = CounterAccent::Flat},
     {.kanji = U'番',
      .word = "ばん",
      .ones = {"いちばん", "にばん", "さんばん", "よんばん", "ごばん", "ろくばん", "ななばん",
@@ -290,12 +303,9 @@ std::string LeadingReading(uint64_t value) {
     return out;
 }
 
+// The number read digit by digit into its places, the last place joined
+// with the counter.
 std::string WithCounter(uint64_t value, const Counter& counter) {
-    for (const WholeReading& whole : counter.whole) {
-        if (whole.value == value) {
-            return std::string(whole.reading);
-        }
-    }
     const std::string word(counter.word);
     const std::string afterN(counter.afterN.empty() ? counter.word : counter.afterN);
     if (value == 0) {
@@ -330,9 +340,62 @@ std::string WithCounter(uint64_t value, const Counter& counter) {
     }
 }
 
+bool IsSmallKana(char32_t c) {
+    return std::u32string_view(U"ぁぃぅぇぉゃゅょゎ").find(c) != std::u32string_view::npos;
+}
+
+// The morae of a hiragana reading: a small kana belongs to the kana before
+// it (じゅ, きゅ), as the voices count them.
+std::vector<std::u32string> Morae(std::u32string_view kana) {
+    std::vector<std::u32string> morae;
+    for (const char32_t c : kana) {
+        if (IsSmallKana(c) && !morae.empty() && morae.back().size() == 1) {
+            morae.back() += c;
+        } else {
+            morae.emplace_back(1, c);
+        }
+    }
+    return morae;
+}
+
+// ん, っ and the う that lengthens じゅ and きゅ cannot carry the fall, which
+// then moves to the mora before: さ'んじ, じゅ'っぷん, きゅ'うふん.
+bool CannotCarryFall(const std::vector<std::u32string>& morae, size_t index) {
+    const std::u32string& mora = morae[index];
+    if (mora == U"ん" || mora == U"っ") {
+        return true;
+    }
+    return mora == U"う" && index > 0 && morae[index - 1].ends_with(U'ゅ');
+}
+
+int Nucleus(std::string_view reading, const Counter& counter) {
+    const std::vector<std::u32string> morae = Morae(DecodeUtf8(reading));
+    const size_t counterMorae = Morae(DecodeUtf8(counter.word)).size();
+    size_t last = morae.size() - counterMorae;  // the number's last mora, 1-based
+    switch (counter.accent) {
+        case CounterAccent::Flat:
+            return 0;
+        case CounterAccent::OnCounter:
+            return static_cast<int>(last + 1);
+        case CounterAccent::EndOfNumber:
+            break;
+    }
+    while (last > 1 && CannotCarryFall(morae, last - 1)) {
+        --last;
+    }
+    return static_cast<int>(last);
+}
+
 }  // namespace
 
-std::optional<std::string> ReadCountedNumber(std::string_view number, std::string_view counter) {
+std::optional<CountedReading> ReadCountedNumber(std::string_view number, std::string_view counter) {
+    // 半 after the counter (7時半, which the dictionary knows as one word)
+    // adds はん, and the fall moves onto its は: しちじは'ん.
+    constexpr std::string_view kHalf = "半";
+    const bool half = counter.size() > kHalf.size() && counter.ends_with(kHalf);
+    if (half) {
+        counter.remove_suffix(kHalf.size());
+    }
     const Counter* known = FindCounter(counter);
     if (known == nullptr) {
         return std::nullopt;
@@ -341,7 +404,20 @@ std::optional<std::string> ReadCountedNumber(std::string_view number, std::strin
     if (!value) {
         return std::nullopt;
     }
-    return WithCounter(*value, *known);
+    CountedReading out;
+    const auto whole = std::find_if(known->whole.begin(), known->whole.end(),
+                                    [&](const WholeReading& w) { return w.value == *value; });
+    if (whole != known->whole.end()) {
+        out = {.kana = std::string(whole->reading), .nucleus = whole->nucleus};
+    } else {
+        out.kana = WithCounter(*value, *known);
+        out.nucleus = Nucleus(out.kana, *known);
+    }
+    if (half) {
+        out.nucleus = static_cast<int>(Morae(DecodeUtf8(out.kana)).size()) + 1;
+        out.kana += "はん";
+    }
+    return out;
 }
 
 }  // namespace velmora

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "speech/ReadingConverter.h"
@@ -12,7 +13,8 @@ class MecabReading : public ::testing::Test {
 protected:
     void SetUp() override {
         dictionary_ = FindMecabDictionary();
-        ASSERT_FALSE(dictionary_.empty()) << "the package mecab-ipadic-utf8 is not installed";
+        ASSERT_FALSE(dictionary_.empty())
+            << "the package open-jtalk-mecab-naist-jdic is not installed";
     }
 
     std::string Read(std::string_view text) {
@@ -30,14 +32,44 @@ protected:
     std::string dictionary_;
 };
 
-TEST_F(MecabReading, ReadsWordsAsTheyArePronounced) {
+// "'" after the mora the pitch falls after, "/" between accent phrases.
+TEST_F(MecabReading, ReadsWordsAsTheyArePronouncedWithTheirAccent) {
     const std::pair<const char*, const char*> cases[] = {
-        {"今日は良い天気", "きょーわよいてんき"},  // the particle は as わ, long vowels as ー
+        // The particles は and へ as わ and え, long vowels as ー.
+        {"今日は良い天気", "きょ'ーわ/よ'い/て'んき"},
+        {"東京へ行く", "とーきょーえ/いく"},
         {"三日月", "みかずき"},
-        {"鼻血が出た", "はなじがでた"},
-        {"コーヒーを飲む", "こーひーをのむ"},
-        {"東京へ行く", "とーきょーえいく"},
+        {"鼻血が出た", "はなじが/でた'"},
         {"", ""},
+        // Words that differ by their accent alone.
+        {"箸を使う", "は'しを/つかう"},
+        {"橋を渡る", "はし'を/わたる"},
+        {"端を渡る", "はしを/わたる"},
+        {"雨が降る", "あ'めが/ふ'る"},
+        {"飴をなめる", "あめを/なめ'る"},
+        // The fall after a small kana's mora, and never on ー, ん or っ.
+        {"キャンプに行こう", "きゃ'んぷに/いこう"},
+        {"コーヒーを飲む", "こーひ'ーを/の'む"},
+        {"東京駅", "とーきょ'ーえき"},
+        // Compounds: the second noun's fall kept, put on its first mora,
+        // or taken away; after the prefix 新 on the word's first mora.
+        {"朝ご飯を食べる", "あさご'はんを/たべ'る"},
+        {"目覚まし時計", "めざましと'けー"},
+        {"ゴミ出しの日", "ごみだしの/ひ"},
+        {"新製品", "しんせ'ーひん"},
+        // Auxiliaries: です falls on its own first mora after a word with
+        // no fall, ます always does, た moves an adjective's fall back.
+        {"今日はいい天気です", "きょ'ーわ/い'い/て'んきです"},
+        {"学校です", "がっこーで'す"},
+        {"おはようございます", "おはよーございま'す"},
+        {"鳴っています", "なっていま'す"},
+        {"勉強しましょう", "べんきょーしましょ'う"},
+        {"美味しかった", "おいし'かった"},
+        {"行かなかった", "いかな'かった"},
+        {"早く起きてください", "は'やく/おきてくださ'い"},
+        {"7時に起きる", "しち'じに/おき'る"},
+        // A set phrase the dictionary holds as two accent phrases.
+        {"ありがとうございます", "あり'がとー/ございま'す"},
     };
     for (const auto& [text, reading] : cases) {
         EXPECT_EQ(Read(text), reading) << text;
@@ -46,14 +78,17 @@ TEST_F(MecabReading, ReadsWordsAsTheyArePronounced) {
 
 TEST_F(MecabReading, LeavesDigitsLettersAndSignsAsTyped) {
     const std::pair<const char*, const char*> cases[] = {
-        {"3時間寝る", "3じかんねる"},
+        // The voices read the number with the kana after it, so both stay in
+        // one phrase, where no fall can be placed after the digits.
+        {"3時間寝る", "3じかん/ねる"},
         // The dictionary sees 3; the digit stays wide.
-        {"３時間寝る", "３じかんねる"},
-        {"部屋３０５．５号室", "へや３０５．５ごーしつ"},
-        {"ABCと漢字！？", "ABCとかんじ！？"},
-        {"ＮＨＫを見る", "ＮＨＫをみる"},
-        {"「本」・（括弧）", "「ほん」・（かっこ）"},
-        {"今日　は 晴れ。", "きょー　わ はれ。"},
+        {"３時間寝る", "３じかん/ねる"},
+        {"部屋３０５．５号室", "へや'/３０５．５ごーしつ"},
+        {"ABCと漢字！？", "ABCと/かんじ！？"},
+        {"ＮＨＫを見る", "ＮＨＫを/み'る"},
+        // Pauses and blanks end a phrase by themselves: no "/" beside them.
+        {"「本」・（括弧）", "「ほ'ん」・（か'っこ）"},
+        {"今日　は 晴れ。", "きょ'ー　わ はれ'。"},
         {"ｶﾀｶﾅ", "ｶﾀｶﾅ"},  // unknown to the dictionary: as written
     };
     for (const auto& [text, reading] : cases) {
@@ -63,13 +98,13 @@ TEST_F(MecabReading, LeavesDigitsLettersAndSignsAsTyped) {
 
 TEST_F(MecabReading, ReadsNumbersWithTheirCounters) {
     const std::pair<const char*, const char*> cases[] = {
-        {"12月3日", "じゅうにがつみっか"},
-        {"１月", "いちがつ"},
-        {"4月から", "しがつから"},
-        {"７月", "しちがつ"},
-        {"九月", "くがつ"},
-        {"十二月二十日", "じゅうにがつはつか"},
-        {"十二月三十一日", "じゅうにがつさんじゅういちにち"},
+        {"12月3日", "じゅうにが'つ/みっか"},
+        {"１月", "いちが'つ"},
+        {"4月から", "しが'つから"},
+        {"７月", "しちが'つ"},
+        {"九月", "くが'つ"},
+        {"十二月二十日", "じゅうにが'つ/はつか"},
+        {"十二月三十一日", "じゅうにが'つ/さんじゅういちにち"},
         // A numeral before 日 is always a date, however the dictionary split it.
         {"1日", "ついたち"},
         {"一日から", "ついたちから"},
@@ -89,78 +124,79 @@ TEST_F(MecabReading, ReadsNumbersWithTheirCounters) {
         {"20日", "はつか"},
         {"二十四日", "にじゅうよっか"},
         {"30日", "さんじゅうにち"},
-        {"4時", "よじ"},
-        {"七時", "しちじ"},
-        {"９時", "くじ"},
-        {"0時", "ぜろじ"},
-        {"〇時", "ぜろじ"},
-        {"3時に起きる", "さんじにおきる"},
-        {"12時30分", "じゅうにじさんじゅっぷん"},
-        {"1分", "いっぷん"},
-        {"2分", "にふん"},
-        {"三分", "さんぷん"},
-        {"４分", "よんぷん"},
-        {"五分", "ごふん"},
-        {"6分", "ろっぷん"},
-        {"七分", "ななふん"},
-        {"八分", "はっぷん"},
-        {"9分", "きゅうふん"},
-        {"十分", "じゅっぷん"},
-        {"十九分", "じゅうきゅうふん"},
-        {"２０分", "にじゅっぷん"},
-        {"三十分", "さんじゅっぷん"},
-        {"十分です", "じゅーぶんです"},  // "enough" is no count of minutes
-        {"4年", "よねん"},
-        {"九年", "きゅうねん"},
-        {"2026年", "にせんにじゅうろくねん"},
-        {"二千二十六年", "にせんにじゅうろくねん"},
-        {"二〇二六年", "にせんにじゅうろくねん"},
-        {"４秒", "よんびょう"},
-        {"七秒", "ななびょう"},
-        {"1回", "いっかい"},
-        {"六回", "ろっかい"},
-        {"８回", "はっかい"},
-        {"10回", "じゅっかい"},
-        {"1人", "ひとり"},
-        {"二人", "ふたり"},
-        {"３人", "さんにん"},
-        {"四人", "よにん"},
-        {"11人", "じゅういちにん"},
-        {"1本", "いっぽん"},
-        {"2本", "にほん"},
-        {"三本", "さんぼん"},
-        {"４本", "よんほん"},
-        {"六本", "ろっぽん"},
-        {"8本", "はっぽん"},
-        {"十本", "じゅっぽん"},
-        {"100本", "ひゃっぽん"},
-        {"一個", "いっこ"},
-        {"6個", "ろっこ"},
-        {"８個", "はっこ"},
-        {"10個", "じゅっこ"},
-        {"1円", "いちえん"},
-        {"４円", "よえん"},
-        {"三百円", "さんびゃくえん"},
-        {"600円", "ろっぴゃくえん"},
-        {"八百円", "はっぴゃくえん"},
-        {"３０００円", "さんぜんえん"},
-        {"八千円", "はっせんえん"},
-        {"10000円", "いちまんえん"},
-        {"一千万円", "いっせんまんえん"},
-        {"9999万円", "きゅうせんきゅうひゃくきゅうじゅうきゅうまんえん"},
-        {"1歳", "いっさい"},
-        {"八歳", "はっさい"},
-        {"１０歳", "じゅっさい"},
-        {"20歳", "はたち"},
-        {"二十歳", "はたち"},
-        {"1匹", "いっぴき"},
-        {"二匹", "にひき"},
-        {"3匹", "さんびき"},
-        {"４匹", "よんひき"},
-        {"六匹", "ろっぴき"},
-        {"8匹", "はっぴき"},
-        {"10匹", "じゅっぴき"},
-        {"４枚", "よんまい"},
+        {"4時", "よ'じ"},
+        {"七時", "しち'じ"},
+        {"９時", "く'じ"},
+        {"0時", "ぜろ'じ"},
+        {"〇時", "ぜろ'じ"},
+        {"3時に起きる", "さ'んじに/おき'る"},
+        {"12時30分", "じゅうに'じ/さんじゅ'っぷん"},
+        {"7時半に起きる", "しちじは'んに/おき'る"},
+        {"1分半", "いっぷんは'ん"},
+        {"1分", "い'っぷん"},
+        {"2分", "に'ふん"},
+        {"三分", "さ'んぷん"},
+        {"４分", "よ'んぷん"},
+        {"五分", "ご'ふん"},
+        {"6分", "ろ'っぷん"},
+        {"七分", "なな'ふん"},
+        {"八分", "は'っぷん"},
+        {"9分", "きゅ'うふん"},
+        {"十分", "じゅーぶ'ん"},  // "enough" to the dictionary, no count of minutes
+        {"十九分", "じゅうきゅ'うふん"},
+        {"２０分", "にじゅ'っぷん"},
+        {"三十分", "さんじゅ'っぷん"},
+        {"4年", "よ'ねん"},
+        {"九年", "きゅ'うねん"},
+        {"2026年", "にせんにじゅうろく'ねん"},
+        {"二千二十六年", "にせんにじゅうろく'ねん"},
+        {"二〇二六年", "にせんにじゅうろく'ねん"},
+        {"４秒", "よ'んびょう"},
+        {"七秒", "なな'びょう"},
+        {"1回", "い'っかい"},
+        {"六回", "ろ'っかい"},
+        {"８回", "は'っかい"},
+        {"10回", "じゅ'っかい"},
+        {"1人", "ひと'り"},
+        {"二人", "ふたり'"},
+        {"３人", "さ'んにん"},
+        {"四人", "よ'にん"},
+        {"11人", "じゅういち'にん"},
+        {"1本", "い'っぽん"},
+        {"2本", "に'ほん"},
+        {"三本", "さ'んぼん"},
+        {"４本", "よ'んほん"},
+        {"六本", "ろ'っぽん"},
+        {"8本", "は'っぽん"},
+        {"十本", "じゅ'っぽん"},
+        {"100本", "ひゃ'っぽん"},
+        {"一個", "い'っこ"},
+        {"6個", "ろ'っこ"},
+        {"８個", "は'っこ"},
+        {"10個", "じゅ'っこ"},
+        {"1円", "いち'えん"},
+        {"４円", "よ'えん"},
+        {"三百円", "さんびゃく'えん"},
+        {"600円", "ろっぴゃく'えん"},
+        {"八百円", "はっぴゃく'えん"},
+        {"３０００円", "さんぜ'んえん"},
+        {"八千円", "はっせ'んえん"},
+        {"10000円", "いちま'んえん"},
+        {"一千万円", "いっせんま'んえん"},
+        {"9999万円", "きゅうせんきゅうひゃくきゅうじゅうきゅうま'んえん"},
+        {"1歳", "い'っさい"},
+        {"八歳", "は'っさい"},
+        {"１０歳", "じゅ'っさい"},
+        {"20歳", "は'たち"},
+        {"二十歳", "は'たち"},
+        {"1匹", "い'っぴき"},
+        {"二匹", "に'ひき"},
+        {"3匹", "さ'んびき"},
+        {"４匹", "よ'んひき"},
+        {"六匹", "ろ'っぴき"},
+        {"8匹", "は'っぴき"},
+        {"10匹", "じゅ'っぴき"},
+        {"４枚", "よ'んまい"},
         {"1階", "いっかい"},
         {"2階", "にかい"},
         {"三階", "さんがい"},
@@ -168,11 +204,11 @@ TEST_F(MecabReading, ReadsNumbersWithTheirCounters) {
         {"6階", "ろっかい"},
         {"八階", "はっかい"},
         {"10階", "じゅっかい"},
-        {"4番", "よんばん"},
+        {"4番", "よ'んばん"},
         // Numbers without one of these counters are left to the dictionary
         // and the number tags.
         {"１．５日", "１．５にち"},
-        {"万歳", "ばんざい"},
+        {"万歳", "ばんざ'い"},
     };
     for (const auto& [text, reading] : cases) {
         EXPECT_EQ(Read(text), reading) << text;
@@ -181,11 +217,11 @@ TEST_F(MecabReading, ReadsNumbersWithTheirCounters) {
 
 TEST_F(MecabReading, ConvertsKanjiPhrasesToPhoneticText) {
     const std::pair<const char*, const char*> cases[] = {
-        {"今日は良い天気", "きょーわよいてんき"},
-        {"７時に起きる", "しちじにおきる"},
-        {"部屋３０５．５号室", "へや<NUMK VAL=305.5>ごーしつ"},
-        {"「朝」ですよ？", "、あさ、ですよ?"},
-        {"*起きて*", "おきて"},
+        {"今日は良い天気", "きょ'ーわ/よ'い/て'んき"},
+        {"７時に起きる", "しち'じに/おき'る"},
+        {"部屋３０５．５号室", "へや'/<NUMK VAL=305.5>ごーしつ"},
+        {"「朝」ですよ？", "、あ'さ、で'すよ?"},
+        {"*起きて*", "おき'て"},
     };
     for (const auto& [text, phonetic] : cases) {
         EXPECT_EQ(Convert(text), phonetic) << text;
@@ -197,9 +233,10 @@ TEST_F(MecabReading, LongPhrasesAreReadPieceByPiece) {
     for (int i = 0; i < 20; ++i) {
         text += "朝ご飯を";  // 4 characters, 80 in all
     }
+    // The first piece ends after 16 of them; the next starts its own phrases.
     std::string expected;
     for (int i = 0; i < 20; ++i) {
-        expected += "あさごはんを";
+        expected += i == 0 || i == 16 ? "あさご'はんを" : "/あさご'はんを";
     }
     EXPECT_EQ(Convert(text), expected);
 }
@@ -219,6 +256,14 @@ TEST_F(MecabReading, ReadingNeedsAnOpenService) {
     MecabReadingService service(dictionary_);
     EXPECT_FALSE(service.GetPhonetic("朝").has_value());
     ASSERT_TRUE(service.Open());
+    // The folder that gives the dictionary its settings is gone once it is open.
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    ASSERT_NE(runtime, nullptr);
+    for (const auto& entry : std::filesystem::directory_iterator(runtime)) {
+        EXPECT_FALSE(entry.path().filename().string().starts_with("velmora-dictionary-"))
+            << entry.path();
+    }
+    EXPECT_EQ(service.GetPhonetic("朝"), "あ'さ");
     service.Close();
     EXPECT_FALSE(service.GetPhonetic("朝").has_value());
 }

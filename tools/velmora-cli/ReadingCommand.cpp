@@ -18,8 +18,8 @@ int RunReading(Args args, Io io) {
     if (phonetic.empty() &&
         std::any_of(text.begin(), text.end(), [](char c) { return c != '*'; })) {
         return Fail(io,
-                    "no reading: the MeCab dictionary (mecab-ipadic-utf8) is missing, or nothing "
-                    "in the text fits Shift-JIS");
+                    "no reading: the MeCab dictionary (open-jtalk-mecab-naist-jdic) is missing, or "
+                    "nothing in the text fits Shift-JIS");
     }
     io.out << phonetic << '\n';
     return kOk;
