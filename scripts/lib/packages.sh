@@ -4,9 +4,9 @@
 VELMORA_BUILD_PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libxcb1-dev
-  libsndfile1-dev libsoxr-dev libmecab-dev mecab-ipadic-utf8
+  libsndfile1-dev libsoxr-dev libmecab-dev
   libhtsengine-dev  # the voice libraries synthesise with hts_engine API
-  open-jtalk-mecab-naist-jdic  # the dictionary with accents the voices read words by
+  open-jtalk-mecab-naist-jdic  # own words' readings with their accents, through MeCab
   libpulse-dev libasound2-dev libjpeg-dev
   fonts-noto-cjk
   # Music and sounds play through Qt Multimedia's GStreamer backend: wav,

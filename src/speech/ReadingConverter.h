@@ -10,8 +10,8 @@
 namespace velmora {
 
 // Reads kanji text through a reading service and cleans the kana up into
-// phonetic text the voices accept. Kanji phrases are therefore read flat,
-// without accent marks. A fresh service is made, opened and released for
+// phonetic text the voices accept, with the accent marks and phrase marks
+// the service gives. A fresh service is made, opened and released for
 // every text, so nothing is kept between calls.
 class ReadingConverter final : public PhoneticConverter {
 public:

@@ -51,13 +51,15 @@ TEST(ReadingConverter, ReadsAtMost64CharactersAtATime) {
     for (const auto& c : cases) {
         FakeReadingServices services;
         ReadingConverter converter(services.Factory());
-        const std::string text = Repeat("漢", c.length);
-        // The readings are joined in order.
-        EXPECT_EQ(converter.ConvertToPhonetic(text), text);
+        const std::string phonetic = converter.ConvertToPhonetic(Repeat("漢", c.length));
         std::vector<size_t> pieces;
+        std::string joined;
         for (const std::string& piece : services.ReadTexts()) {
             pieces.push_back(piece.size() / 3);
+            joined += (joined.empty() ? "" : "/") + piece;
         }
+        // The readings are joined in order, each piece starting a phrase.
+        EXPECT_EQ(phonetic, joined);
         EXPECT_EQ(pieces, c.pieces) << c.length << " characters";
     }
 }
