@@ -106,8 +106,10 @@ TEST_F(MecabReading, ReadsNumbersWithTheirCounters) {
         {"十二月二十日", "じゅうにが'つ/はつか"},
         {"十二月三十一日", "じゅうにが'つ/さんじゅういちにち"},
         // A numeral before 日 is always a date, however the dictionary split it.
-        {"1日", "ついたち"},
-        {"一日から", "ついたちから"},
+        // The first day is a date after its month, else a day's length.
+        {"1日", "いちにち'"},
+        {"今日も一日", "きょ'ーも/いちにち'"},
+        {"4月1日から", "しが'つ/ついたちから"},
         {"２日", "ふつか"},
         {"三日", "みっか"},
         {"4日", "よっか"},

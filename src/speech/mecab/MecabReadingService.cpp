@@ -343,6 +343,11 @@ std::optional<CountedNumber> CountedNumberAt(std::span<const Word> words, size_t
     if (!reading) {
         return std::nullopt;
     }
+    // Of all days only the first is read two ways: ついたち as a date,
+    // いちにち as a day's length (今日も一日). A date follows its month.
+    if (reading->kana == "ついたち" && !(first > 0 && (words[first - 1].folded.ends_with("月")))) {
+        reading = CountedReading{.kana = "いちにち", .nucleus = 4};
+    }
     // 半 as a word of its own (1分半) is read with the count, as the
     // dictionary's 時半 is.
     const size_t after = next + 1;
