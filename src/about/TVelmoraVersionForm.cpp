@@ -15,20 +15,31 @@
 namespace velmora {
 namespace {
 
-constexpr QSize kClientSize(401, 208);
+// Tall enough for the three lines of credits below the link.
+constexpr QSize kClientSize(401, 224);
 constexpr QSize kIconBox(41, 49);
 constexpr QSize kBannerBox(316, 38);
 const QColor kBackground(49, 49, 202);
 const QColor kLinkColour(Qt::yellow);
 const QColor kHotLinkColour(0, 255, 0);
+constexpr int kCreditsMargin = 12;
 
-QLabel* TextLabel(const QString& text, int pixelSize, const QColor& colour, QWidget* parent) {
+QLabel* TextLabel(const QString& text, int pixelSize, const QColor& colour, QWidget* parent,
+                  bool bold = true) {
     auto* label = new QLabel(text, parent);
-    label->setFont(DialogFont(pixelSize, true));
+    label->setFont(DialogFont(pixelSize, bold));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
     label->setPalette(palette);
     return label;
+}
+
+// Who made the voices and the synthesis engine, and under which licences.
+QString VoiceCredits() {
+    return QStringLiteral(
+        "音声: HTS Voice \"Mei\" (名古屋工業大学, CC BY 3.0)、"
+        "HTS Voice \"NIT ATR503 M001\" (名古屋工業大学・東京工業大学, CC BY 3.0)、"
+        "hts_engine API (BSD)。詳しくは ReadMe.txt");
 }
 
 // The largest picture the icon file holds, so that scaling only shrinks.
@@ -64,7 +75,10 @@ TVelmoraVersionForm::TVelmoraVersionForm(Notices& notices, LinkOpener& opener,
       lblVersion_(TextLabel(QStringLiteral("Ver 1.93"), 21, Qt::yellow, this)),
       image1_(new QLabel(this)),
       image2_(new QLabel(this)),
-      lblURL_(TextLabel(HomePageUrl(), 15, kLinkColour, this)) {
+      lblURL_(TextLabel(HomePageUrl(), 15, kLinkColour, this)),
+      // The voices' licence asks for their makers to be credited where the
+      // program shows its own credits; the full notices are in the guide.
+      lblCredits_(TextLabel(VoiceCredits(), 10, Qt::white, this, false)) {
     setWindowTitle(QStringLiteral("ベルモラのバージョン情報"));
     setFont(DialogFont(11));
     setFixedSize(kClientSize);
@@ -77,6 +91,9 @@ TVelmoraVersionForm::TVelmoraVersionForm(Notices& notices, LinkOpener& opener,
     image1_->setObjectName(QStringLiteral("Image1"));
     image2_->setObjectName(QStringLiteral("Image2"));
     lblURL_->setObjectName(QStringLiteral("LblURL"));
+    lblCredits_->setObjectName(QStringLiteral("LblCredits"));
+    lblCredits_->setWordWrap(true);
+    lblCredits_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setMouseTracking(true);
     lblURL_->setMouseTracking(true);
     lblURL_->installEventFilter(this);
@@ -115,6 +132,9 @@ void TVelmoraVersionForm::Arrange() {
                       baseline - QFontMetrics(lblVersion_->font()).ascent());
     image2_->move((width() - kBannerBox.width()) / 2, 84);
     lblURL_->move((width() - lblURL_->width()) / 2, 144);
+    const int creditsWidth = width() - 2 * kCreditsMargin;
+    lblCredits_->resize(creditsWidth, lblCredits_->heightForWidth(creditsWidth));
+    lblCredits_->move(kCreditsMargin, lblURL_->geometry().bottom() + 6);
 }
 
 void TVelmoraVersionForm::ShowModal() {

@@ -13,8 +13,9 @@ class Notices;
 // The address the about window links to: the program's home page.
 QString HomePageUrl();
 
-// The about window: product name, version, icon, banner and a link to the
-// home page. Fixed in size, shown modally.
+// The about window: product name, version, icon, banner, a link to the
+// home page and a line crediting the voices and the synthesis engine.
+// Fixed in size, shown modally.
 class TVelmoraVersionForm final : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TVelmoraVersionForm)
@@ -43,6 +44,7 @@ private:
     QLabel* image1_;
     QLabel* image2_;
     QLabel* lblURL_;
+    QLabel* lblCredits_;
 };
 
 }  // namespace velmora

@@ -42,7 +42,7 @@ protected:
 
 TEST_F(AboutWindowTest, ShowsNameVersionAndPicturesInItsColours) {
     EXPECT_EQ(about.windowTitle(), QStringLiteral("ベルモラのバージョン情報"));
-    EXPECT_EQ(about.size(), QSize(401, 208));
+    EXPECT_EQ(about.size(), QSize(401, 224));
     EXPECT_EQ(about.palette().color(QPalette::Window), QColor(49, 49, 202));
     EXPECT_EQ(Label("Label1")->text(), QStringLiteral("ベルモラ"));
     EXPECT_EQ(TextColour(Label("Label1")), QColor(Qt::white));
@@ -53,6 +53,13 @@ TEST_F(AboutWindowTest, ShowsNameVersionAndPicturesInItsColours) {
     EXPECT_EQ(Label("LblVersion")->font().pixelSize(), 21);
     EXPECT_EQ(Label("LblURL")->text(), HomePageUrl());
     EXPECT_EQ(Label("LblURL")->font().pixelSize(), 15);
+    // The voices' and the engine's makers with their licences, as the
+    // voices' licence requires.
+    for (const char* credit :
+         {"HTS Voice \"Mei\"", "HTS Voice \"NIT ATR503 M001\"", "名古屋工業大学", "東京工業大学",
+          "CC BY 3.0", "hts_engine API", "BSD", "ReadMe.txt"}) {
+        EXPECT_TRUE(Label("LblCredits")->text().contains(QString::fromUtf8(credit))) << credit;
+    }
     const QPixmap icon = Label("Image1")->pixmap();
     ASSERT_FALSE(icon.isNull());
     EXPECT_TRUE(icon.width() <= 41 && icon.height() <= 49);
@@ -60,7 +67,7 @@ TEST_F(AboutWindowTest, ShowsNameVersionAndPicturesInItsColours) {
     const QPixmap banner = Label("Image2")->pixmap();
     ASSERT_FALSE(banner.isNull());
     EXPECT_EQ(banner.size(), QSize(316, 38));
-    for (const char* name : {"Label1", "LblVersion", "LblURL", "Image1", "Image2"}) {
+    for (const char* name : {"Label1", "LblVersion", "LblURL", "LblCredits", "Image1", "Image2"}) {
         EXPECT_TRUE(about.rect().contains(Label(name)->geometry())) << name;
     }
 }
