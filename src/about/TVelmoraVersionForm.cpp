@@ -137,6 +137,14 @@ void TVelmoraVersionForm::Arrange() {
     lblCredits_->move(kCreditsMargin, lblURL_->geometry().bottom() + 6);
 }
 
+void TVelmoraVersionForm::showEvent(QShowEvent* event) {
+    // The user's face may have been put on the labels since they were laid
+    // out (the font setting is applied a few seconds after start): each is
+    // sized to its text again, so none is cut off.
+    Arrange();
+    QDialog::showEvent(event);
+}
+
 void TVelmoraVersionForm::ShowModal() {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->geometry().center() - rect().center());

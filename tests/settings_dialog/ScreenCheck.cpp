@@ -9,6 +9,7 @@
 
 #include "about/TVelmoraVersionForm.h"
 #include "app/AppFolders.h"
+#include "app/FaceName.h"
 #include "fakes/FakeLinkOpener.h"
 #include "fakes/FakeMessageService.h"
 #include "fakes/FakePhoneticConverter.h"
@@ -95,7 +96,11 @@ QStringList CaptureScreens(const QString& folder) {
     }
     dialog.hide();
 
+    // The user's face comes on a few seconds after start, when the window
+    // was laid out already; a wide Latin face makes a label that keeps its
+    // first size too narrow for the link.
     TVelmoraVersionForm about(dialog.Notices(), opener, folders.ProgramFolder);
+    ApplyFaceName(about, QStringLiteral("DejaVu Sans"));
     about.show();
     Settle();
     for (const QString& problem : ClippedWidgets(&about)) {
