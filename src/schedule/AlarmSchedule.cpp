@@ -41,16 +41,27 @@ bool AlarmSchedule::IsNoAlarmDay(DateTime x) const {
 }
 
 bool AlarmSchedule::IsNoAlarmDayNumber(long long day) const {
+    return !NoAlarmReason(day).empty();
+}
+
+std::string AlarmSchedule::NoAlarmReason(long long day) const {
     const CivilDate date = DecodeDate(DayStart(day));
-    if (settings_.NoAlarmHoliday && holidays_.IsHoliday(date)) {
-        return true;
+    if (std::string name; settings_.NoAlarmHoliday && holidays_.IsHoliday(date, name)) {
+        // A day off the published list names is still a day off without a name.
+        return name.empty() ? "祝日" : name;
     }
     if (settings_.NoAlarmMonthEnd && date.day == DaysInMonth(date.year, date.month)) {
-        return true;
+        return "月末";
     }
     const auto month = static_cast<size_t>(date.month);
     const auto dayOfMonth = static_cast<size_t>(date.day);
-    return settings_.NoAlarmMonthDay[month][dayOfMonth] || settings_.NoAlarmDayOfMonth[dayOfMonth];
+    if (settings_.NoAlarmMonthDay[month][dayOfMonth]) {
+        return std::to_string(date.month) + "月" + std::to_string(date.day) + "日の指定日";
+    }
+    if (settings_.NoAlarmDayOfMonth[dayOfMonth]) {
+        return "毎月の指定日";
+    }
+    return {};
 }
 
 std::optional<long long> AlarmSchedule::AlarmTimeOn(long long day) const {
@@ -74,29 +85,44 @@ std::optional<DateTime> AlarmSchedule::ComputeNextAlarm(DateTime now) const {
         return std::nullopt;
     }
     const long long lead = settings_.ResumeWaiteTime * 60'000LL;
-    const long long nowMs = ToMs(now);
-    const long long today = DayNumber(nowMs);
-    auto wakeMs = [&](long long day, long long timeOfDay) {
-        return day * kMsPerDay + timeOfDay - lead;
-    };
-
-    // Today's alarm still counts while its moment lies ahead, also once its
-    // wake moment has passed: an alarm switched on a minute ahead rings
-    // today. The computer is awake then, so a wake moment in the past costs
-    // nothing.
-    long long first = today + 1;
-    if (const auto time = AlarmTimeOn(today); time && nowMs < today * kMsPerDay + *time) {
-        first = today;
-    }
+    const long long first = FirstDayAfter(ToMs(now));
     // The day tested is the day the alarm rings, also when the wake moment
     // falls on the evening before (an alarm just after midnight).
     for (long long day = first; day < first + kAlarmSearchDays; ++day) {
         const auto time = AlarmTimeOn(day);
         if (time && !IsNoAlarmDayNumber(day)) {
-            return FromMs(wakeMs(day, *time));
+            return FromMs(day * kMsPerDay + *time - lead);
         }
     }
     return std::nullopt;
+}
+
+long long AlarmSchedule::FirstDayAfter(long long nowMs) const {
+    // Today's alarm still counts while its moment lies ahead, also once its
+    // wake moment has passed: an alarm switched on a minute ahead rings
+    // today. The computer is awake then, so a wake moment in the past costs
+    // nothing.
+    const long long today = DayNumber(nowMs);
+    const auto time = AlarmTimeOn(today);
+    return time && nowMs >= today * kMsPerDay + *time ? today + 1 : today;
+}
+
+std::vector<AlarmDayPlan> AlarmSchedule::PlanDays(DateTime from, int days) const {
+    std::vector<AlarmDayPlan> plan;
+    const long long first = FirstDayAfter(ToMs(from));
+    for (long long day = first; day < first + std::max(days, 0); ++day) {
+        AlarmDayPlan entry{.Date = DecodeDate(DayStart(day)), .Rings = {}, .SkipReason = {}};
+        if (const auto time = AlarmTimeOn(day); !time) {
+            entry.SkipReason = "目覚ましなし";
+        } else {
+            entry.SkipReason = NoAlarmReason(day);
+            if (entry.SkipReason.empty()) {
+                entry.Rings = FromMs(day * kMsPerDay + *time);
+            }
+        }
+        plan.push_back(std::move(entry));
+    }
+    return plan;
 }
 
 bool AlarmSchedule::InFiringWindow(DateTime now) const {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "base/DateTime.h"
 #include "schedule/HolidayCalendar.h"
@@ -16,6 +18,15 @@ inline constexpr int kAlarmSearchDays = 8 * 366 + 7;
 // The firing window: the alarm may start from its time of day up to this
 // much later (both ends included).
 inline constexpr long long kAlarmWindowMs = 5000;
+
+// One day of the alarm's plan: the moment it rings, or why it stays silent.
+struct AlarmDayPlan {
+    CivilDate Date;
+    std::optional<DateTime> Rings;  // the alarm moment on that day
+    // Why it does not ring: the holiday's name, "月末", "M月D日の指定日",
+    // "毎月の指定日", or "目覚ましなし" for a day without an alarm time.
+    std::string SkipReason;
+};
 
 // When the next alarm is due and on which days it stays silent, computed
 // from the alarm settings and a moment handed in. Holds references: the
@@ -34,6 +45,11 @@ public:
     // is then switched off.
     std::optional<DateTime> ComputeNextAlarm(DateTime now) const;
 
+    // The alarm's days from `from` on, `days` of them: from the day of
+    // `from`, or from the next one when that day's alarm has passed, so the
+    // first day that rings is the one ComputeNextAlarm arms.
+    std::vector<AlarmDayPlan> PlanDays(DateTime from, int days) const;
+
     // Whether `now` lies within the firing window of the alarm time that
     // applies on its day. A window that starts in the last five seconds of
     // a day runs on past midnight.
@@ -48,6 +64,11 @@ private:
     // or nullopt when that day has no alarm time.
     std::optional<long long> AlarmTimeOn(long long day) const;
     bool IsNoAlarmDayNumber(long long day) const;
+    // Why the day with this number is a no-alarm day; empty when it is not.
+    std::string NoAlarmReason(long long day) const;
+    // The first day whose alarm may still ring after `nowMs`: today while
+    // its alarm moment lies ahead, else tomorrow.
+    long long FirstDayAfter(long long nowMs) const;
 
     const Settings& settings_;
     const HolidayCalendar& holidays_;

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <filesystem>
 #include <sstream>
 
 #include "CliCommands.h"
@@ -142,6 +145,71 @@ TEST_F(CliNextAlarm, PrintsOffWhenNothingCanRing) {
     const Result r = Run("2024/05/02 8:00:00");
     EXPECT_EQ(r.code, kOk);
     EXPECT_EQ(r.out, "OFF\n");
+}
+
+// The plan of days ahead and the next alarm come from one computation: the
+// first day that rings is the armed alarm, and each silent day says why.
+TEST_F(CliNextAlarm, ScheduleAgreesWithTheNextAlarm) {
+    struct Case {
+        std::vector<std::array<const char*, 3>> keys;
+        const char* from;
+        std::vector<const char*> lines;  // the first lines of the plan
+    };
+    const Case cases[] = {
+        {{{"NoAlarm", "Holiday", "1"}},
+         "2024/05/02 8:00:00",
+         {"2024/05/03 SKIP 憲法記念日", "2024/05/04 SKIP みどりの日", "2024/05/05 SKIP こどもの日",
+          "2024/05/06 SKIP 振替休日", "2024/05/07 RING 07:00:00"}},
+        {{{"NoAlarm", "MonthEnd", "1"}, {"NoAlarm", "DayOfMonth1", "1"}},
+         "2024/02/28 6:59:30",  // set a minute ahead: today still rings
+         {"2024/02/28 RING 07:00:00", "2024/02/29 SKIP 月末", "2024/03/01 SKIP 毎月の指定日",
+          "2024/03/02 RING 07:00:00"}},
+        {{{"NoAlarmMonth3", "Day5", "1"},
+          {"NoAlarmMonth3", "Day6", "1"},
+          {"NoAlarm", "DayOfMonth6", "1"}},
+         "2024/03/04 7:00:00",
+         {"2024/03/05 SKIP 3月5日の指定日", "2024/03/06 SKIP 3月6日の指定日",
+          "2024/03/07 RING 07:00:00"}},
+        {{{"Alarm", "DayOrWeek", "1"}, {"Alarm", "WeekTime1", "2011/01/01 6:30:00"}},
+         "2024/03/02 12:00:00",  // a Saturday
+         {"2024/03/02 SKIP 目覚ましなし", "2024/03/03 SKIP 目覚ましなし",
+          "2024/03/04 RING 06:30:00"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.from);
+        std::filesystem::remove(dir_.File("Settei.ini"));
+        for (const auto& [section, key, value] : c.keys) {
+            Set(section, key, value);
+        }
+        const Result plan = Cli({"schedule", "--data", dir_.Path(), "--from", c.from});
+        ASSERT_EQ(plan.code, kOk) << plan.err;
+        std::vector<std::string> lines;
+        for (std::istringstream in(plan.out); std::getline(in, lines.emplace_back());) {
+        }
+        lines.pop_back();
+        ASSERT_EQ(lines.size(), 14u);
+        EXPECT_EQ(std::vector<std::string>(
+                      lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(c.lines.size())),
+                  std::vector<std::string>(c.lines.begin(), c.lines.end()));
+        const auto ring = std::find_if(lines.begin(), lines.end(), [](const std::string& line) {
+            return line.find(" RING ") != std::string::npos;
+        });
+        ASSERT_NE(ring, lines.end());
+        EXPECT_EQ(Run(c.from).out.substr(Run(c.from).out.find("NextAlarm=") + 10),
+                  ring->substr(0, 10) + " " + ring->substr(16) + "\n");
+    }
+    EXPECT_EQ(
+        Cli({"schedule", "--data", dir_.Path(), "--from", "2024/03/02 12:00:00", "--days", "3"})
+            .out,
+        "2024/03/02 SKIP 目覚ましなし\n2024/03/03 SKIP 目覚ましなし\n2024/03/04 RING "
+        "06:30:00\n");
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"schedule", "--data", dir_.Path()},
+             {"schedule", "--data", dir_.Path(), "--from", "2024/03/02 12:00:00", "--days", "0"},
+             {"schedule", "--data", dir_.Path(), "--from", "2024/13/02 12:00:00"},
+             {"schedule", "--from", "2024/03/02 12:00:00", "--days", "x"}}) {
+        ExpectUsageError(args);
+    }
 }
 
 TEST_F(CliNextAlarm, RejectsBadArguments) {

@@ -15,6 +15,7 @@ std::span<const Command> Commands() {
         {"holidays", "holidays YEAR", &RunHolidays},
         {"phrase", "phrase H:MM[:SS] [--gobi N]", &RunPhrase},
         {"next-alarm", "next-alarm --data DIR --now \"YYYY/MM/DD H:NN:SS\"", &RunNextAlarm},
+        {"schedule", "schedule --data DIR --from \"YYYY/MM/DD H:NN:SS\" [--days N]", &RunSchedule},
         {"reading", "reading TEXT", &RunReading},
         {"say", "say [--voice N] [--speed S] --out FILE TEXT", &RunSay},
         {"kana", "kana TEXT", &RunKana},

@@ -40,6 +40,7 @@ int RunSettings(Args args, Io io);
 int RunHolidays(Args args, Io io);
 int RunPhrase(Args args, Io io);
 int RunNextAlarm(Args args, Io io);
+int RunSchedule(Args args, Io io);
 int RunReading(Args args, Io io);
 int RunSay(Args args, Io io);
 int RunKana(Args args, Io io);
