@@ -12,37 +12,12 @@
 #include "kana/KanaText.h"
 #include "kana/Notation.h"
 #include "kana/NumberReading.h"
-#include "kana/PitchScript.h"
 
 namespace velmora {
 namespace {
 
 bool IsSpokenKana(char32_t c) {
     return voice::IsHiragana(c) || c == U'ー';
-}
-
-// What the synthesizer gets must be kana, pitch commands and pause marks:
-// a tag, accent or phrase mark that slipped through would be read aloud.
-void CheckScript(const std::string& script) {
-    bool inCommand = false;
-    for (char32_t c : DecodeUtf8(script)) {
-        if (inCommand) {
-            if (c == U'P') {
-                inCommand = false;
-            } else if (c < U'0' || c > U'9') {
-                fuzz::Fault("a pitch command holds something other than digits");
-            }
-            continue;
-        }
-        if (c == U'\001') {
-            inCommand = true;
-        } else if (!IsSpokenKana(c) && c != U' ' && c != U'、' && c != U'。' && c != U'?') {
-            fuzz::Fault("the synthesizer's script holds a character it would spell out");
-        }
-    }
-    if (inCommand) {
-        fuzz::Fault("the script ends inside a pitch command");
-    }
 }
 
 void ReadAsNotation(std::string_view utf8) {
@@ -69,7 +44,6 @@ void ReadAsNotation(std::string_view utf8) {
             }
         }
     }
-    CheckScript(voice::PitchScript(*utterance, {.low = 20, .high = 80}));
     static_cast<void>(voice::PlainKana(*utterance));
 }
 

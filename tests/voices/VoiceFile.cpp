@@ -7,14 +7,11 @@
 
 namespace velmora::test {
 
-VoiceFile::VoiceFile(const std::string& folder) {
-    const std::string path = ProgramDir() + "/" + folder + "/libAquesTalk.so";
-    // Kept mapped after dlclose: espeak-ng inside leaves some tables behind
-    // when it terminates, and once the library is gone the leak checker of
-    // the sanitizer build can neither reach them nor name their owner. (A
-    // library used only from threads that have ended is unloaded at once;
-    // used from the main thread it stays until exit anyway.)
-    library_ = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
+VoiceFile::VoiceFile(const std::string& folder)
+    : VoiceFile(LibraryPath{ProgramDir() + "/" + folder + "/libAquesTalk.so"}) {}
+
+VoiceFile::VoiceFile(const LibraryPath& library) {
+    library_ = ::dlopen(library.path.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (library_ != nullptr) {
         synthe_ = reinterpret_cast<decltype(synthe_)>(::dlsym(library_, "AquesTalk_Synthe"));
         freeWave_ = reinterpret_cast<decltype(freeWave_)>(::dlsym(library_, "AquesTalk_FreeWave"));

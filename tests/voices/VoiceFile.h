@@ -12,6 +12,11 @@ namespace velmora::test {
 class VoiceFile {
 public:
     explicit VoiceFile(const std::string& folder);
+    // A library anywhere else.
+    struct LibraryPath {
+        std::string path;
+    };
+    explicit VoiceFile(const LibraryPath& library);
     ~VoiceFile();
     VoiceFile(const VoiceFile&) = delete;
     VoiceFile& operator=(const VoiceFile&) = delete;

@@ -5,15 +5,61 @@
 namespace velmora::voice {
 
 const VoiceProfile& VoiceProfileFor(int voice) {
-    // Chosen so that every two voices lie well apart in median pitch: the
-    // robots between and below the human voices, and flat.
+    // Two voice files make six voices. Their median pitches lie at least a
+    // quarter apart (r1 about 90 Hz, m1 115, m2 140, r2 250, f1 330, f2
+    // 430); the gains bring all six within about two decibels of each
+    // other, and the tempo brings the male voice file, a slower reader, to
+    // the pace of the female one. Mei's accents are soft, so hers are
+    // sharpened harder.
     static const std::array<VoiceProfile, 6> kProfiles = {{
-        {"f1", "ja+f2", 30, 65, 50, 165},
-        {"f2", "ja+f5", 55, 90, 55, 170},
-        {"m1", "ja+m1", 20, 55, 50, 160},
-        {"m2", "ja+m3", 40, 75, 45, 150},
-        {"r1", "ja+robosoft", 35, 50, 0, 160},
-        {"r2", "ja+UniRobot", 68, 80, 0, 175},
+        {.folder = "f1",
+         .voiceFile = "mei_normal.htsvoice",
+         .halfTones = -2,
+         .alpha = 0.55,
+         .volumeDb = 0,
+         .tempo = 1,
+         .robot = RobotPitch::None,
+         .accentSemitones = 4.5},
+        {.folder = "f2",
+         .voiceFile = "mei_happy.htsvoice",
+         .halfTones = 0,
+         .alpha = 0.53,
+         .volumeDb = 0.8,
+         .tempo = 1.1,
+         .robot = RobotPitch::None,
+         .accentSemitones = 4.5},
+        {.folder = "m1",
+         .voiceFile = "nitech_jp_atr503_m001.htsvoice",
+         .halfTones = 0,
+         .alpha = 0.55,
+         .volumeDb = 3,
+         .tempo = 1.13,
+         .robot = RobotPitch::None,
+         .accentSemitones = 1},
+        {.folder = "m2",
+         .voiceFile = "nitech_jp_atr503_m001.htsvoice",
+         .halfTones = 4,
+         .alpha = 0.52,
+         .volumeDb = 2.7,
+         .tempo = 1.13,
+         .robot = RobotPitch::None,
+         .accentSemitones = 1},
+        {.folder = "r1",
+         .voiceFile = "nitech_jp_atr503_m001.htsvoice",
+         .halfTones = -4,
+         .alpha = 0.58,
+         .volumeDb = 3.6,
+         .tempo = 1.13,
+         .robot = RobotPitch::Flat,
+         .accentSemitones = 0},
+        {.folder = "r2",
+         .voiceFile = "mei_normal.htsvoice",
+         .halfTones = -8,
+         .alpha = 0.60,
+         .volumeDb = 0.8,
+         .tempo = 1,
+         .robot = RobotPitch::Stepped,
+         .accentSemitones = 0},
     }};
     if (voice < 0 || voice >= static_cast<int>(kProfiles.size())) {
         voice = 0;

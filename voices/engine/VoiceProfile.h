@@ -4,16 +4,22 @@
 
 namespace velmora::voice {
 
-// What makes one of the six voices sound like itself: an espeak-ng
-// variant of the Japanese voice and where on the synthesizer's pitch scale
-// (0..100) its accent phrases sit.
+// How a voice treats the pitch the synthesizer generates: as it is (with
+// the accent sharpened), one flat pitch, or two pitches stepping with the
+// accent.
+enum class RobotPitch { None, Flat, Stepped };
+
+// What makes one of the six voices sound like itself: the HTS voice file it
+// is made from and how that file is played.
 struct VoiceProfile {
-    std::string_view folder;       // f1 f2 m1 m2 r1 r2
-    std::string_view espeakVoice;  // "ja+<variant>"
-    int lowPitch;                  // unaccented morae
-    int highPitch;                 // accented morae
-    int pitchRange;                // espeak-ng's intonation range; 0 is a monotone
-    int naturalRate;               // words per minute at speed 100
+    std::string_view folder;     // f1 f2 m1 m2 r1 r2
+    std::string_view voiceFile;  // in the program's htsvoice folder
+    double halfTones;            // pitch moved by this many semitones
+    double alpha;                // all-pass constant: the higher, the darker
+    double volumeDb;             // gain, so that every voice is as loud
+    double tempo;                // the engine's speed at speed 100 (1: the file's own pace)
+    RobotPitch robot;
+    double accentSemitones;  // high morae at least this far above low ones
 };
 
 // The profile of voice 0..5; voice numbers outside that range get voice 0.

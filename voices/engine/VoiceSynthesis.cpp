@@ -1,22 +1,90 @@
 #include "engine/VoiceSynthesis.h"
 
 #include <algorithm>
+#include <cmath>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <utility>
 
-#include "engine/EspeakEngine.h"
+#include "engine/HtsVoice.h"
+#include "engine/LabelMorae.h"
 #include "engine/Resampler.h"
+#include "engine/UtteranceProsody.h"
+#include "engine/VoiceDataFile.h"
+#include "kana/FullContextLabels.h"
 #include "kana/Notation.h"
-#include "kana/PitchScript.h"
 
 namespace velmora::voice {
 namespace {
 
+// A pause is a fifth of a second at natural pace.
+size_t PauseSamples(int speed) {
+    return kOutputSampleRate / 5 * 100 / static_cast<size_t>(std::clamp(speed, 50, 300));
+}
+
 // Silence for a text without a single mora ("。" asks for a pause before a
-// tone): a fifth of a second per pause at natural pace.
+// tone).
 std::vector<std::int16_t> PauseSilence(const Utterance& utterance, int speed) {
-    const size_t pauses = std::max<size_t>(utterance.phrases.size(), 1);
-    const size_t perPause =
-        kOutputSampleRate / 5 * 100 / static_cast<size_t>(std::clamp(speed, 50, 300));
-    return std::vector<std::int16_t>(pauses * perPause, 0);
+    return std::vector<std::int16_t>(
+        std::max<size_t>(utterance.phrases.size(), 1) * PauseSamples(speed), 0);
+}
+
+// The pause marks before the first mora and after the last: the silence
+// around the words is theirs, whatever the voice file would have made of
+// the silence at either end.
+std::pair<size_t, size_t> EndPauses(const Utterance& utterance) {
+    size_t leading = 0;
+    while (leading < utterance.phrases.size() && utterance.phrases[leading].morae.empty()) {
+        ++leading;
+    }
+    size_t trailing = 0;
+    for (auto phrase = utterance.phrases.rbegin(); phrase != utterance.phrases.rend(); ++phrase) {
+        if (!phrase->morae.empty()) {
+            trailing += EndMark(phrase->end).empty() ? 0u : 1u;
+            break;
+        }
+        ++trailing;
+    }
+    return {leading, trailing};
+}
+
+// The engine of each voice file played by a profile, loaded at its first
+// utterance and kept for the life of the library.
+HtsVoice& VoiceFor(const VoiceProfile& profile) {
+    static std::mutex mutex;
+    static std::map<std::string_view, std::unique_ptr<HtsVoice>> voices;
+    std::lock_guard lock(mutex);
+    std::unique_ptr<HtsVoice>& voice = voices[profile.folder];
+    if (!voice) {
+        voice = std::make_unique<HtsVoice>(
+            VoiceDataFile(profile.voiceFile),
+            HtsVoiceSettings{.halfTones = profile.halfTones, .alpha = profile.alpha});
+    }
+    return *voice;
+}
+
+// The morae right before each "?", counted through the utterance as the
+// labels count them.
+std::vector<size_t> QuestionMorae(const Utterance& utterance, size_t moraCount) {
+    std::vector<size_t> questions;
+    size_t morae = 0;
+    for (const AccentPhrase& phrase : utterance.phrases) {
+        morae += phrase.morae.size();
+        if (phrase.end == PhraseEnd::Question && !phrase.morae.empty() && morae <= moraCount) {
+            questions.push_back(morae - 1);
+        }
+    }
+    return questions;
+}
+
+std::vector<std::int16_t> Samples(const std::vector<double>& wave, double volumeDb) {
+    const double gain = std::pow(10.0, volumeDb / 20);
+    std::vector<std::int16_t> samples(wave.size());
+    std::transform(wave.begin(), wave.end(), samples.begin(), [gain](double value) {
+        return static_cast<std::int16_t>(std::lround(std::clamp(value * gain, -32768.0, 32767.0)));
+    });
+    return samples;
 }
 
 }  // namespace
@@ -30,17 +98,30 @@ std::optional<std::vector<std::int16_t>> SynthesizeSamples(std::string_view utf8
     if (!utterance->HasMorae()) {
         return PauseSilence(*utterance, speed);
     }
-    EspeakEngine& engine = EspeakEngine::Instance();
-    const std::string script =
-        PitchScript(*utterance, {.low = profile.lowPitch, .high = profile.highPitch});
-    const auto samples = engine.Speak(script, profile, speed);
-    if (!samples || samples->empty()) {
+    std::vector<std::string> labels = FullContextLabels(*utterance);
+    std::vector<LabelMora> morae = MoraeOfLabels(labels);
+    std::vector<size_t> questions = QuestionMorae(*utterance, morae.size());
+    for (const size_t question : questions) {
+        const LabelMora& mora = morae[question];
+        std::string& vowel = labels[mora.firstLabel + mora.labelCount - 1];
+        vowel = VoicedLabel(vowel);
+    }
+    UtteranceProsody prosody(std::move(morae), std::move(questions), profile);
+    const double speedFactor = profile.tempo * std::clamp(speed, 50, 300) / 100.0;
+    int sampleRate = 0;
+    const auto wave = VoiceFor(profile).Speak(labels, speedFactor, prosody, sampleRate);
+    if (!wave || wave->empty()) {
         return std::nullopt;
     }
-    std::vector<std::int16_t> out = Resample(*samples, engine.SampleRate(), kOutputSampleRate);
-    if (out.empty()) {
+    const std::vector<std::int16_t> speech =
+        Resample(Samples(*wave, profile.volumeDb), sampleRate, kOutputSampleRate);
+    if (speech.empty()) {
         return std::nullopt;
     }
+    const auto [leading, trailing] = EndPauses(*utterance);
+    std::vector<std::int16_t> out(leading * PauseSamples(speed), 0);
+    out.insert(out.end(), speech.begin(), speech.end());
+    out.resize(out.size() + trailing * PauseSamples(speed), 0);
     return out;
 }
 

@@ -1,0 +1,90 @@
+#include "engine/UtteranceProsody.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/PitchShaping.h"
+
+namespace velmora::voice {
+namespace {
+
+// A question's last vowel is drawn out to this many times its length and
+// climbs this many semitones over it: less is heard as a statement.
+constexpr double kQuestionLengthening = 1.8;
+constexpr double kQuestionRise = 6.0;
+// The two pitches of the stepped robot.
+constexpr double kRobotStep = 3.0;
+
+}  // namespace
+
+UtteranceProsody::UtteranceProsody(std::vector<LabelMora> morae, std::vector<size_t> questions,
+                                   const VoiceProfile& profile)
+    : morae_(std::move(morae)), questions_(std::move(questions)), profile_(profile) {}
+
+void UtteranceProsody::ShapeStates(std::vector<HtsState>& states, size_t statesPerLabel) {
+    // The voices end a sentence on a whisper; a question's last vowel is
+    // voiced through, or there would be nothing to rise.
+    for (const size_t question : questions_) {
+        const LabelMora& mora = morae_[question];
+        const size_t vowel = mora.firstLabel + mora.labelCount - 1;
+        for (size_t s = vowel * statesPerLabel;
+             s < (vowel + 1) * statesPerLabel && s < states.size(); ++s) {
+            states[s].frames = static_cast<size_t>(
+                std::lround(static_cast<double>(states[s].frames) * kQuestionLengthening));
+            states[s].voicing = 1;
+        }
+    }
+}
+
+// Where each mora lies in the track, from the lengths of its labels' states.
+std::vector<MoraFrames> UtteranceProsody::FramesOfMorae(const std::vector<HtsState>& states,
+                                                        size_t statesPerLabel) const {
+    std::vector<size_t> labelStart(states.size() / statesPerLabel + 1, 0);
+    for (size_t s = 0; s < states.size(); ++s) {
+        labelStart[s / statesPerLabel + 1] += states[s].frames;
+    }
+    for (size_t l = 1; l < labelStart.size(); ++l) {
+        labelStart[l] += labelStart[l - 1];
+    }
+    std::vector<MoraFrames> frames;
+    for (const LabelMora& mora : morae_) {
+        const size_t end = std::min(mora.firstLabel + mora.labelCount, labelStart.size() - 1);
+        frames.push_back({.begin = labelStart[std::min(mora.firstLabel, end)],
+                          .end = labelStart[end],
+                          .high = mora.high,
+                          .phrase = mora.phrase});
+    }
+    return frames;
+}
+
+void UtteranceProsody::ShapePitch(std::vector<double>& logF0, const std::vector<HtsState>& states,
+                                  size_t statesPerLabel) {
+    if (statesPerLabel == 0) {
+        return;
+    }
+    const std::vector<MoraFrames> frames = FramesOfMorae(states, statesPerLabel);
+    // The robots keep to the pitch of the words themselves: a question's
+    // last vowel, voiced from states the voice would have whispered, would
+    // move it.
+    std::vector<double> words = logF0;
+    for (const size_t question : questions_) {
+        std::fill(words.begin() + static_cast<std::ptrdiff_t>(frames[question].begin),
+                  words.begin() + static_cast<std::ptrdiff_t>(frames[question].end), kUnvoiced);
+    }
+    switch (profile_.robot) {
+        case RobotPitch::Flat:
+            FlattenPitch(logF0, MedianPitch(words));
+            break;
+        case RobotPitch::Stepped:
+            StepPitch(logF0, frames, MedianPitch(words), kRobotStep);
+            break;
+        case RobotPitch::None:
+            SharpenAccent(logF0, frames, profile_.accentSemitones);
+            break;
+    }
+    for (const size_t question : questions_) {
+        RaisePitch(logF0, frames[question], kQuestionRise);
+    }
+}
+
+}  // namespace velmora::voice
