@@ -187,6 +187,10 @@ TEST(VoiceLibrary, AQuestionRisesAtItsEnd) {
             Semitones(EndPitch(SamplesOf(*statement), 8000), EndPitch(SamplesOf(*question), 8000)),
             1.5)
             << folder;
+        // A question of one mora has nothing else to take its pitch from.
+        const auto single = voice.Image("か?");
+        ASSERT_TRUE(single.has_value()) << folder;
+        EXPECT_GT(PitchTrack(SamplesOf(*single), 8000).size(), 5u) << folder;
     }
 }
 

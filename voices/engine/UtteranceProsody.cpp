@@ -57,26 +57,32 @@ std::vector<MoraFrames> UtteranceProsody::FramesOfMorae(const std::vector<HtsSta
     return frames;
 }
 
+// The robots keep to the pitch of the words themselves: a question's last
+// vowel, voiced from states the voice would have whispered, would move it.
+// A question of one mora has nothing else to go by.
+double UtteranceProsody::RobotLevel(const std::vector<double>& logF0,
+                                    const std::vector<MoraFrames>& frames) const {
+    std::vector<double> words = logF0;
+    for (const size_t question : questions_) {
+        std::fill(words.begin() + static_cast<std::ptrdiff_t>(frames[question].begin),
+                  words.begin() + static_cast<std::ptrdiff_t>(frames[question].end), kUnvoiced);
+    }
+    const double level = MedianPitch(words);
+    return std::isnan(level) ? MedianPitch(logF0) : level;
+}
+
 void UtteranceProsody::ShapePitch(std::vector<double>& logF0, const std::vector<HtsState>& states,
                                   size_t statesPerLabel) {
     if (statesPerLabel == 0) {
         return;
     }
     const std::vector<MoraFrames> frames = FramesOfMorae(states, statesPerLabel);
-    // The robots keep to the pitch of the words themselves: a question's
-    // last vowel, voiced from states the voice would have whispered, would
-    // move it.
-    std::vector<double> words = logF0;
-    for (const size_t question : questions_) {
-        std::fill(words.begin() + static_cast<std::ptrdiff_t>(frames[question].begin),
-                  words.begin() + static_cast<std::ptrdiff_t>(frames[question].end), kUnvoiced);
-    }
     switch (profile_.robot) {
         case RobotPitch::Flat:
-            FlattenPitch(logF0, MedianPitch(words));
+            FlattenPitch(logF0, RobotLevel(logF0, frames));
             break;
         case RobotPitch::Stepped:
-            StepPitch(logF0, frames, MedianPitch(words), kRobotStep);
+            StepPitch(logF0, frames, RobotLevel(logF0, frames), kRobotStep);
             break;
         case RobotPitch::None:
             SharpenAccent(logF0, frames, profile_.accentSemitones);

@@ -26,6 +26,8 @@ public:
 private:
     std::vector<MoraFrames> FramesOfMorae(const std::vector<HtsState>& states,
                                           size_t statesPerLabel) const;
+    double RobotLevel(const std::vector<double>& logF0,
+                      const std::vector<MoraFrames>& frames) const;
 
     std::vector<LabelMora> morae_;
     std::vector<size_t> questions_;
