@@ -3,12 +3,26 @@
 #include <QMessageBox>
 
 namespace velmora {
+namespace {
+
+QMessageBox::Icon BoxIcon(MessageService::Icon icon) {
+    switch (icon) {
+        case MessageService::Icon::None:
+            return QMessageBox::NoIcon;
+        case MessageService::Icon::Information:
+            return QMessageBox::Information;
+        case MessageService::Icon::Warning:
+            return QMessageBox::Warning;
+        case MessageService::Icon::Error:
+            return QMessageBox::Critical;
+    }
+    return QMessageBox::NoIcon;
+}
+
+}  // namespace
 
 void BoxMessageService::Show(const QString& caption, const QString& text, Icon icon) {
-    QMessageBox box(icon == Icon::Information ? QMessageBox::Information
-                    : icon == Icon::Warning   ? QMessageBox::Warning
-                                              : QMessageBox::Critical,
-                    caption, text, QMessageBox::Ok);
+    QMessageBox box(BoxIcon(icon), caption, text, QMessageBox::Ok);
     box.exec();
 }
 

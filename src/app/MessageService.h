@@ -8,7 +8,8 @@ namespace velmora {
 // instead of fighting a modal loop.
 class MessageService {
 public:
-    enum class Icon { Information, Warning, Error };
+    // None: a plain notice, the text alone.
+    enum class Icon { None, Information, Warning, Error };
     virtual ~MessageService() = default;
     virtual void Show(const QString& caption, const QString& text, Icon icon) = 0;
     // true for Yes.

@@ -24,7 +24,7 @@ void NoticeRelay::ShowMessage(const std::string& text) {
     if (routine_ != nullptr) {
         routine_->ShowMessage(text);
     } else {
-        messages_.Show(Caption(), QString::fromStdString(text), MessageService::Icon::Information);
+        messages_.Show(Caption(), QString::fromStdString(text), MessageService::Icon::None);
     }
 }
 

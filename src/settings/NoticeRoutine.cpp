@@ -34,11 +34,11 @@ NoticeRoutine::BoxScope::~BoxScope() {
 
 void NoticeRoutine::ShowNotice(const std::string& text) {
     const BoxScope box(*this);
-    messages_.Show(Title(), QString::fromStdString(text), MessageService::Icon::Information);
+    messages_.Show(Title(), QString::fromStdString(text), MessageService::Icon::None);
 }
 
 void NoticeRoutine::ShowMessage(const std::string& text) {
-    messages_.Show(Title(), QString::fromStdString(text), MessageService::Icon::Information);
+    messages_.Show(Title(), QString::fromStdString(text), MessageService::Icon::None);
 }
 
 bool NoticeRoutine::Ask(const std::string& text) {

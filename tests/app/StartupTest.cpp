@@ -7,9 +7,11 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <thread>
 
 #include "app/MessageService.h"
+#include "app/NoticeRelay.h"
 #include "app/SingleInstance.h"
 #include "app/Startup.h"
 #include "support/TempDir.h"
@@ -18,26 +20,43 @@
 namespace velmora {
 namespace {
 
-TEST(Startup, SecondStartShowsTheInformationBox) {
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        title = box->windowTitle();
-        text = box->text();
-        icon = box->icon();
-        box->accept();
-    });
-    BoxMessageService messages;
-    ShowAlreadyRunning(messages);
-    EXPECT_EQ(title, QStringLiteral("ベルモラ"));
-    EXPECT_EQ(text,
-              QStringLiteral(
-                  "「ベルモラ」は既に起動しています。\nタスクトレイのアイコンを右クリックすれば\n"
-                  "メニューを表示できます。"));
-    EXPECT_EQ(icon, QMessageBox::Information);
+// The boxes shown before the windows exist, as the desktop shows them: only
+// the second start's carries the information icon, a plain notice none.
+TEST(Startup, BoxesBeforeTheWindowsExist) {
+    struct Case {
+        const char* what;
+        std::function<void(MessageService&)> show;
+        QString textStart;
+        QMessageBox::Icon icon;
+    };
+    const Case cases[] = {
+        {"second start", [](MessageService& m) { ShowAlreadyRunning(m); },
+         QStringLiteral(
+             "「ベルモラ」は既に起動しています。\nタスクトレイのアイコンを右クリックすれば\n"
+             "メニューを表示できます。"),
+         QMessageBox::Information},
+        {"plain notice",
+         [](MessageService& m) { NoticeRelay(m).ShowNotice("声のデータが存在しません。"); },
+         QStringLiteral("声のデータが存在しません。"), QMessageBox::NoIcon},
+    };
+    for (const Case& c : cases) {
+        QString title;
+        QString text;
+        QMessageBox::Icon icon = QMessageBox::Question;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            title = box->windowTitle();
+            text = box->text();
+            icon = box->icon();
+            box->accept();
+        });
+        BoxMessageService messages;
+        c.show(messages);
+        EXPECT_EQ(title, QStringLiteral("ベルモラ")) << c.what;
+        EXPECT_TRUE(text.startsWith(c.textStart)) << c.what << ": " << text.toStdString();
+        EXPECT_EQ(icon, c.icon) << c.what;
+    }
 }
 
 // The real program, twice, on the virtual display the test script starts.

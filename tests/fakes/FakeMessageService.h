@@ -14,16 +14,17 @@ public:
     struct Box {
         QString caption;
         QString text;
+        Icon icon;
     };
 
-    void Show(const QString& caption, const QString& text, Icon /*icon*/) override {
-        shown.push_back({caption, text});
+    void Show(const QString& caption, const QString& text, Icon icon) override {
+        shown.push_back({caption, text, icon});
         if (whileShown) {
             whileShown();
         }
     }
     bool Ask(const QString& caption, const QString& text) override {
-        asked.push_back({caption, text});
+        asked.push_back({caption, text, Icon::None});
         if (whileShown) {
             whileShown();
         }

@@ -316,6 +316,13 @@ TEST_F(SettingsDialogTest, ShowNoticeLowersTheClockWhileTheBoxIsUp) {
     host.checks[TrayItem::ClockAllwaysFront] = false;
     form->ShowNotice("テスト");
     EXPECT_FALSE(host.clockTopMost);
+
+    // Notices and plain messages are the text alone, without an icon.
+    form->Notices().ShowMessage("テスト");
+    ASSERT_EQ(messages.shown.size(), 3u);
+    for (const FakeMessageService::Box& box : messages.shown) {
+        EXPECT_EQ(box.icon, MessageService::Icon::None);
+    }
 }
 
 TEST_F(SettingsDialogTest, EnablingRulesFollowTheUser) {
