@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 
 #include <QApplication>
+#include <optional>
 
 #include "app/MessageService.h"
 #include "app/SingleInstance.h"
@@ -53,16 +54,21 @@ int RunVelmora(int argc, char** argv) {
     }
     // A tray program lives on with no window open.
     QApplication::setQuitOnLastWindowClosed(false);
-    const StartupContext context = PrepareStartup();
     BoxMessageService messages;
-    int code = 0;
-    {
-        VelmoraProgram program(context, messages);
-        // Signals that came during the start are waiting and end it now.
-        const TerminationSignals termination([&program] { program.End(0); });
-        code = QApplication::exec();
+    return RunProgram(PrepareStartup(), messages);
+}
+
+int RunProgram(const StartupContext& context, MessageService& messages) {
+    VelmoraProgram program(context, messages);
+    // Ended while its windows were being created (a voice that could not be
+    // loaded): there was no loop to end then, and one entered now would keep
+    // a program that has given up in the tray.
+    if (const std::optional<int> ended = program.EndCode()) {
+        return *ended;
     }
-    return code;
+    // Signals that came during the start are waiting and end it now.
+    const TerminationSignals termination([&program] { program.End(0); });
+    return QApplication::exec();
 }
 
 }  // namespace velmora

@@ -29,4 +29,8 @@ StartupContext PrepareStartup();
 // The whole program: single instance, set-up, event loop. Returns the exit code.
 int RunVelmora(int argc, char** argv);
 
+// The program's windows and event loop, once the set-up is done. Returns the
+// exit code, also of a program that ended before its loop could start.
+int RunProgram(const StartupContext& context, MessageService& messages);
+
 }  // namespace velmora

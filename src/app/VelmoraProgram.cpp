@@ -1,6 +1,7 @@
 #include "app/VelmoraProgram.h"
 
 #include <QCoreApplication>
+#include <QThread>
 
 #include "about/TVelmoraVersionForm.h"
 #include "app/ClockWindow.h"
@@ -87,12 +88,19 @@ VelmoraProgram::~VelmoraProgram() {
 }
 
 void VelmoraProgram::End(int code) {
+    if (!endCode_) {
+        endCode_ = code;
+    }
     if (clock_ != nullptr) {
         clock_->StopTimer();
     }
     // Not quit(): that would close every window first, and the clock
     // window, closed, would no longer save its place on the way out.
-    QCoreApplication::exit(code);
+    // Without a running loop exit() ends nothing, yet every box shown later
+    // (on the way out) would close the moment it opened.
+    if (QThread::currentThread()->loopLevel() > 0) {
+        QCoreApplication::exit(code);
+    }
 }
 
 }  // namespace velmora

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
 #include "about/DesktopLinkOpener.h"
 #include "app/DialogLinkAdapter.h"
@@ -39,7 +40,11 @@ public:
 
     // Ends the event loop with `code` after stopping the tick. Windows stay
     // as they are until destruction, so the clock still saves its place.
+    // Before the loop runs (a voice that fails while the windows are being
+    // created) there is no loop to end: the code is kept for EndCode.
     void End(int code);
+    // The code of the first End, if any.
+    std::optional<int> EndCode() const { return endCode_; }
 
     // The windows as created, for the program's tests.
     const ProgramParts& Parts() const { return parts_; }
@@ -68,6 +73,7 @@ private:
     std::unique_ptr<TVelmoraSetteiForm> dialog_;
     std::unique_ptr<DialogActions> actions_;
     std::unique_ptr<TVelmoraVersionForm> about_;
+    std::optional<int> endCode_;
 };
 
 }  // namespace velmora

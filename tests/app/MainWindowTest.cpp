@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <filesystem>
 #include <memory>
 
@@ -164,6 +166,29 @@ TEST(ProgramFatalNotice, ShowsItsMessageOnceAndEndsTheProgram) {
     EXPECT_EQ(notices.notices,
               std::vector<std::string>{"声のデータが存在しません。\n終了します。"});
     EXPECT_EQ(ends, std::vector<int>{1});
+}
+
+// A voice that cannot be loaded while the windows are being created (the
+// settings dialog measures the time signal's announcement): the notice is
+// shown, plain, and the program ends with a failure at once instead of
+// entering a loop that would keep it in the tray with its tick stopped.
+TEST_F(MainWindowTest, AVoiceMissingAtTheStartEndsTheProgramWithItsNotice) {
+    test::WriteBytes(SettingsPath(), "[Jiho]\r\nSpeakBeforeSound=1\r\n");
+    context = PrepareStartup();
+    test::TempDir programFolder;  // the pictures and sounds, no voice folders
+    std::filesystem::create_directory_symlink(context.Folders.ProgramFolder + "Data",
+                                              programFolder.File("Data"));
+    context.Folders.ProgramFolder = programFolder.Path();
+    // A loop entered all the same is ended after a while with a code of its own.
+    QTimer stuck;
+    stuck.setSingleShot(true);
+    QObject::connect(&stuck, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    stuck.start(5000);
+    EXPECT_EQ(RunProgram(context, messages), 1);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].caption, QStringLiteral("ベルモラ"));
+    EXPECT_EQ(messages.shown[0].text, QStringLiteral("声のデータが存在しません。\n終了します。"));
+    EXPECT_EQ(messages.shown[0].icon, MessageService::Icon::None);
 }
 
 TEST_F(MainWindowTest, EndingKeepsTheClocksPlace) {
