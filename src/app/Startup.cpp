@@ -11,6 +11,21 @@
 #include "settings/Settings.h"
 
 namespace velmora {
+namespace {
+
+QString LockFolderRefusedText(const std::string& folder) {
+    return QStringLiteral(
+               "「ベルモラ」を起動できません。\n"
+               "二重起動を防ぐためのフォルダー\n"
+               "%1\n"
+               "が、あなただけが使えるフォルダーになっていません\n"
+               "（他のユーザーのもの、シンボリックリンク、または他のユーザーも使える設定）。\n"
+               "このフォルダーを削除してから、もう一度起動してください。\n"
+               "（他のユーザーのものは、管理者に削除を依頼してください。）")
+        .arg(QString::fromStdString(folder));
+}
+
+}  // namespace
 
 QString ApplicationTitle() {
     return QStringLiteral("ベルモラ");
@@ -25,6 +40,10 @@ QString AlreadyRunningText() {
 
 void ShowAlreadyRunning(MessageService& messages) {
     messages.Show(ApplicationTitle(), AlreadyRunningText(), MessageService::Icon::Information);
+}
+
+void ShowLockFolderRefused(MessageService& messages, const std::string& folder) {
+    messages.Show(ApplicationTitle(), LockFolderRefusedText(folder), MessageService::Icon::Warning);
 }
 
 StartupContext PrepareStartup() {
@@ -49,6 +68,10 @@ int RunVelmora(int argc, char** argv) {
         // up through a `kill`.
         const TerminationSignals termination;
         BoxMessageService messages;
+        if (instance.FolderRefused()) {
+            ShowLockFolderRefused(messages, instance.Folder());
+            return 1;
+        }
         ShowAlreadyRunning(messages);
         return 0;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <string>
 
 #include "app/AppFolders.h"
 #include "settings/StartupSettings.h"
@@ -16,6 +17,9 @@ QString AlreadyRunningText();
 
 // What a second start tells the user before it ends.
 void ShowAlreadyRunning(MessageService& messages);
+// What a start tells the user when the single-instance lock's folder is not
+// the user's own, before it ends.
+void ShowLockFolderRefused(MessageService& messages, const std::string& folder);
 
 // Everything the program sets up before its windows exist: the folders, the
 // leftover clean-up and the switches read from the settings file.

@@ -35,6 +35,11 @@ TEST(Startup, BoxesBeforeTheWindowsExist) {
              "「ベルモラ」は既に起動しています。\nタスクトレイのアイコンを右クリックすれば\n"
              "メニューを表示できます。"),
          QMessageBox::Information},
+        {"lock folder not ours",
+         [](MessageService& m) { ShowLockFolderRefused(m, "/tmp/velmora-1000"); },
+         QStringLiteral("「ベルモラ」を起動できません。\n二重起動を防ぐためのフォルダー\n"
+                        "/tmp/velmora-1000\n"),
+         QMessageBox::Warning},
         {"plain notice",
          [](MessageService& m) { NoticeRelay(m).ShowNotice("声のデータが存在しません。"); },
          QStringLiteral("声のデータが存在しません。"), QMessageBox::NoIcon},
