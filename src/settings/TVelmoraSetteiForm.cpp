@@ -359,6 +359,14 @@ void TVelmoraSetteiForm::SetFontName(const QString& name) {
 }
 
 void TVelmoraSetteiForm::ShowSettings() {
+    // Asked again while open (a double click on the clock): refilling from
+    // the file would throw the user's unsaved edits away unasked.
+    if (isVisible()) {
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+        raise();
+        activateWindow();
+        return;
+    }
     state_.DialogLoaded = false;
     SettingsForm form = ReadControls();
     const IniFile ini(settingsPath_);
@@ -372,9 +380,7 @@ void TVelmoraSetteiForm::ShowSettings() {
     state_.DialogLoaded = true;
     RenewVolumeHints();
     state_.Unchanged = true;
-    if (!isVisible()) {
-        CentreOnScreen();
-    }
+    CentreOnScreen();
     show();
     raise();
     activateWindow();

@@ -47,7 +47,8 @@ public:
                        SettingsDialogOptions options = {});
     ~TVelmoraSetteiForm() override;
 
-    // Fills the controls from the settings file and shows the dialog.
+    // Fills the controls from the settings file and shows the dialog; an
+    // open dialog only comes to the front, its edits kept.
     void ShowSettings();
     void BtnOKClick();
     void BtnCancelClick();

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
 #include <filesystem>
@@ -97,7 +98,7 @@ TEST_F(MainWindowTest, MarksComeFromTheSettingsFile) {
     EXPECT_EQ(Main().Tray().Icon(), TrayIcon::Application);
 }
 
-TEST_F(MainWindowTest, TheSettingsDialogLocksTheMenuWhileItIsOpen) {
+TEST_F(MainWindowTest, TheOpenSettingsDialogLocksTheMenuAndKeepsItsEdits) {
     Start();
     const ProgramParts& parts = program->Parts();
     // The tray's left click, also while the item is still disabled.
@@ -105,6 +106,26 @@ TEST_F(MainWindowTest, TheSettingsDialogLocksTheMenuWhileItIsOpen) {
     EXPECT_TRUE(parts.Dialog->isVisible());
     EXPECT_FALSE(Menu().Enabled(MenuItem::ShowSettei));
     EXPECT_FALSE(Menu().Enabled(MenuItem::End));
+
+    // A double click on the clock while the dialog is open keeps the user's
+    // unsaved edits: the dialog only comes to the front.
+    auto* mode = parts.Dialog->findChild<RadioGroup*>(QStringLiteral("RadioGroupAlarm"));
+    ASSERT_NE(mode, nullptr);
+    mode->SetItemIndex(2);
+    parts.Dialog->State().Unchanged = false;
+    parts.State.StartupPending = false;
+    auto* hands = parts.Clock->Form().findChild<QWidget*>(QStringLiteral("ImgHari"));
+    ASSERT_NE(hands, nullptr);
+    for (const QEvent::Type type : {QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(
+            type, QPointF(100, 150), hands->mapToGlobal(QPointF(100, 150)), Qt::LeftButton,
+            type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(hands, &event);
+    }
+    EXPECT_TRUE(parts.Dialog->isVisible());
+    EXPECT_EQ(mode->ItemIndex(), 2);
+    EXPECT_FALSE(parts.Dialog->State().Unchanged);
+
     parts.Dialog->BtnCancelClick();
     EXPECT_FALSE(parts.Dialog->isVisible());
     EXPECT_TRUE(Menu().Enabled(MenuItem::ShowSettei));
