@@ -4,6 +4,7 @@
 #include "app/ClockWindow.h"
 #include "app/NowTimeAnnouncement.h"
 #include "app/TVelmoraMainForm.h"
+#include "schedule/AlarmTexts.h"
 #include "settings/TVelmoraSetteiForm.h"
 
 namespace velmora {
@@ -89,6 +90,9 @@ void ProgramTrayHost::ArmWakeUp() {
 void ProgramTrayHost::SetAlarmOff() {
     if (parts_.Clock != nullptr) {
         parts_.Clock->Engine().Arming().SetAlarmOff();
+        // Switched off by the user, the hint says so above the usage; the
+        // tick's own switch-off leaves the usage alone.
+        parts_.Clock->Ops().SetHint(AlarmOffHint(parts_.State.HelpHint));
     }
 }
 

@@ -7,6 +7,7 @@ namespace velmora {
 namespace {
 
 constexpr const char* kTipTitle = "ベルモラ\n";
+constexpr const char* kHintRule = "\n-----------\n";
 
 }  // namespace
 
@@ -20,7 +21,11 @@ std::string ArmedTip(bool snooze, DateTime alarmMoment) {
 }
 
 std::string ArmedHint(DateTime alarmMoment, const std::string& helpHint) {
-    return "次回目覚まし時刻:" + FormatAlarmMoment(alarmMoment) + "\n-----------\n" + helpHint;
+    return "次回目覚まし時刻:" + FormatAlarmMoment(alarmMoment) + kHintRule + helpHint;
+}
+
+std::string AlarmOffHint(const std::string& helpHint) {
+    return std::string(kAlarmOffLabel) + kHintRule + helpHint;
 }
 
 std::string RingingHint(bool musicStopsWithVoice, bool snooze) {

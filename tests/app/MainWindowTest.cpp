@@ -15,6 +15,7 @@
 #include "app/Startup.h"
 #include "app/TVelmoraMainForm.h"
 #include "app/VelmoraProgram.h"
+#include "clock/ClockHints.h"
 #include "fakes/FakeMessageService.h"
 #include "fakes/FakeNotices.h"
 #include "settings/RadioGroup.h"
@@ -175,6 +176,9 @@ TEST_F(MainWindowTest, SnoozeUncheckedWhileRingingRestoresTheClocksShape) {
     EXPECT_FALSE(Menu().Checked(MenuItem::Snooze));
     EXPECT_EQ(clock.geometry(), QRect(10, 20, 240, 271));
     EXPECT_EQ(Main().Tray().Tip(), QStringLiteral("ベルモラ\nALARM OFF"));
+    // Switched off from the menu, the clock's hint says so above the usage.
+    EXPECT_EQ(clock.findChild<QWidget*>(QStringLiteral("ImgHari"))->toolTip().toStdString(),
+              "ALARM OFF\n-----------\n" + HelpHint());
 }
 
 // A voice that cannot be loaded: the message once, then the program ends.
