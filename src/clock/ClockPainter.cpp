@@ -58,8 +58,10 @@ void PaintDialNumerals(QPainter& painter, DialColour colour, const QFont& labelF
     painter.setFont(font);
     painter.setPen(ToQColor(PaletteFor(colour).Numerals));
     for (int r = 0; r < 12; ++r) {
-        const QSize half = (DialNumeralIsWide(r) ? wide : narrow) / 2;
-        const PixelPoint at = DialNumeralTopLeft(r, half.width(), half.height());
+        // Whole halves, cut toward zero: QSize's own division would round an
+        // odd size up and set the numeral a pixel off its place.
+        const QSize text = DialNumeralIsWide(r) ? wide : narrow;
+        const PixelPoint at = DialNumeralTopLeft(r, text.width() / 2, text.height() / 2);
         DrawTextAt(painter, metrics, at, QString::fromStdString(DialNumeralText(r)));
     }
     painter.restore();

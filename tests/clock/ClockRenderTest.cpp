@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRegion>
@@ -7,6 +8,8 @@
 #include "ClockFormTestSupport.h"
 #include "clock/ClockHands.h"
 #include "clock/ClockLayout.h"
+#include "clock/ClockPainter.h"
+#include "clock/DialText.h"
 
 namespace velmora {
 namespace {
@@ -123,6 +126,43 @@ TEST_F(ClockRenderTest, NumeralsDateAndLabelInTheirColours) {
     EXPECT_GT(
         CountPixels(image, {50, 145, 100, 30}, [](QColor c) { return IsColour(c, 196, 189, 108); }),
         5);
+}
+
+// Each numeral is centred on its place by whole halves of its text's size,
+// cut toward zero. Faces whose "0" or "10" measures an odd number of pixels
+// tell a half rounded up apart: the numeral would sit a pixel up or left.
+TEST(DialNumeralsTest, CentredByWholeHalvesOfTheirText) {
+    int oddSizes = 0;
+    for (const char* family : {"DejaVu Sans", "DejaVu Serif", "Noto Sans CJK JP"}) {
+        QFont base;
+        base.setFamilies({QString::fromLatin1(family)});
+        const QFont font = FontOfPoints(base, 12);
+        const QFontMetrics metrics(font);
+        QImage painted(200, 226, QImage::Format_ARGB32_Premultiplied);
+        painted.fill(Qt::transparent);
+        QImage expected = painted;
+        {
+            QPainter p(&painted);
+            PaintDialNumerals(p, DialColour::Gray, base);
+        }
+        QPainter p(&expected);
+        p.setRenderHint(QPainter::TextAntialiasing);
+        p.setFont(font);
+        const Rgb colour = PaletteFor(DialColour::Gray).Numerals;
+        p.setPen(QColor(colour.r, colour.g, colour.b));
+        for (int r = 0; r < 12; ++r) {
+            const QSize size(
+                metrics.horizontalAdvance(QString::fromLatin1(DialNumeralIsWide(r) ? "10" : "0")),
+                metrics.height());
+            oddSizes += size.width() % 2 + size.height() % 2;
+            const PixelPoint at = DialNumeralTopLeft(r, size.width() / 2, size.height() / 2);
+            p.drawText(QPointF(at.x, at.y + metrics.ascent()),
+                       QString::fromStdString(DialNumeralText(r)));
+        }
+        p.end();
+        EXPECT_TRUE(painted == expected) << family;
+    }
+    ASSERT_GT(oddSizes, 0) << "no face at hand measures an odd size";
 }
 
 TEST_F(ClockRenderTest, LayoutFollowsTheSize) {
