@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 namespace velmora {
 namespace {
@@ -31,7 +32,9 @@ NoAlarmDaysPanel::NoAlarmDaysPanel(QWidget* parent)
       checkBoxMonthEnd_(new QCheckBox(QStringLiteral("月末"), this)),
       leDayOfMonth_(DayListEdit(QStringLiteral("LEDayOfMonth"), this)),
       comboBoxMonth_(new QComboBox(this)),
-      leDay_(DayListEdit(QStringLiteral("LEDay"), this)) {
+      leDay_(DayListEdit(QStringLiteral("LEDay"), this)),
+      btnPlan_(new QPushButton(QStringLiteral("予定を確認..."), this)) {
+    btnPlan_->setObjectName(QStringLiteral("BtnAlarmPlan"));
     checkBoxHoliday_->setObjectName(QStringLiteral("CheckBoxHoliday"));
     checkBoxMonthEnd_->setObjectName(QStringLiteral("CheckBoxMonthEnd"));
     comboBoxMonth_->setObjectName(QStringLiteral("ComboBoxMonth"));
@@ -44,6 +47,7 @@ NoAlarmDaysPanel::NoAlarmDaysPanel(QWidget* parent)
     checks->addWidget(checkBoxHoliday_);
     checks->addWidget(checkBoxMonthEnd_);
     checks->addStretch(1);
+    checks->addWidget(btnPlan_);
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(3);
@@ -64,6 +68,7 @@ NoAlarmDaysPanel::NoAlarmDaysPanel(QWidget* parent)
     layout->addLayout(grid);
 
     connect(comboBoxMonth_, &QComboBox::activated, this, &NoAlarmDaysPanel::monthPicked);
+    connect(btnPlan_, &QPushButton::clicked, this, &NoAlarmDaysPanel::planRequested);
 }
 
 void NoAlarmDaysPanel::Load(const SettingsForm& form) {

@@ -8,6 +8,7 @@
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
+class QPushButton;
 
 namespace velmora {
 
@@ -32,6 +33,8 @@ public:
 signals:
     // The user picked a month (0 = January) in the month box.
     void monthPicked(int month);
+    // "予定を確認...": which days the values shown now would ring.
+    void planRequested();
 
 private:
     QCheckBox* checkBoxHoliday_;
@@ -39,6 +42,7 @@ private:
     QLineEdit* leDayOfMonth_;
     QComboBox* comboBoxMonth_;
     QLineEdit* leDay_;
+    QPushButton* btnPlan_;
 };
 
 }  // namespace velmora

@@ -17,6 +17,7 @@
 
 #include "about/TVelmoraVersionForm.h"
 #include "settings/AlarmPage.h"
+#include "settings/AlarmPlanWindow.h"
 #include "settings/AlarmSoundPanel.h"
 #include "settings/AlarmVolumePanel.h"
 #include "settings/AlarmWordPage.h"
@@ -50,6 +51,7 @@ TVelmoraSetteiForm::TVelmoraSetteiForm(SettingsDialogHost& host, MessageService&
       settingsPath_(folders.DataFolder + kSettingsFileName),
       alarmWordPath_(folders.DataFolder + kAlarmWordFileName),
       recordedVoicePath_(folders.DataFolder + kRecordedVoiceFileName),
+      dataFolder_(folders.DataFolder),
       powerStyle_(options.Power) {
     setWindowTitle(QStringLiteral("ベルモラの設定"));
     setFont(DialogFont(13));
@@ -168,6 +170,8 @@ void TVelmoraSetteiForm::ConnectPages() {
     connect(alarmPage_, &AlarmPage::backColorPicked, this, &TVelmoraSetteiForm::BackColorPicked);
     connect(alarmPage_->NoAlarmDays(), &NoAlarmDaysPanel::monthPicked, this,
             &TVelmoraSetteiForm::MonthPicked);
+    connect(alarmPage_->NoAlarmDays(), &NoAlarmDaysPanel::planRequested, this,
+            &TVelmoraSetteiForm::ShowAlarmPlan);
     connect(alarmPage_->Sounds(), &AlarmSoundPanel::soundPicked, this,
             [this](int index) { emit soundPreviewRequested(SoundList::AlarmSounds, index); });
     connect(alarmPage_->Sounds(), &AlarmSoundPanel::addSoundRequested, this,
@@ -384,6 +388,16 @@ void TVelmoraSetteiForm::ShowSettings() {
     show();
     raise();
     activateWindow();
+}
+
+void TVelmoraSetteiForm::ShowAlarmPlan() {
+    if (planWindow_ == nullptr) {
+        planWindow_ = new AlarmPlanWindow(this);
+    }
+    planWindow_->ShowPlanFor(host_.LiveSettings(), ReadControls(), dataFolder_, host_.Now());
+    planWindow_->show();
+    planWindow_->raise();
+    planWindow_->activateWindow();
 }
 
 void TVelmoraSetteiForm::CentreOnScreen() {

@@ -19,6 +19,7 @@ class QTabWidget;
 namespace velmora {
 
 class AlarmPage;
+class AlarmPlanWindow;
 class AlarmWordPage;
 class GeneralPage;
 class JihoPage;
@@ -88,6 +89,10 @@ public:
     // The controls as plain values, and the pages for the parts that act on
     // them.
     SettingsForm ReadControls() const;
+    // "予定を確認...": the days the values shown now would ring, in a small
+    // window of its own.
+    void ShowAlarmPlan();
+    AlarmPlanWindow* PlanWindow() const { return planWindow_; }
     GeneralPage* MainPage() const { return generalPage_; }
     AlarmPage* ClockPage() const { return alarmPage_; }
     AlarmWordPage* WordPage() const { return wordPage_; }
@@ -141,6 +146,7 @@ private:
     std::string settingsPath_;
     std::string alarmWordPath_;
     std::string recordedVoicePath_;
+    std::string dataFolder_;
     PowerControlStyle powerStyle_;
     SettingsDialogState state_;
     SettingsForm lists_;  // the entries users added to the lists
@@ -154,6 +160,7 @@ private:
     AlarmPage* alarmPage_ = nullptr;
     AlarmWordPage* wordPage_ = nullptr;
     JihoPage* jihoPage_ = nullptr;
+    AlarmPlanWindow* planWindow_ = nullptr;
     QCheckBox* checkBoxGoToSleep_ = nullptr;
     RadioGroup* radioGroupGoToStandBy_ = nullptr;
     QPushButton* btnOK_ = nullptr;

@@ -2,9 +2,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QTabWidget>
 
 #include "about/TVelmoraVersionForm.h"
@@ -14,6 +16,7 @@
 #include "fakes/FakeMessageService.h"
 #include "fakes/FakePhoneticConverter.h"
 #include "fakes/FakeSettingsDialogHost.h"
+#include "settings/AlarmPlanWindow.h"
 #include "settings/TVelmoraSetteiForm.h"
 #include "support/TempDir.h"
 #include "support/TestEnvironment.h"
@@ -94,6 +97,20 @@ QStringList CaptureScreens(const QString& folder) {
         }
         dialog.grab().save(folder + QStringLiteral("/settings-page%1.png").arg(page));
     }
+    // The alarm's plan, with a holiday among its days.
+    dialog.findChild<QCheckBox*>(QStringLiteral("CheckBoxHoliday"))->setChecked(true);
+    dialog.ShowAlarmPlan();
+    Settle();
+    AlarmPlanWindow* plan = dialog.PlanWindow();
+    for (const QString& problem : ClippedWidgets(plan)) {
+        problems << QStringLiteral("plan: ") + problem;
+    }
+    const auto* lines = plan->findChild<QListWidget*>(QStringLiteral("ListAlarmPlan"));
+    if (lines->viewport()->width() < lines->sizeHintForColumn(0)) {
+        problems << QStringLiteral("plan: lines cut off");
+    }
+    plan->grab().save(folder + QStringLiteral("/alarm-plan.png"));
+    plan->hide();
     dialog.hide();
 
     // The user's face comes on a few seconds after start, when the window

@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "SettingsDialogFixture.h"
+#include "settings/AlarmPlanWindow.h"
 #include "settings/AlarmWordFile.h"
 #include "settings/AlarmWordPage.h"
 
@@ -213,6 +214,32 @@ TEST_F(SettingsDialogTest, MonthSwitchingCarriesDaysInTheLiveRecordOnly) {
     form->BtnOKClick();
     EXPECT_EQ(Ini().ReadRaw("NoAlarmMonth5", "Day7"), "1");
     EXPECT_FALSE(Ini().ValueExists("NoAlarmMonth4", "Day1"));
+}
+
+// "予定を確認..." shows the days the values on screen would ring, saved or
+// not, one a day, the skipped ones with their reason; Esc closes it.
+TEST_F(SettingsDialogTest, ThePlanFollowsTheUnsavedValues) {
+    host.now = EncodeDate(2024, 11, 21) + EncodeTime(8, 0, 0);
+    Ini().WriteInteger("Alarm", "Use", 1);
+    Shown();
+    Check("CheckBoxHoliday", true);
+    Type("LEDay", QStringLiteral("25"));
+    Type("LEDayOfMonth", QStringLiteral("26"));
+    Click("BtnAlarmPlan");
+    AlarmPlanWindow* plan = form->PlanWindow();
+    ASSERT_NE(plan, nullptr);
+    EXPECT_TRUE(plan->isVisible());
+    const QStringList lines = plan->Lines();
+    ASSERT_EQ(lines.size(), AlarmPlanWindow::kDays);
+    EXPECT_EQ(lines.mid(0, 6),
+              (QStringList{
+                  QStringLiteral("11/22(金) 7:00:00  次の目覚まし"),
+                  QStringLiteral("11/23(土)  勤労感謝の日"), QStringLiteral("11/24(日) 7:00:00"),
+                  QStringLiteral("11/25(月)  11月25日の指定日"),
+                  QStringLiteral("11/26(火)  毎月の指定日"), QStringLiteral("11/27(水) 7:00:00")}));
+    EXPECT_FALSE(host.live.NoAlarmHoliday);  // nothing saved or applied
+    QTest::keyClick(plan, Qt::Key_Escape);
+    EXPECT_FALSE(plan->isVisible());
 }
 
 TEST_F(SettingsDialogTest, AnUnacceptableMonthKeepsTheMonthBoxWhereItWas) {
