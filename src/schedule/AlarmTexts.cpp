@@ -25,7 +25,7 @@ std::string ArmedHint(DateTime alarmMoment, const std::string& helpHint) {
 }
 
 std::string AlarmOffHint(const std::string& helpHint) {
-    return std::string(kAlarmOffLabel) + kHintRule + helpHint;
+    return std::string(kAlarmOffLabel) + "\n............\n" + helpHint;
 }
 
 std::string RingingHint(bool musicStopsWithVoice, bool snooze) {

@@ -22,8 +22,8 @@ std::string AlarmOffTip();
 std::string ArmedTip(bool snooze, DateTime alarmMoment);
 // "次回目覚まし時刻:" + the alarm moment + "\n-----------\n" + the usage hint.
 std::string ArmedHint(DateTime alarmMoment, const std::string& helpHint);
-// "ALARM OFF\n-----------\n" + the usage hint: the hint after the user has
-// switched the alarm off, in the armed hint's shape.
+// "ALARM OFF\n............\n" + the usage hint: the hint after the user has
+// switched the alarm off from the menu.
 std::string AlarmOffHint(const std::string& helpHint);
 // How to stop the ringing, the music and the snooze.
 std::string RingingHint(bool musicStopsWithVoice, bool snooze);

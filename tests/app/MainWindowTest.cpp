@@ -178,7 +178,7 @@ TEST_F(MainWindowTest, SnoozeUncheckedWhileRingingRestoresTheClocksShape) {
     EXPECT_EQ(Main().Tray().Tip(), QStringLiteral("ベルモラ\nALARM OFF"));
     // Switched off from the menu, the clock's hint says so above the usage.
     EXPECT_EQ(clock.findChild<QWidget*>(QStringLiteral("ImgHari"))->toolTip().toStdString(),
-              "ALARM OFF\n-----------\n" + HelpHint());
+              "ALARM OFF\n............\n" + HelpHint());
 }
 
 // A voice that cannot be loaded: the message once, then the program ends.
