@@ -32,12 +32,15 @@ std::vector<std::int16_t> PauseSilence(const Utterance& utterance, int speed) {
 
 // The pause marks before the first mora and after the last: the silence
 // around the words is theirs, whatever the voice file would have made of
-// the silence at either end.
+// the silence at either end. The first mark before the words only opens the
+// sentence (the program puts a "。" before everything it says) and is not
+// heard: a time signal's words must start on the mark.
 std::pair<size_t, size_t> EndPauses(const Utterance& utterance) {
     size_t leading = 0;
     while (leading < utterance.phrases.size() && utterance.phrases[leading].morae.empty()) {
         ++leading;
     }
+    leading = leading > 0 ? leading - 1 : 0;
     size_t trailing = 0;
     for (auto phrase = utterance.phrases.rbegin(); phrase != utterance.phrases.rend(); ++phrase) {
         if (!phrase->morae.empty()) {
