@@ -34,7 +34,6 @@ void TimeSignal::Step(DateTime now) {
     // Tested at the moment a sound started now is heard, not the moment it
     // is started.
     const DateTime heard = now + static_cast<double>(s_.AudibleLeadMs) / kMsPerDay;
-    PrepareNextMark(heard);
     const int channel = s_.Speech.SpeechChannelStatus(kSpeechChannel);
     if (channel == kChannelPlayingOnce || channel == kChannelPlayingLooped) {
         return;
@@ -42,6 +41,9 @@ void TimeSignal::Step(DateTime now) {
     const Settings& c = s_.Config;
     const DateTime mark = JihoCheckTime(c, heard, state_.PreAnnounced, state_.PreAnnounceLead);
     if (!IsJihoMoment(c, mark)) {
+        // Not on the tick of a mark: preparing the next one there would
+        // put its synthesis in the way of this one's.
+        PrepareNextMark(mark);
         return;
     }
 
@@ -77,14 +79,14 @@ void TimeSignal::Step(DateTime now) {
     state_.LastJihoTime = s_.Wall.Now();
 }
 
-void TimeSignal::PrepareNextMark(DateTime heard) {
+void TimeSignal::PrepareNextMark(DateTime checked) {
     const Settings& c = s_.Config;
     // A pre-announcement's words are measured and spoken when they are due,
     // and the tone after it says nothing.
     if (c.SpeakBeforeSound) {
         return;
     }
-    const long long next = MinuteOf(JihoCheckTime(c, heard, false, 0)) + 1;
+    const long long next = MinuteOf(checked) + 1;
     const DateTime mark = static_cast<double>(next * kMsPerMinute) / kMsPerDay;
     if (next == MinuteOf(state_.PreparedMark) || !IsJihoMoment(c, mark)) {
         return;

@@ -15,9 +15,10 @@ public:
     void Step(DateTime now);
 
 private:
-    // Hands the next mark's words to the synthesizer a minute ahead, so the
-    // signal starts on its mark however long synthesis takes.
-    void PrepareNextMark(DateTime heard);
+    // Hands the words of the mark after the moment `checked` to the
+    // synthesizer a minute ahead, so the signal starts on its mark however
+    // long synthesis takes.
+    void PrepareNextMark(DateTime checked);
     // The voice of the signal for `mark`: the one its words were prepared in.
     int VoiceFor(DateTime mark) const;
 
