@@ -33,7 +33,6 @@ TVelmoraMainForm::TVelmoraMainForm(const Parts& parts)
     : QWidget(nullptr),
       folders_(parts.Folders),
       state_(parts.State),
-      host_(parts.MenuHost),
       tray_(folders_.ProgramFolder, &menu_),
       menuOps_(menu_, tray_),
       autostart_(FindProgramFile(), AutostartFolder()),
@@ -109,10 +108,9 @@ void TVelmoraMainForm::SilenceAndRestoreVolume() {
 }
 
 void TVelmoraMainForm::TrayLeftClicked() {
-    // Also while the menu item is still disabled in the first seconds.
-    if (!host_.SettingsDialogVisible()) {
-        commands_.Run(MenuItem::ShowSettei);
-    }
+    // Also while the menu item is still disabled in the first seconds; an
+    // open dialog comes to the front with its edits.
+    commands_.Run(MenuItem::ShowSettei);
 }
 
 }  // namespace velmora

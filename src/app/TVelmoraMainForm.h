@@ -87,7 +87,6 @@ private:
 
     AppFolders folders_;
     ClockState& state_;
-    TrayMenuHost& host_;
     TrayPopupMenu menu_;
     VelmoraTrayIcon tray_;
     TrayMenuOps menuOps_;

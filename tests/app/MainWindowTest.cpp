@@ -108,8 +108,9 @@ TEST_F(MainWindowTest, TheOpenSettingsDialogLocksTheMenuAndKeepsItsEdits) {
     EXPECT_FALSE(Menu().Enabled(MenuItem::ShowSettei));
     EXPECT_FALSE(Menu().Enabled(MenuItem::End));
 
-    // A double click on the clock while the dialog is open keeps the user's
-    // unsaved edits: the dialog only comes to the front.
+    // A double click on the clock or a click on the tray while the dialog
+    // is open keeps the user's unsaved edits: the dialog only comes to the
+    // front.
     auto* mode = parts.Dialog->findChild<RadioGroup*>(QStringLiteral("RadioGroupAlarm"));
     ASSERT_NE(mode, nullptr);
     mode->SetItemIndex(2);
@@ -123,6 +124,7 @@ TEST_F(MainWindowTest, TheOpenSettingsDialogLocksTheMenuAndKeepsItsEdits) {
             type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(hands, &event);
     }
+    emit Main().Tray().leftClicked();
     EXPECT_TRUE(parts.Dialog->isVisible());
     EXPECT_EQ(mode->ItemIndex(), 2);
     EXPECT_FALSE(parts.Dialog->State().Unchanged);
