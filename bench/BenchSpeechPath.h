@@ -8,8 +8,8 @@
 #include <fstream>
 #include <string>
 
-#include "app/AppFolders.h"
-#include "app/Notices.h"
+#include "app/ProgramFolders.h"
+#include "base/Notices.h"
 #include "app/QtEventPump.h"
 #include "base/SystemMillisecondClock.h"
 #include "settings/IniFile.h"

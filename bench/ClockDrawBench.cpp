@@ -26,8 +26,8 @@
 #include <sstream>
 #include <string>
 
-#include "app/AppFolders.h"
-#include "app/MessageService.h"
+#include "app/ProgramFolders.h"
+#include "app/BoxMessageService.h"
 #include "clock/ClockPainter.h"
 #include "clock/ClockSizing.h"
 #include "clock/ClockWindowHost.h"

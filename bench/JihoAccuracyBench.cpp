@@ -23,7 +23,7 @@
 #include <vector>
 
 #include "SinkMonitor.h"
-#include "app/AppFolders.h"
+#include "app/ProgramFolders.h"
 
 namespace {
 

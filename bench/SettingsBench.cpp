@@ -10,7 +10,7 @@
 
 #include "settings/IniFile.h"
 #include "settings/SettingsLoader.h"
-#include "speech/PhoneticConverter.h"
+#include "settings/PhoneticConverter.h"
 
 using namespace velmora;
 using Clock = std::chrono::steady_clock;

@@ -13,8 +13,8 @@
 #include <fstream>
 #include <string>
 
-#include "app/AppFolders.h"
-#include "schedule/sim/Simulation.h"
+#include "app/ProgramFolders.h"
+#include "sim/Simulation.h"
 #include "sound/sndfile/SndfileSoundLength.h"
 #include "sound/sndfile/SndfileWaveReader.h"
 

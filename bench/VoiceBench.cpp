@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "BenchSpeechPath.h"
-#include "app/AppFolders.h"
+#include "app/ProgramFolders.h"
 #include "base/DateTime.h"
-#include "speech/AlarmWords.h"
+#include "settings/AlarmWords.h"
 #include "speech/TimePhrase.h"
 #include "speech/VoiceLibraries.h"
 

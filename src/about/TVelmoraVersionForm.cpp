@@ -9,8 +9,8 @@
 
 #include "about/JpegDecoder.h"
 #include "about/LinkOpener.h"
-#include "app/Notices.h"
-#include "settings/DialogFont.h"
+#include "base/Notices.h"
+#include "dialog/DialogFont.h"
 
 namespace velmora {
 namespace {

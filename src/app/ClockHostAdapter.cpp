@@ -2,7 +2,7 @@
 
 #include "app/ClockWindow.h"
 #include "app/TVelmoraMainForm.h"
-#include "settings/TVelmoraSetteiForm.h"
+#include "dialog/TVelmoraSetteiForm.h"
 
 namespace velmora {
 namespace {

@@ -9,7 +9,7 @@
 #include "clock/ClockPlacement.h"
 #include "clock/ClockTime.h"
 #include "clock/TClockForm.h"
-#include "settings/TVelmoraSetteiForm.h"
+#include "dialog/TVelmoraSetteiForm.h"
 
 namespace velmora {
 

@@ -1,6 +1,6 @@
 #include "app/DialogLinkAdapter.h"
 
-#include "settings/TVelmoraSetteiForm.h"
+#include "dialog/TVelmoraSetteiForm.h"
 
 namespace velmora {
 

@@ -2,7 +2,7 @@
 
 #include <QDBusConnection>
 
-#include "app/SystemPower.h"
+#include "dialog/SystemPower.h"
 
 namespace velmora {
 

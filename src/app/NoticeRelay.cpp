@@ -1,14 +1,12 @@
 #include "app/NoticeRelay.h"
 
-#include "app/MessageService.h"
-#include "settings/NoticeRoutine.h"
+#include "base/MessageService.h"
+#include "dialog/NoticeRoutine.h"
 
 namespace velmora {
 namespace {
 
-QString Caption() {
-    return QStringLiteral("ベルモラ");
-}
+constexpr const char* kCaption = "ベルモラ";
 
 }  // namespace
 
@@ -24,7 +22,7 @@ void NoticeRelay::ShowMessage(const std::string& text) {
     if (routine_ != nullptr) {
         routine_->ShowMessage(text);
     } else {
-        messages_.Show(Caption(), QString::fromStdString(text), MessageService::Icon::None);
+        messages_.Show(kCaption, text, MessageService::Icon::None);
     }
 }
 
@@ -32,7 +30,7 @@ bool NoticeRelay::AskYesNo(const std::string& text) {
     if (routine_ != nullptr) {
         return routine_->Ask(text);
     }
-    return messages_.Ask(Caption(), QString::fromStdString(text));
+    return messages_.Ask(kCaption, text);
 }
 
 }  // namespace velmora

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Notices.h"
+#include "base/Notices.h"
 #include "schedule/QuestionBox.h"
 
 namespace velmora {

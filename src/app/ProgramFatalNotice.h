@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "app/Notices.h"
+#include "base/Notices.h"
 #include "speech/FatalNotice.h"
 
 namespace velmora {

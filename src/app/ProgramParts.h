@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "app/AppFolders.h"
+#include "app/ProgramFolders.h"
 #include "schedule/ClockState.h"
 #include "settings/IniFile.h"
 #include "settings/Settings.h"

@@ -5,7 +5,7 @@
 #include "app/NowTimeAnnouncement.h"
 #include "app/TVelmoraMainForm.h"
 #include "schedule/AlarmTexts.h"
-#include "settings/TVelmoraSetteiForm.h"
+#include "dialog/TVelmoraSetteiForm.h"
 
 namespace velmora {
 

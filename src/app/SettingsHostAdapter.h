@@ -2,7 +2,7 @@
 
 #include "app/ProgramParts.h"
 #include "base/SystemWallClock.h"
-#include "settings/SettingsDialogHost.h"
+#include "dialog/SettingsDialogHost.h"
 
 namespace velmora {
 

@@ -3,8 +3,8 @@
 #include <QObject>
 #include <string>
 
-#include "app/Notices.h"
-#include "app/WakeUpTimer.h"
+#include "base/Notices.h"
+#include "schedule/WakeUpTimer.h"
 
 namespace velmora {
 

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <optional>
 
-#include "app/MessageService.h"
+#include "app/BoxMessageService.h"
 #include "app/SingleInstance.h"
 #include "app/TerminationSignals.h"
 #include "app/VelmoraProgram.h"
@@ -39,11 +39,13 @@ QString AlreadyRunningText() {
 }
 
 void ShowAlreadyRunning(MessageService& messages) {
-    messages.Show(ApplicationTitle(), AlreadyRunningText(), MessageService::Icon::Information);
+    messages.Show(ApplicationTitle().toStdString(), AlreadyRunningText().toStdString(),
+                  MessageService::Icon::Information);
 }
 
 void ShowLockFolderRefused(MessageService& messages, const std::string& folder) {
-    messages.Show(ApplicationTitle(), LockFolderRefusedText(folder), MessageService::Icon::Warning);
+    messages.Show(ApplicationTitle().toStdString(), LockFolderRefusedText(folder).toStdString(),
+                  MessageService::Icon::Warning);
 }
 
 StartupContext PrepareStartup() {

@@ -3,7 +3,7 @@
 #include <QString>
 #include <string>
 
-#include "app/AppFolders.h"
+#include "app/ProgramFolders.h"
 #include "settings/StartupSettings.h"
 
 namespace velmora {

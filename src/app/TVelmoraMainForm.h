@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "app/AppFolders.h"
+#include "app/ProgramFolders.h"
 #include "app/AutostartSwitch.h"
 #include "app/TrayMenuCommands.h"
 #include "app/TrayMenuOps.h"

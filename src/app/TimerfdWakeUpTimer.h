@@ -3,7 +3,7 @@
 #include <QObject>
 #include <functional>
 
-#include "app/WakeUpTimer.h"
+#include "schedule/WakeUpTimer.h"
 
 class QSocketNotifier;
 

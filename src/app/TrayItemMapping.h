@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/TrayPopupMenu.h"
-#include "settings/SettingsDialogHost.h"
+#include "dialog/SettingsDialogHost.h"
 
 namespace velmora {
 

@@ -1,7 +1,7 @@
 #include "app/TrayMenuCommands.h"
 
 #include "app/AutostartSwitch.h"
-#include "app/Notices.h"
+#include "base/Notices.h"
 #include "app/TrayMenuHost.h"
 #include "settings/IniFile.h"
 #include "sound/DesktopOpener.h"

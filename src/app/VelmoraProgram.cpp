@@ -6,8 +6,8 @@
 #include "about/TVelmoraVersionForm.h"
 #include "app/ClockWindow.h"
 #include "app/TVelmoraMainForm.h"
-#include "settings/DialogActions.h"
-#include "settings/TVelmoraSetteiForm.h"
+#include "dialog/DialogActions.h"
+#include "dialog/TVelmoraSetteiForm.h"
 #include "speech/mecab/MecabReadingService.h"
 
 namespace velmora {
@@ -68,12 +68,12 @@ VelmoraProgram::VelmoraProgram(const StartupContext& context, MessageService& me
     about_ = std::make_unique<TVelmoraVersionForm>(notices_, linkOpener_,
                                                    context_.Folders.ProgramFolder);
     parts_.About = about_.get();
-    dialog_->SetVersionForm(about_.get());
+    QObject::connect(dialog_.get(), &TVelmoraSetteiForm::aboutRequested, about_.get(),
+            &TVelmoraVersionForm::ShowModal);
 }
 
 VelmoraProgram::~VelmoraProgram() {
     clock_->StopTimer();
-    dialog_->SetVersionForm(nullptr);
     parts_.About = nullptr;
     about_.reset();
     main_->MenuOps().SetTestPlaybackHandler(nullptr);

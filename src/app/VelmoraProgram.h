@@ -5,7 +5,7 @@
 
 #include "about/DesktopLinkOpener.h"
 #include "app/DialogLinkAdapter.h"
-#include "app/FileDialogService.h"
+#include "app/DesktopFileDialogService.h"
 #include "app/LogindPower.h"
 #include "app/NoticeRelay.h"
 #include "app/ProgramFatalNotice.h"

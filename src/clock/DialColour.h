@@ -2,10 +2,9 @@
 
 #include <string>
 
-namespace velmora {
+#include "settings/StartupSettings.h"
 
-// The two dial pictures, chosen by the tray menu's colour items.
-enum class DialColour { Gray, White };
+namespace velmora {
 
 struct Rgb {
     int r = 0;

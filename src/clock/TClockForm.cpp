@@ -9,7 +9,7 @@
 #include <QWheelEvent>
 #include <QWindow>
 
-#include "app/MessageService.h"
+#include "base/MessageService.h"
 #include "clock/ApplicationHints.h"
 #include "clock/ClockDesktop.h"
 #include "clock/ClockHandLayer.h"
@@ -311,8 +311,8 @@ void TClockForm::AskToRememberPosition() {
     if (!RememberedPositionApplies(position, screen)) {
         return;
     }
-    if (messages_.Ask(QGuiApplication::applicationDisplayName(),
-                      QString::fromStdString(PositionQuestionText(screen)))) {
+    if (messages_.Ask(QGuiApplication::applicationDisplayName().toStdString(),
+                      PositionQuestionText(screen))) {
         position.X = geometry().x();
         position.Y = geometry().y();
         WriteRememberedPosition(settings_, {position.X, position.Y});

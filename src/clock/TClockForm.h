@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <string>
 
-#include "app/AppFolders.h"
+#include "base/AppFolders.h"
 #include "clock/ClockFace.h"
 #include "clock/ClockLayout.h"
 #include "clock/ClockSizing.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Notices.h"
-#include "app/WakeUpTimer.h"
+#include "base/Notices.h"
+#include "schedule/WakeUpTimer.h"
 #include "base/EventPump.h"
 #include "base/MillisecondClock.h"
 #include "base/RandomSource.h"

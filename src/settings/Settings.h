@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "base/DateTime.h"
-#include "speech/AlarmWords.h"
+#include "settings/AlarmWords.h"
 
 namespace velmora {
 

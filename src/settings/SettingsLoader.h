@@ -4,7 +4,7 @@
 
 #include "settings/IniFile.h"
 #include "settings/Settings.h"
-#include "speech/PhoneticConverter.h"
+#include "settings/PhoneticConverter.h"
 
 namespace velmora {
 

@@ -7,6 +7,9 @@
 
 namespace velmora {
 
+// The two dial pictures, chosen by the tray menu's colour items.
+enum class DialColour { Gray, White };
+
 // The switches the tray menu shows as check marks, and the list sizes the
 // main window needs, as read at start-up.
 struct StartupSettings {

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/Notices.h"
+#include "base/Notices.h"
 #include "base/MillisecondClock.h"
 #include "base/RandomSource.h"
 #include "settings/IniFile.h"

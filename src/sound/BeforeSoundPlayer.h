@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "app/Notices.h"
+#include "base/Notices.h"
 #include "base/MillisecondClock.h"
 #include "sound/BeforeSoundLists.h"
 #include "sound/MediaPlayer.h"

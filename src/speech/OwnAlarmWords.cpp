@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "speech/AlarmWords.h"
+#include "settings/AlarmWords.h"
 
 namespace velmora {
 namespace {

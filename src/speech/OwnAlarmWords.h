@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "speech/PhoneticConverter.h"
+#include "settings/PhoneticConverter.h"
 
 namespace velmora {
 

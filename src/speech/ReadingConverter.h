@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "speech/PhoneticConverter.h"
+#include "settings/PhoneticConverter.h"
 #include "speech/ReadingService.h"
 
 namespace velmora {

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "app/Notices.h"
+#include "base/Notices.h"
 #include "base/EventPump.h"
 #include "sound/BeforeSoundPlayer.h"
 #include "sound/SoundDevice.h"

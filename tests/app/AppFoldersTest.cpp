@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "app/AppFolders.h"
+#include "app/ProgramFolders.h"
 #include "support/TempDir.h"
 
 namespace velmora {

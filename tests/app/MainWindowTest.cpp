@@ -18,8 +18,8 @@
 #include "clock/ClockHints.h"
 #include "fakes/FakeMessageService.h"
 #include "fakes/FakeNotices.h"
-#include "settings/RadioGroup.h"
-#include "settings/TVelmoraSetteiForm.h"
+#include "dialog/RadioGroup.h"
+#include "dialog/TVelmoraSetteiForm.h"
 #include "support/TempDir.h"
 
 namespace velmora {

@@ -10,7 +10,7 @@
 #include <functional>
 #include <thread>
 
-#include "app/MessageService.h"
+#include "app/BoxMessageService.h"
 #include "app/NoticeRelay.h"
 #include "app/SingleInstance.h"
 #include "app/Startup.h"

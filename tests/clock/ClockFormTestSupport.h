@@ -7,7 +7,7 @@
 #include <functional>
 #include <memory>
 
-#include "app/AppFolders.h"
+#include "base/AppFolders.h"
 #include "clock/TClockForm.h"
 #include "fakes/FakeClockDesktop.h"
 #include "fakes/FakeClockWindowHost.h"

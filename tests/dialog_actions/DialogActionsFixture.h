@@ -21,7 +21,7 @@
 #include "fakes/FakeSystemPower.h"
 #include "fakes/FakeWaveFileReader.h"
 #include "schedule/ClockState.h"
-#include "settings/DialogActions.h"
+#include "dialog/DialogActions.h"
 #include "sound/BeforeSoundLists.h"
 #include "sound/BeforeSoundPlayer.h"
 #include "sound/MasterVolumeControl.h"

@@ -3,7 +3,7 @@
 #include <QMenu>
 
 #include "DialogActionsFixture.h"
-#include "settings/RadioGroup.h"
+#include "dialog/RadioGroup.h"
 
 namespace velmora::test {
 namespace {

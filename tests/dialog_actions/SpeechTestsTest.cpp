@@ -2,8 +2,8 @@
 #include <QSlider>
 
 #include "DialogActionsFixture.h"
-#include "settings/AlarmWordPage.h"
-#include "speech/AlarmWords.h"
+#include "dialog/AlarmWordPage.h"
+#include "settings/AlarmWords.h"
 #include "speech/TimePhrase.h"
 
 namespace velmora::test {

@@ -2,8 +2,8 @@
 
 #include "fakes/FakePhoneticConverter.h"
 #include "fakes/FakeRandom.h"
-#include "settings/TestUtterance.h"
-#include "speech/AlarmWords.h"
+#include "dialog/TestUtterance.h"
+#include "settings/AlarmWords.h"
 #include "speech/TimePhrase.h"
 
 namespace velmora::test {

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/FileDialogService.h"
+#include "dialog/FileDialogService.h"
 
 namespace velmora::test {
 

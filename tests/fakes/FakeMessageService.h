@@ -2,9 +2,10 @@
 
 #include <QString>
 #include <functional>
+#include <string>
 #include <vector>
 
-#include "app/MessageService.h"
+#include "base/MessageService.h"
 
 namespace velmora::test {
 
@@ -17,14 +18,14 @@ public:
         Icon icon;
     };
 
-    void Show(const QString& caption, const QString& text, Icon icon) override {
-        shown.push_back({caption, text, icon});
+    void Show(const std::string& caption, const std::string& text, Icon icon) override {
+        shown.push_back({QString::fromStdString(caption), QString::fromStdString(text), icon});
         if (whileShown) {
             whileShown();
         }
     }
-    bool Ask(const QString& caption, const QString& text) override {
-        asked.push_back({caption, text, Icon::None});
+    bool Ask(const std::string& caption, const std::string& text) override {
+        asked.push_back({QString::fromStdString(caption), QString::fromStdString(text), Icon::None});
         if (whileShown) {
             whileShown();
         }

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Notices.h"
+#include "base/Notices.h"
 
 namespace velmora::test {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "speech/PhoneticConverter.h"
+#include "settings/PhoneticConverter.h"
 
 namespace velmora::test {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/SettingsDialogHost.h"
+#include "dialog/SettingsDialogHost.h"
 
 namespace velmora::test {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/SystemPower.h"
+#include "dialog/SystemPower.h"
 
 namespace velmora::test {
 

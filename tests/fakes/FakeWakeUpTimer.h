@@ -3,7 +3,7 @@
 #include <functional>
 #include <vector>
 
-#include "app/WakeUpTimer.h"
+#include "schedule/WakeUpTimer.h"
 
 namespace velmora::test {
 

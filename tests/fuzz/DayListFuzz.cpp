@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "FuzzScratch.h"
-#include "settings/DayList.h"
+#include "dialog/DayList.h"
 
 namespace velmora {
 namespace {

@@ -18,8 +18,8 @@
 #include "schedule/JihoSchedule.h"
 #include "settings/IniDocument.h"
 #include "settings/IniFile.h"
-#include "settings/SettingsForm.h"
-#include "settings/SettingsFormLoader.h"
+#include "dialog/SettingsForm.h"
+#include "dialog/SettingsFormLoader.h"
 #include "settings/SettingsLoader.h"
 
 namespace velmora {

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "settings/DayList.h"
-#include "settings/NoAlarmMonthDays.h"
-#include "settings/ShortenedPath.h"
+#include "dialog/DayList.h"
+#include "dialog/NoAlarmMonthDays.h"
+#include "dialog/ShortenedPath.h"
 
 namespace velmora {
 namespace {

@@ -10,14 +10,14 @@
 #include <QTabWidget>
 
 #include "about/TVelmoraVersionForm.h"
-#include "app/AppFolders.h"
+#include "app/ProgramFolders.h"
 #include "app/FaceName.h"
 #include "fakes/FakeLinkOpener.h"
 #include "fakes/FakeMessageService.h"
 #include "fakes/FakePhoneticConverter.h"
 #include "fakes/FakeSettingsDialogHost.h"
-#include "settings/AlarmPlanWindow.h"
-#include "settings/TVelmoraSetteiForm.h"
+#include "dialog/AlarmPlanWindow.h"
+#include "dialog/TVelmoraSetteiForm.h"
 #include "support/TempDir.h"
 #include "support/TestEnvironment.h"
 

@@ -5,7 +5,7 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "settings/RadioGroup.h"
+#include "dialog/RadioGroup.h"
 #include "support/TestEnvironment.h"
 
 namespace velmora::test {

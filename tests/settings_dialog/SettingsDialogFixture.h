@@ -6,12 +6,12 @@
 #include <QLineEdit>
 #include <memory>
 
-#include "app/AppFolders.h"
+#include "base/AppFolders.h"
 #include "fakes/FakeMessageService.h"
 #include "fakes/FakePhoneticConverter.h"
 #include "fakes/FakeSettingsDialogHost.h"
 #include "settings/IniFile.h"
-#include "settings/TVelmoraSetteiForm.h"
+#include "dialog/TVelmoraSetteiForm.h"
 #include "support/TempDir.h"
 
 namespace velmora::test {

@@ -8,9 +8,9 @@
 #include <filesystem>
 
 #include "SettingsDialogFixture.h"
-#include "settings/AlarmPlanWindow.h"
+#include "dialog/AlarmPlanWindow.h"
 #include "settings/AlarmWordFile.h"
-#include "settings/AlarmWordPage.h"
+#include "dialog/AlarmWordPage.h"
 
 namespace velmora::test {
 namespace {

@@ -5,10 +5,10 @@
 #include "fakes/FakePhoneticConverter.h"
 #include "fakes/FakeSettingsDialogHost.h"
 #include "settings/AlarmWordFile.h"
-#include "settings/SettingsFormLoader.h"
-#include "settings/SettingsFormSaver.h"
-#include "settings/SettingsValidation.h"
-#include "settings/TrayMenuSync.h"
+#include "dialog/SettingsFormLoader.h"
+#include "dialog/SettingsFormSaver.h"
+#include "dialog/SettingsValidation.h"
+#include "dialog/TrayMenuSync.h"
 #include "support/TempDir.h"
 
 namespace velmora {

@@ -3,7 +3,7 @@
 #include <functional>
 #include <string>
 
-#include "settings/SettingsValidation.h"
+#include "dialog/SettingsValidation.h"
 
 namespace velmora {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "speech/AlarmWords.h"
+#include "settings/AlarmWords.h"
 #include "speech/TimePhrase.h"
 
 namespace velmora {

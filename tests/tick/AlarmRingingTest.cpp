@@ -2,7 +2,7 @@
 
 #include "SimHarness.h"
 #include "schedule/AlarmTexts.h"
-#include "speech/AlarmWords.h"
+#include "settings/AlarmWords.h"
 
 namespace velmora::test {
 namespace {

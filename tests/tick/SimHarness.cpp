@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 #include "sound/sndfile/SndfileSoundLength.h"
-#include "speech/PhoneticConverter.h"
+#include "settings/PhoneticConverter.h"
 #include "support/TestEnvironment.h"
 
 namespace velmora::test {

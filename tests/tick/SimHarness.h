@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "schedule/sim/Simulation.h"
+#include "sim/Simulation.h"
 #include "sound/sndfile/SndfileWaveReader.h"
 #include "support/TempDir.h"
 

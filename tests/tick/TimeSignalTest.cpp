@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "SimHarness.h"
-#include "speech/AlarmWords.h"
+#include "settings/AlarmWords.h"
 #include "speech/TimePhrase.h"
 
 namespace velmora::test {

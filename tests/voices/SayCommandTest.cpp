@@ -6,7 +6,7 @@
 #include "CliCommands.h"
 #include "SpeechAnalysis.h"
 #include "base/DateTime.h"
-#include "speech/AlarmWords.h"
+#include "settings/AlarmWords.h"
 #include "speech/SpeechSynthesizer.h"
 #include "speech/TimePhrase.h"
 #include "support/CliRun.h"

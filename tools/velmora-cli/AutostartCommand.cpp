@@ -1,5 +1,5 @@
 #include "CliCommands.h"
-#include "app/AppFolders.h"
+#include "app/ProgramFolders.h"
 #include "app/AutostartEntry.h"
 #include "app/AutostartSwitch.h"
 

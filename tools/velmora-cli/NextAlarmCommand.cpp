@@ -6,7 +6,7 @@
 #include "schedule/HolidayCalendar.h"
 #include "settings/IniFile.h"
 #include "settings/SettingsLoader.h"
-#include "speech/PhoneticConverter.h"
+#include "settings/PhoneticConverter.h"
 
 namespace velmora::cli {
 

@@ -4,7 +4,7 @@
 
 #include "CliCommands.h"
 #include "base/TextUtil.h"
-#include "speech/AlarmWords.h"
+#include "settings/AlarmWords.h"
 #include "speech/TimePhrase.h"
 
 namespace velmora::cli {

@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "CliCommands.h"
-#include "app/AppFolders.h"
+#include "app/ProgramFolders.h"
 #include "speech/VoiceLibraries.h"
 
 namespace velmora::cli {

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "CliCommands.h"
-#include "app/AppFolders.h"
-#include "schedule/sim/Simulation.h"
+#include "app/ProgramFolders.h"
+#include "sim/Simulation.h"
 #include "sound/sndfile/SndfileSoundLength.h"
 #include "sound/sndfile/SndfileWaveReader.h"
 #include "speech/ReadingConverter.h"

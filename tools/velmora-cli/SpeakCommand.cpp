@@ -3,8 +3,8 @@
 
 #include "CliCommands.h"
 #include "CliEventLoop.h"
-#include "app/AppFolders.h"
-#include "app/Notices.h"
+#include "app/ProgramFolders.h"
+#include "base/Notices.h"
 #include "app/QtEventPump.h"
 #include "base/SystemMillisecondClock.h"
 #include "settings/IniFile.h"

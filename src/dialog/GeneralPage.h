@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QWidget>
+
+#include "dialog/SettingsDialogTypes.h"
+#include "dialog/SettingsForm.h"
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QSlider;
+
+namespace velmora {
+
+class RadioGroup;
+
+// Page "全般": the voice, the speaking speed, the clock's top-most and
+// mouse-hide switches and the font.
+class GeneralPage final : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(GeneralPage)
+
+public:
+    GeneralPage(SettingsDialogState& state, QWidget* parent = nullptr);
+
+    void Load(const SettingsForm& form);
+    void Store(SettingsForm& form) const;
+    void ShowFontName(const QString& name);
+
+signals:
+    // A voice was picked: the wake-up phrase is tried with it.
+    void voicePicked();
+    void speedTestRequested();
+    void changeFontRequested();
+
+private:
+    SettingsDialogState& state_;
+    RadioGroup* radioGroupVoice_;
+    QSlider* trackBar1_;
+    QPushButton* btnSpeakTest_;
+    QCheckBox* checkBoxClockAllwaysFront_;
+    QCheckBox* checkBoxOnMouseHide_;
+    QPushButton* btnChangeFont_;
+    QLabel* lblFontName_;
+};
+
+}  // namespace velmora

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "dialog/SettingsDialogHost.h"
+#include "dialog/SettingsForm.h"
+
+namespace velmora {
+
+// After a confirmed change: sets the tray menu's check marks from the form
+// and runs the commands of the items that store and apply their setting.
+// The commands see the dialog's unsaved-change flag still clear and so do
+// not toggle the marks themselves.
+void BringTrayMenuInLine(SettingsDialogHost& host, const SettingsForm& form);
+
+}  // namespace velmora

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <functional>
+
+#include "schedule/WakeUpTimer.h"
+
+namespace velmora {
+
+// A wake-up timer that remembers its moment: a simulated computer asleep is
+// resumed there (Simulation::SleepBetween), and the tick finds the alarm due
+// without being told, so the fired handler is never needed.
+class SimWakeTimer final : public WakeUpTimer {
+public:
+    bool Arm(DateTime wakeTime) override {
+        ++arms_;
+        if (refuse_) {
+            return false;
+        }
+        armed_ = true;
+        wakeTime_ = wakeTime;
+        return true;
+    }
+    void Disarm() override { armed_ = false; }
+    bool WakesFromSleep() const override { return true; }
+    void SetFiredHandler(std::function<void()> handler) override { fired_ = std::move(handler); }
+
+    void SetRefuse(bool refuse) { refuse_ = refuse; }
+    bool Armed() const { return armed_; }
+    DateTime WakeTime() const { return wakeTime_; }
+    int Arms() const { return arms_; }
+
+private:
+    bool armed_ = false;
+    bool refuse_ = false;
+    DateTime wakeTime_ = 0;
+    int arms_ = 0;
+    std::function<void()> fired_;
+};
+
+}  // namespace velmora

@@ -1,0 +1,130 @@
+#include "sim/Simulation.h"
+
+#include <utility>
+
+#include "clock/ClockHints.h"
+#include "schedule/TickPhase.h"
+#include "settings/SettingsLoader.h"
+
+namespace velmora {
+
+SimulationConfig LoadSimulationConfig(const std::string& dataFolder,
+                                      const std::string& programFolder,
+                                      PhoneticConverter& converter) {
+    const IniFile ini(dataFolder + kSettingsFileName);
+    SimulationConfig config;
+    config.DataFolder = dataFolder;
+    config.ProgramFolder = programFolder;
+    config.Config = LoadSettings(ini, dataFolder, converter);
+    config.Switches = ReadStartupSettings(ini);
+    return config;
+}
+
+Simulation::Simulation(SimulationConfig config, FileLengthMs lengths, WaveFileReader& reader,
+                       std::ostream* out)
+    : config_(std::move(config)),
+      settings_(config_.Config),
+      ini_(config_.DataFolder + kSettingsFileName),
+      holidays_(HolidayCalendar::ForDataFolder(config_.DataFolder)),
+      lists_(BuildBeforeSoundLists(config_.ProgramFolder, ini_,
+                                   config_.Switches.AlarmBeforeSoundCount,
+                                   config_.Switches.JihoBeforeSoundCount)),
+      time_(config_.FromMs),
+      random_(config_.RandomSeed),
+      window_(config_.Switches.ShowClock),
+      menu_(config_.Switches),
+      user_(config_.SnoozeAnswerYes),
+      log_(time_, lists_, out),
+      device_(time_),
+      synthesizer_(config_.UtteranceMs),
+      beforePlayer_(time_, lengths),
+      musicPlayer_(time_, lengths),
+      context_(state_, settings_, dialog_),
+      before_(beforePlayer_, lists_, time_, main_),
+      speech_(SpeechPlayer::Services{device_, synthesizer_, before_, *this, reader, main_, context_,
+                                     config_.DataFolder}),
+      music_(AlarmMusic::Services{musicPlayer_, settings_, ini_, before_, time_, random_, main_,
+                                  main_, main_}),
+      activity_(state_, speech_, music_, dialog_),
+      output_(new SimMasterVolume(config_.UserVolume, config_.UserMuted)),
+      volume_(std::unique_ptr<MasterVolume>(output_), true, activity_),
+      lengths_(std::move(lengths)),
+      services_{settings_,    ini_,
+                holidays_,    time_,
+                time_,        random_,
+                *this,        speech_,
+                synthesizer_, [this](int index) { return lengths_(lists_.Name(true, index)); },
+                before_,      music_,
+                musicPlayer_, volume_,
+                window_,      menu_,
+                dialog_,      user_,
+                user_,        wake_,
+                awake_,       main_,
+                log_,         config_.AudibleLeadMs},
+      engine_(state_, services_) {
+    beforePlayer_.SetStartHandler(
+        [this](const std::string& path) { log_.BeforeSoundStarted(path); });
+    musicPlayer_.SetStartHandler([this](const std::string& path) { log_.MusicStarted(path); });
+    log_.SetRingingHandler([this] { RingingStarted(); });
+    state_.HelpHint = HelpHint();
+    if (settings_.HowTo == 1) {
+        speech_.LoadRecordedVoice();
+    }
+    engine_.Start();
+    ScheduleTick(NextTickAfter(config_.FromMs));
+}
+
+long long Simulation::NextTickAfter(long long ms) const {
+    return ms + (config_.IdealTicks ? kMainTickMs : MsToNextTick(ms, config_.AudibleLeadMs));
+}
+
+void Simulation::ScheduleTick(long long at) {
+    time_.At(at, [this, at] {
+        // The next tick is due whatever this one does, also while it waits.
+        ScheduleTick(NextTickAfter(at));
+        if (!Asleep(at)) {
+            RunTick();
+        }
+    });
+}
+
+void Simulation::ProcessEvents() {
+    time_.ProcessEvents();
+    if (tickOnEveryPump_) {
+        RunTick();
+    }
+}
+
+void Simulation::RunTick() {
+    nestedTicks_ += tickDepth_ > 0 ? 1 : 0;
+    ++tickDepth_;
+    engine_.MainTimerTimer();
+    --tickDepth_;
+}
+
+void Simulation::SleepBetween(long long fromMs, long long untilMs, bool timerWakes) {
+    sleepFrom_ = fromMs;
+    sleepUntil_ = untilMs;
+    timerWakes_ = timerWakes;
+}
+
+bool Simulation::Asleep(long long at) {
+    if (at < sleepFrom_ || at >= sleepUntil_) {
+        return false;
+    }
+    // The wake-up timer resumes the computer at its moment, for good.
+    if (timerWakes_ && wake_.Armed() && at >= MomentMs(wake_.WakeTime())) {
+        sleepUntil_ = at;
+        return false;
+    }
+    return true;
+}
+
+void Simulation::RingingStarted() {
+    if (!config_.StopAfterMs) {
+        return;
+    }
+    time_.After(*config_.StopAfterMs, [this] { engine_.StopButtonPressed(); });
+}
+
+}  // namespace velmora

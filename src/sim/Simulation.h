@@ -1,0 +1,155 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "schedule/ClockEngine.h"
+#include "schedule/ClockSoundActivity.h"
+#include "schedule/ClockSpeakContext.h"
+#include "sim/HeadlessClockWindow.h"
+#include "sim/HeadlessDialog.h"
+#include "sim/HeadlessMainWindow.h"
+#include "sim/HeadlessTrayMenu.h"
+#include "sim/SeededRandom.h"
+#include "sim/SimDisplayAwake.h"
+#include "sim/SimEventLog.h"
+#include "sim/SimMasterVolume.h"
+#include "sim/SimMediaPlayer.h"
+#include "sim/SimSoundDevice.h"
+#include "sim/SimSynthesizer.h"
+#include "sim/SimUser.h"
+#include "sim/SimWakeTimer.h"
+#include "sim/VirtualTime.h"
+#include "settings/StartupSettings.h"
+#include "sound/SoundDevice.h"
+#include "sound/WaveFileReader.h"
+#include "settings/PhoneticConverter.h"
+
+namespace velmora {
+
+// What a simulation runs with.
+struct SimulationConfig {
+    std::string DataFolder;     // ends with a slash: Settei.ini, MyAlarm.wav, the holiday list
+    std::string ProgramFolder;  // ends with a slash: the built-in sounds under Data/
+    Settings Config;            // as loaded from the data folder
+    StartupSettings Switches;   // the tray's check marks as at start-up
+    long long FromMs = 0;       // virtual milliseconds since 1899/12/30
+    long long ToMs = 0;
+    // The user presses STOP this long after each ringing starts; never when unset.
+    std::optional<long long> StopAfterMs;
+    bool SnoozeAnswerYes = true;
+    int UtteranceMs = 2000;
+    double UserVolume = 40;  // the master level before the clock changes it
+    bool UserMuted = false;
+    unsigned RandomSeed = 1;
+    // How long after its start a sound is heard (the real output's latency).
+    long long AudibleLeadMs = kSoundStartLatencyMs;
+    // Ticks on whole tenths of a second, where the program phases them so
+    // that a sound started on a tick is heard on the tenth.
+    bool IdealTicks = false;
+};
+
+// The config for a data folder: its settings and the tray's check marks
+// read as the program reads them at start-up.
+SimulationConfig LoadSimulationConfig(const std::string& dataFolder,
+                                      const std::string& programFolder,
+                                      PhoneticConverter& converter);
+
+// The clock's real tick, alarm and time signal, running every 100 ms of
+// virtual time against players, a sound output and a volume that make no
+// sound, a headless window, tray and dialog, and a user who stops the alarm
+// and answers the snooze question as configured. The real before-sound and
+// music lengths come from `lengths`; the recorded voice from `reader`.
+class Simulation final : public EventPump {
+public:
+    Simulation(SimulationConfig config, FileLengthMs lengths, WaveFileReader& reader,
+               std::ostream* out);
+    Simulation(const Simulation&) = delete;
+    Simulation& operator=(const Simulation&) = delete;
+
+    // Runs up to the configured end.
+    void Run() { RunUntil(config_.ToMs); }
+    void RunUntil(long long ms) { time_.RunUntil(ms); }
+    // The computer sleeps over [fromMs, untilMs): no tick runs, unless the
+    // wake-up timer is armed for a moment inside and `timerWakes`, when it
+    // resumes there.
+    void SleepBetween(long long fromMs, long long untilMs, bool timerWakes = true);
+    // Ticks that ran inside another tick's wait.
+    long long NestedTicks() const { return nestedTicks_; }
+    // A harsher event loop: every round of it also delivers a tick, so each
+    // wait and each message round of the clock runs a tick inside it.
+    void SetTickOnEveryPump(bool on) { tickOnEveryPump_ = on; }
+
+    // The event loop the clock's waits run.
+    void ProcessEvents() override;
+
+    ClockEngine& Engine() { return engine_; }
+    ClockState& State() { return state_; }
+    Settings& Config() { return settings_; }
+    VirtualTime& Time() { return time_; }
+    SimEventLog& Log() { return log_; }
+    const SimEventLog& Log() const { return log_; }
+    HeadlessClockWindow& Window() { return window_; }
+    HeadlessTrayMenu& Menu() { return menu_; }
+    HeadlessDialog& Dialog() { return dialog_; }
+    HeadlessMainWindow& MainWindow() { return main_; }
+    SimUser& User() { return user_; }
+    SimWakeTimer& Wake() { return wake_; }
+    SimDisplayAwake& Awake() { return awake_; }
+    SimSoundDevice& Device() { return device_; }
+    const SimSynthesizer& Synthesizer() const { return synthesizer_; }
+    SimMediaPlayer& MusicPlayer() { return musicPlayer_; }
+    SimMasterVolume& Output() { return *output_; }
+    MasterVolumeControl& Volume() { return volume_; }
+    SpeechPlayer& Speech() { return speech_; }
+    const BeforeSoundLists& Lists() const { return lists_; }
+
+private:
+    void ScheduleTick(long long at);
+    // When the tick after one at `ms` runs.
+    long long NextTickAfter(long long ms) const;
+    void RunTick();
+    bool Asleep(long long at);
+    void RingingStarted();
+
+    SimulationConfig config_;
+    Settings settings_;
+    IniFile ini_;
+    HolidayCalendar holidays_;
+    BeforeSoundLists lists_;
+    VirtualTime time_;
+    SeededRandom random_;
+    ClockState state_;
+    HeadlessClockWindow window_;
+    HeadlessTrayMenu menu_;
+    HeadlessDialog dialog_;
+    HeadlessMainWindow main_;
+    SimUser user_;
+    SimWakeTimer wake_;
+    SimDisplayAwake awake_;
+    SimEventLog log_;
+    SimSoundDevice device_;
+    SimSynthesizer synthesizer_;
+    SimMediaPlayer beforePlayer_;
+    SimMediaPlayer musicPlayer_;
+    ClockSpeakContext context_;
+    BeforeSoundPlayer before_;
+    SpeechPlayer speech_;
+    AlarmMusic music_;
+    ClockSoundActivity activity_;
+    SimMasterVolume* output_;
+    MasterVolumeControl volume_;
+    FileLengthMs lengths_;
+    ClockServices services_;
+    ClockEngine engine_;
+    long long sleepFrom_ = 0;
+    long long sleepUntil_ = 0;
+    bool timerWakes_ = true;
+    bool tickOnEveryPump_ = false;
+    int tickDepth_ = 0;
+    long long nestedTicks_ = 0;
+};
+
+}  // namespace velmora
