@@ -9,6 +9,7 @@
 #include "SpeechRig.h"
 #include "base/ClockSeededRandom.h"
 #include "base/SystemMillisecondClock.h"
+#include "fakes/FakeDesktopOpener.h"
 #include "fakes/FakeMusicHooks.h"
 #include "fakes/FakeNotices.h"
 #include "settings/IniFile.h"
@@ -321,6 +322,38 @@ TEST_F(MusicDevice, RandomRepeatedMusicRotatesToAnotherFile) {
     EXPECT_GE(CountBursts(samples, 500, SinkMonitor::kRate, 0.05, MonitorSamples(0.02)), 1U);
     EXPECT_GE(CountBursts(samples, 1000, SinkMonitor::kRate, 0.05, MonitorSamples(0.02)), 1U);
     EXPECT_TRUE(notices.notices.empty());
+}
+
+// The sound server goes away under the alarm's music and comes back: the
+// music is heard again on the restarted server, and the file is not taken
+// for a broken one (no desktop opener, no notice, the stop item stays).
+TEST_F(MusicDevice, MusicPlaysAgainWhenTheServerComesBack) {
+    StoreList({Encode("ogg", "vorbisenc ! oggmux", 500, 8.0)});
+    FakeDesktopOpener opener;
+    AlarmMusic music({.Player = player, .Config = config, .Ini = ini, .Before = before,
+                      .Clock = clock, .Random = random, .Hooks = hooks, .Opener = opener,
+                      .Notice = notices});
+    const auto heard = [](const SinkMonitor& sink) {
+        return CountBursts(sink.Samples(), 500, SinkMonitor::kRate, 0.05,
+                           MonitorSamples(0.02)) > 0;
+    };
+    music.StartAlarmMusic();
+    ASSERT_TRUE(RunUntil([&] { return heard(monitor); }, 5000));
+
+    monitor.Stop();
+    server_.Stop();
+    RunFor(3000);
+    ASSERT_TRUE(server_.Start());
+    SinkMonitor after;
+    std::string error;
+    ASSERT_TRUE(after.Start(&error)) << error;
+    EXPECT_TRUE(RunUntil([&] { return heard(after); }, 6000))
+        << "the music was not heard on the restarted server";
+    EXPECT_TRUE(music.MusicPlaying());
+    EXPECT_TRUE(hooks.musicStopEnabled);
+    EXPECT_TRUE(opener.opened.empty());
+    EXPECT_TRUE(notices.notices.empty() && notices.messages.empty());
+    music.MenuMusicStop();
 }
 
 // A file the player cannot decode is handed to the desktop; the failure is

@@ -97,6 +97,10 @@ bool PulseEndpointVolume::Connect() {
     return true;
 }
 
+bool PulseEndpointVolume::ServerAnswers() {
+    return PulseEndpointVolume().Connect();
+}
+
 bool PulseEndpointVolume::Wait(pa_operation* operation) {
     if (operation == nullptr) {
         return false;

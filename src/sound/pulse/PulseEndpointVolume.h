@@ -28,6 +28,8 @@ public:
 
     // Whether a server answers (connecting when not yet connected).
     bool Connect();
+    // Whether the default server answers now, on a connection of its own.
+    static bool ServerAnswers();
 
     bool Find() override;
     bool HasVolume() override { return true; }
