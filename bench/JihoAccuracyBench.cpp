@@ -22,8 +22,8 @@
 #include <thread>
 #include <vector>
 
-#include "SinkMonitor.h"
 #include "app/ProgramFolders.h"
+#include "support/SinkMonitor.h"
 
 namespace {
 

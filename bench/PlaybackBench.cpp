@@ -11,12 +11,12 @@
 #include <vector>
 
 #include "BenchSpeechPath.h"
-#include "SinkMonitor.h"
 #include "app/QtEventPump.h"
 #include "sound/BeforeSoundPlayer.h"
 #include "sound/qt/QtMediaPlayer.h"
 #include "speech/SpeechPlayer.h"
 #include "speech/VoiceLibraries.h"
+#include "support/SinkMonitor.h"
 
 namespace {
 

@@ -62,16 +62,11 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-# The display picks a free number itself, so parallel runs never collide.
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$dir/display" >"$dir/xvfb.log" 2>&1 &
-xvfb_pid=$!
+# shellcheck source=../scripts/lib/xvfb.sh
+source "$root/scripts/lib/xvfb.sh"
+velmora_start_xvfb "$dir" 1280x800x24 || exit 1
+xvfb_pid=$VELMORA_XVFB_PID
 pids+=("$xvfb_pid")
-for _ in $(seq 1 50); do
-  [[ -s $dir/display ]] && break
-  sleep 0.1
-done
-[[ -s $dir/display ]] || { echo "Xvfb did not start" >&2; cat "$dir/xvfb.log" >&2; exit 1; }
-export DISPLAY=":$(head -n1 "$dir/display")"
 
 dbus-daemon --session --fork --nopidfile --print-address=3 --print-pid=4 \
   3>"$dir/bus-address" 4>"$dir/bus-pid" || { echo "no session bus" >&2; exit 1; }

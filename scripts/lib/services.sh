@@ -2,20 +2,16 @@
 # them again: a virtual X display, a session bus and a PulseAudio server with
 # a null sink as its default output. Sourced, not run.
 
+# shellcheck source=xvfb.sh
+source "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh"
+
 velmora_start_services() {
   VELMORA_SERVICE_DIR=$(mktemp -d /tmp/velmora-services.XXXXXX)
   chmod 700 "$VELMORA_SERVICE_DIR"
   export XDG_RUNTIME_DIR="$VELMORA_SERVICE_DIR/runtime"
   mkdir -m 700 -p "$XDG_RUNTIME_DIR"
 
-  # A display number nobody uses.
-  local n=90
-  while [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]]; do
-    n=$((n + 1))
-  done
-  export DISPLAY=":$n"
-  Xvfb "$DISPLAY" -screen 0 1920x1080x24 -nolisten tcp >"$VELMORA_SERVICE_DIR/xvfb.log" 2>&1 &
-  VELMORA_XVFB_PID=$!
+  velmora_start_xvfb "$VELMORA_SERVICE_DIR" 1920x1080x24 || return 1
 
   eval "$(dbus-launch --sh-syntax)"
   VELMORA_DBUS_PID=$DBUS_SESSION_BUS_PID
@@ -41,7 +37,7 @@ velmora_start_services() {
 
   local i
   for i in $(seq 1 50); do
-    if [[ -e /tmp/.X11-unix/X$n ]] && pactl info >/dev/null 2>&1; then
+    if pactl info >/dev/null 2>&1; then
       pactl set-default-sink velmora_null >/dev/null 2>&1 || true
       return 0
     fi

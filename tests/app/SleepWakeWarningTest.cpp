@@ -4,7 +4,7 @@
 
 #include "app/SleepWakeWarning.h"
 #include "fakes/FakeNotices.h"
-#include "fakes/FakeWakeUpTimer.h"
+#include "sim/SimWakeTimer.h"
 
 namespace velmora {
 namespace {
@@ -12,12 +12,13 @@ namespace {
 const DateTime kMoment = EncodeDate(2024, 3, 18) + EncodeTime(6, 59, 0);
 
 TEST(SleepWakeWarning, TellsOncePerRunAfterTheArmingWhenSleepCannotBeInterrupted) {
-    test::FakeWakeUpTimer timer;
-    timer.wakes = false;
+    SimWakeTimer timer;
+    timer.SetWakesFromSleep(false);
     test::FakeNotices notices;
     SleepWakeWarning wake(timer, notices, "warning");
     EXPECT_TRUE(wake.Arm(kMoment));
-    EXPECT_EQ(timer.armed, std::vector<DateTime>{kMoment}) << "armed all the same";
+    EXPECT_EQ(timer.Arms(), 1) << "armed all the same";
+    EXPECT_EQ(timer.WakeTime(), kMoment);
     EXPECT_TRUE(notices.notices.empty()) << "not while the arming runs";
     QCoreApplication::processEvents();
     EXPECT_EQ(notices.notices, std::vector<std::string>{"warning"});
@@ -27,19 +28,19 @@ TEST(SleepWakeWarning, TellsOncePerRunAfterTheArmingWhenSleepCannotBeInterrupted
 }
 
 TEST(SleepWakeWarning, SilentWhenTheTimerWakesOrCannotBeSet) {
-    test::FakeWakeUpTimer timer;
+    SimWakeTimer timer;
     test::FakeNotices notices;
     SleepWakeWarning wake(timer, notices, "warning");
     EXPECT_TRUE(wake.Arm(kMoment));
-    timer.wakes = false;
-    timer.armSucceeds = false;
+    timer.SetWakesFromSleep(false);
+    timer.SetRefuse(true);
     // The clock shows its own failure message.
     EXPECT_FALSE(wake.Arm(kMoment));
     QCoreApplication::processEvents();
     EXPECT_TRUE(notices.notices.empty());
     EXPECT_FALSE(wake.Told());
     wake.Disarm();
-    EXPECT_EQ(timer.disarms, 1);
+    EXPECT_EQ(timer.Disarms(), 1);
 }
 
 TEST(SleepWakeWarning, TheTextGivesTheCommandOnlyWhenTheRightIsMissing) {

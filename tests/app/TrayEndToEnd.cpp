@@ -17,10 +17,10 @@
 #include <optional>
 #include <thread>
 
-#include "../playback/PrivateSoundServer.h"
-#include "../playback/SignalAnalysis.h"
-#include "../playback/SinkMonitor.h"
 #include "settings/IniFile.h"
+#include "support/PrivateSoundServer.h"
+#include "support/SignalAnalysis.h"
+#include "support/SinkMonitor.h"
 #include "support/TempDir.h"
 #include "support/TestEnvironment.h"
 

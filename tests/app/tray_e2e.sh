@@ -11,23 +11,19 @@ for tool in Xvfb trayer xdotool xwininfo dbus-run-session; do
   command -v "$tool" >/dev/null || { echo "$tool is not installed"; exit 77; }
 done
 
+# shellcheck source=../../scripts/lib/xvfb.sh
+source "$(dirname "$0")/../../scripts/lib/xvfb.sh"
+
 dir=$(mktemp -d /tmp/velmora-tray.XXXXXX)
+VELMORA_XVFB_PID=
 trayer_pid=
 cleanup() {
   [[ -n $trayer_pid ]] && kill "$trayer_pid" 2>/dev/null && wait "$trayer_pid" 2>/dev/null
-  kill "$xvfb" 2>/dev/null && wait "$xvfb" 2>/dev/null
+  [[ -n $VELMORA_XVFB_PID ]] && kill "$VELMORA_XVFB_PID" 2>/dev/null && wait "$VELMORA_XVFB_PID" 2>/dev/null
   rm -rf "$dir"
 }
 trap cleanup EXIT
-# The server picks a free display itself, so parallel runs never collide.
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$dir/display" >"$dir/xvfb.log" 2>&1 &
-xvfb=$!
-for _ in $(seq 1 50); do
-  [[ -s $dir/display ]] && break
-  sleep 0.1
-done
-[[ -s $dir/display ]] || { echo "Xvfb did not start"; cat "$dir/xvfb.log"; exit 1; }
-export DISPLAY=":$(head -n1 "$dir/display")"
+velmora_start_xvfb "$dir" 1280x800x24 || exit 1
 
 # The tray in the top right corner, as on many desktops.
 trayer --edge top --align right --widthtype request --height 32 --SetDockType true \

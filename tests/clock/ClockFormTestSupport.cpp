@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QThread>
 #include <QWheelEvent>
+#include <cstdlib>
 
 #include "support/TestEnvironment.h"
 
@@ -74,6 +75,12 @@ bool WaitFor(const std::function<bool()>& done, int timeoutMs) {
 
 ClockTime SampleTime() {
     return ClockTimeAt(EncodeDate(2025, 5, 3) + EncodeTime(10, 8, 37, 250));
+}
+
+bool ColoursNear(QColor a, QColor b, int tolerance) {
+    return std::abs(a.red() - b.red()) <= tolerance &&
+           std::abs(a.green() - b.green()) <= tolerance &&
+           std::abs(a.blue() - b.blue()) <= tolerance;
 }
 
 QString ArtifactPath(const QString& name) {

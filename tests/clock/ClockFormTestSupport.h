@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QEvent>
 #include <QImage>
 #include <QPoint>
@@ -8,6 +9,7 @@
 #include <memory>
 
 #include "base/AppFolders.h"
+#include "clock/DialColour.h"
 #include "clock/TClockForm.h"
 #include "fakes/FakeClockDesktop.h"
 #include "fakes/FakeClockWindowHost.h"
@@ -57,6 +59,20 @@ bool WaitFor(const std::function<bool()>& done, int timeoutMs = 3000);
 
 // The moment most pictures show: Saturday 3 May 2025, 10:08:37.250.
 ClockTime SampleTime();
+
+// The pictures of the dials taken offscreen and on a real display alike.
+struct DialShot {
+    DialColour colour;
+    int width;
+    const char* name;
+};
+inline constexpr DialShot kDialShots[] = {{DialColour::Gray, 200, "gray-200"},
+                                          {DialColour::Gray, 400, "gray-400"},
+                                          {DialColour::White, 200, "white-200"},
+                                          {DialColour::White, 400, "white-400"}};
+
+// Whether no colour channel of `a` and `b` differs by more than `tolerance`.
+bool ColoursNear(QColor a, QColor b, int tolerance);
 
 // Where test pictures are kept for people to look at.
 QString ArtifactPath(const QString& name);

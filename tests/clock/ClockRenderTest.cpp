@@ -54,8 +54,7 @@ int CountPixels(const QImage& image, const QRect& area, const std::function<bool
 }
 
 bool IsColour(QColor c, int r, int g, int b) {
-    return c.alpha() == 255 && std::abs(c.red() - r) <= 8 && std::abs(c.green() - g) <= 8 &&
-           std::abs(c.blue() - b) <= 8;
+    return c.alpha() == 255 && test::ColoursNear(c, QColor(r, g, b), 8);
 }
 
 // A desktop behind the window: what the clock looks like where a
@@ -202,16 +201,7 @@ TEST_F(ClockRenderTest, ShapeMaskWithoutACompositingManager) {
 TEST_F(ClockRenderTest, ScreenshotsOfBothDialsAndTheRingingClock) {
     Create();
     Form().DrawHands(SampleTime());
-    struct Shot {
-        DialColour colour;
-        int width;
-        const char* name;
-    };
-    const Shot shots[] = {{DialColour::Gray, 200, "gray-200"},
-                          {DialColour::Gray, 400, "gray-400"},
-                          {DialColour::White, 200, "white-200"},
-                          {DialColour::White, 400, "white-400"}};
-    for (const Shot& shot : shots) {
+    for (const test::DialShot& shot : test::kDialShots) {
         Form().LoadDial(shot.colour);
         Form().resize(shot.width, HeightForWidth(shot.width));
         Form().LayoutClock();

@@ -15,11 +15,10 @@
 #include <cstdio>
 #include <cstring>
 
+#include "ClockFormTestSupport.h"
 #include "clock/ClockSizing.h"
 #include "clock/QtClockDesktop.h"
 #include "clock/TClockForm.h"
-#include "fakes/FakeClockWindowHost.h"
-#include "fakes/FakeMessageService.h"
 #include "support/TestEnvironment.h"
 
 namespace {
@@ -54,12 +53,6 @@ void Settle(int ms) {
     loop.exec();
 }
 
-bool Near(QColor a, QColor b, int tolerance) {
-    return std::abs(a.red() - b.red()) <= tolerance &&
-           std::abs(a.green() - b.green()) <= tolerance &&
-           std::abs(a.blue() - b.blue()) <= tolerance;
-}
-
 int failures = 0;
 
 void Check(bool ok, const QString& what) {
@@ -78,7 +71,7 @@ void Shoot(TClockForm& form, const QString& path, bool composited) {
                             .toImage();
     Check(shot.save(path), QStringLiteral("saving ") + path);
     const QPoint corner = form.geometry().topLeft() + QPoint(1, 1);  // outside the clock's shape
-    Check(Near(shot.pixelColor(corner - r.topLeft()), StripeAt(corner.x()), 3),
+    Check(test::ColoursNear(shot.pixelColor(corner - r.topLeft()), StripeAt(corner.x()), 3),
           path + QStringLiteral(": the backdrop shows through at the clock's corner"));
     const ClockLayout layout = form.Layout();
     const QPoint centre = form.geometry().topLeft() + QPoint(layout.CentreX, layout.CentreY);
@@ -117,19 +110,10 @@ int main(int argc, char** argv) {
     TClockForm form(host, desktop, messages, folders);
     Check(desktop.Compositing() == composited,
           QStringLiteral("the compositing manager is seen exactly when it runs"));
-    form.DrawHands(ClockTimeAt(EncodeDate(2025, 5, 3) + EncodeTime(10, 8, 37, 250)));
+    form.DrawHands(test::SampleTime());
     form.show();
 
-    struct Shot {
-        DialColour colour;
-        int width;
-        const char* name;
-    };
-    const Shot shots[] = {{DialColour::Gray, 200, "gray-200"},
-                          {DialColour::Gray, 400, "gray-400"},
-                          {DialColour::White, 200, "white-200"},
-                          {DialColour::White, 400, "white-400"}};
-    for (const Shot& shot : shots) {
+    for (const test::DialShot& shot : test::kDialShots) {
         form.LoadDial(shot.colour);
         form.setGeometry(100, 80, shot.width, HeightForWidth(shot.width));
         form.LayoutClock();

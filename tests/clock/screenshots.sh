@@ -8,23 +8,19 @@ program=$1
 out=$2
 command -v Xvfb >/dev/null || { echo "Xvfb is not installed"; exit 77; }
 
+# shellcheck source=../../scripts/lib/xvfb.sh
+source "$(dirname "$0")/../../scripts/lib/xvfb.sh"
+
 dir=$(mktemp -d /tmp/velmora-screens.XXXXXX)
-# The server picks a free display itself, so parallel runs never collide.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$dir/display" >"$dir/xvfb.log" 2>&1 &
-xvfb=$!
+VELMORA_XVFB_PID=
 compositor=
 cleanup() {
   [[ -n $compositor ]] && kill "$compositor" 2>/dev/null && wait "$compositor" 2>/dev/null
-  kill "$xvfb" 2>/dev/null && wait "$xvfb" 2>/dev/null
+  [[ -n $VELMORA_XVFB_PID ]] && kill "$VELMORA_XVFB_PID" 2>/dev/null && wait "$VELMORA_XVFB_PID" 2>/dev/null
   rm -rf "$dir"
 }
 trap cleanup EXIT
-for _ in $(seq 1 50); do
-  [[ -s $dir/display ]] && break
-  sleep 0.1
-done
-[[ -s $dir/display ]] || { echo "Xvfb did not start"; cat "$dir/xvfb.log"; exit 1; }
-export DISPLAY=":$(head -n1 "$dir/display")"
+velmora_start_xvfb "$dir" 1280x1024x24 || exit 1
 export QT_QPA_PLATFORM=xcb
 
 status=0

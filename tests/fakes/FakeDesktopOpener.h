@@ -9,6 +9,7 @@
 
 namespace velmora::test {
 
+// Not sim/HeadlessMainWindow: the test answers for the desktop through the kept callbacks.
 // Remembers the files handed to the desktop and keeps their failure
 // callbacks, so a test decides when and how the desktop answers.
 class FakeDesktopOpener final : public DesktopOpener {

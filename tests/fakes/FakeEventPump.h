@@ -9,6 +9,7 @@
 
 namespace velmora::test {
 
+// Not sim/VirtualTime: rounds step a fixed time and an endless wait throws.
 // Each round of the event loop moves the fake clock on by `step` and runs
 // `onEvents`, which stands for whatever the events of that round would do
 // (a player reporting its end, a channel falling silent). A wait that never

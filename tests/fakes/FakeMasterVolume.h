@@ -8,6 +8,7 @@
 
 namespace velmora::test {
 
+// Not sim/SimMasterVolume: the output can be missing and any call can fail.
 // A master output held in memory that can be missing or refuse any call,
 // writing down every change it is asked for ("level:50", "mute:0").
 class FakeMasterVolume final : public MasterVolume {

@@ -7,6 +7,7 @@
 
 namespace velmora::test {
 
+// Not sim/SimMediaPlayer: its events come when the test fires them, not by virtual time.
 // Writes down what it is asked to do ("url:<path>", "play", "stop") and
 // raises the events a test tells it to.
 class FakeMediaPlayer final : public MediaPlayer {

@@ -6,6 +6,7 @@
 
 namespace velmora::test {
 
+// Not sim/VirtualTime: moves only when the test advances it, with no event loop.
 // A millisecond count that moves only when told to.
 class FakeMillisecondClock final : public MillisecondClock {
 public:

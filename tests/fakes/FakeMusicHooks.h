@@ -7,6 +7,7 @@
 
 namespace velmora::test {
 
+// Not sim/HeadlessMainWindow: the dialog's reactions are written down too.
 // The menu item's state and the dialog's reactions, as a log.
 class FakeMusicHooks final : public MusicHooks {
 public:

@@ -7,6 +7,7 @@
 
 namespace velmora::test {
 
+// Not sim/HeadlessMainWindow: notices and plain boxes are kept apart.
 // Remembers every box the program would have shown.
 class FakeNotices final : public Notices {
 public:

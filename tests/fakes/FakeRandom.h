@@ -7,6 +7,7 @@
 
 namespace velmora::test {
 
+// Not sim/SeededRandom: the test scripts each draw instead of seeding a generator.
 // Hands out scripted draws in order (each taken modulo n), then 0s; writes
 // down the n of every draw.
 class FakeRandom final : public RandomSource {

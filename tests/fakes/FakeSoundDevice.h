@@ -10,6 +10,7 @@
 
 namespace velmora::test {
 
+// Not sim/SimSoundDevice: its channels end when the test says, not by virtual time.
 // A sound device that plays nothing: it keeps what each channel was given,
 // writes every call down ("open", "wave:0", "volume:0:-600", "stop:0",
 // "play:0:once"), and lets a test end a channel's sound or make calls fail.

@@ -10,6 +10,7 @@
 
 namespace velmora::test {
 
+// Not sim/SimSynthesizer: the test chooses the samples and which texts are refused.
 // Answers every text with `samples` (or refuses when `refuse` is set, or
 // the text is one of `refusedTexts`) and remembers what it was asked.
 class FakeSpeechSynthesizer final : public SpeechSynthesizer {

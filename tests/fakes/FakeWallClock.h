@@ -4,6 +4,7 @@
 
 namespace velmora::test {
 
+// Not sim/VirtualTime: set to any moment at once, with no event loop behind it.
 // A wall clock that shows whatever moment the test sets.
 class FakeWallClock final : public WallClock {
 public:

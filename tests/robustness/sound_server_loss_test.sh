@@ -14,6 +14,9 @@ for tool in Xvfb pulseaudio pactl parec dbus-run-session od awk; do
   command -v "$tool" >/dev/null || { echo "$tool is not installed"; exit 77; }
 done
 
+# shellcheck source=../../scripts/lib/xvfb.sh
+source "$(dirname "$0")/../../scripts/lib/xvfb.sh"
+
 dir=$(mktemp -d "${TMPDIR:-/tmp}/velmora-loss.XXXXXX")
 socket=$dir/pulse/native
 xvfb=
@@ -104,15 +107,8 @@ wait_heard() {
   return 1
 }
 
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$dir/display" >"$dir/xvfb.log" 2>&1 &
-xvfb=$!
-for _ in $(seq 1 100); do
-  [[ -s $dir/display ]] && break
-  sleep 0.1
-done
-[[ -s $dir/display ]] || { cat "$dir/xvfb.log"; fail "Xvfb did not start"; }
-DISPLAY=":$(head -n1 "$dir/display")"
-export DISPLAY
+velmora_start_xvfb "$dir" 1280x800x24 || fail "Xvfb did not start"
+xvfb=$VELMORA_XVFB_PID
 export PULSE_SERVER="unix:$socket"
 start_server || fail "pulseaudio did not start"
 
