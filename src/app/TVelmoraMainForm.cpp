@@ -63,24 +63,24 @@ TVelmoraMainForm::TVelmoraMainForm(const Parts& parts)
     setFont(menuFont);
     menuFontName_ = menuFont.family().toStdString();
 
-    menu_.SetCaption(MenuItem::StartUp, QString::fromStdString(autostart_.Caption()));
+    menu_.SetCaption(TrayMenuItem::StartUp, QString::fromStdString(autostart_.Caption()));
 
     const StartupSettings& s = parts.Switches;
-    menu_.SetChecked(MenuItem::ShowClock, s.ShowClock);
-    menu_.SetChecked(MenuItem::ClockAllwaysFront, s.AllwaysFront);
-    menu_.SetChecked(MenuItem::OnMouseHide, s.OnMouseHide);
-    menu_.SetChecked(MenuItem::Alarm, s.Alarm);
-    menu_.SetChecked(MenuItem::Snooze, s.Snooze);
-    menu_.SetChecked(MenuItem::SpeakJiho, s.SpeakJiho);
-    menu_.SetChecked(MenuItem::BackColorGray, s.BackColorGray);
-    menu_.SetChecked(MenuItem::BackColorWhite, !s.BackColorGray);
+    menu_.SetChecked(TrayMenuItem::ShowClock, s.ShowClock);
+    menu_.SetChecked(TrayMenuItem::ClockAllwaysFront, s.AllwaysFront);
+    menu_.SetChecked(TrayMenuItem::OnMouseHide, s.OnMouseHide);
+    menu_.SetChecked(TrayMenuItem::Alarm, s.Alarm);
+    menu_.SetChecked(TrayMenuItem::Snooze, s.Snooze);
+    menu_.SetChecked(TrayMenuItem::SpeakJiho, s.SpeakJiho);
+    menu_.SetChecked(TrayMenuItem::BackColorGray, s.BackColorGray);
+    menu_.SetChecked(TrayMenuItem::BackColorWhite, !s.BackColorGray);
     commands_.SetMenusLive(true);
 
     // Without a sound server now the voices stay silent; each utterance
     // looks for the output again, so a server started later is heard.
     device_.Open();
 
-    menu_.SetCaption(MenuItem::SetClockPosition,
+    menu_.SetCaption(TrayMenuItem::SetClockPosition,
                      QString::fromStdString(ClockPositionMenuCaption(PrimaryScreenSize())));
 }
 
@@ -110,7 +110,7 @@ void TVelmoraMainForm::SilenceAndRestoreVolume() {
 void TVelmoraMainForm::TrayLeftClicked() {
     // Also while the menu item is still disabled in the first seconds; an
     // open dialog comes to the front with its edits.
-    commands_.Run(MenuItem::ShowSettei);
+    commands_.Run(TrayMenuItem::ShowSettei);
 }
 
 }  // namespace velmora

@@ -4,10 +4,10 @@
 #include <memory>
 #include <string>
 
-#include "app/ProgramFolders.h"
 #include "app/AutostartSwitch.h"
+#include "app/ProgramFolders.h"
 #include "app/TrayMenuCommands.h"
-#include "app/TrayMenuOps.h"
+#include "app/TrayMenuOpsAdapter.h"
 #include "app/TrayPopupMenu.h"
 #include "app/VelmoraTrayIcon.h"
 #include "base/ClockSeededRandom.h"
@@ -20,8 +20,8 @@
 #include "sound/BeforeSoundLists.h"
 #include "sound/BeforeSoundPlayer.h"
 #include "sound/MasterVolumeControl.h"
+#include "sound/pulse/PulseSoundDevice.h"
 #include "sound/qt/QtMediaPlayer.h"
-#include "sound/qt/QtSoundDevice.h"
 #include "sound/qt/SoundFilePlayer.h"
 #include "sound/qt/XdgOpener.h"
 #include "sound/sndfile/SndfileWaveReader.h"
@@ -61,7 +61,7 @@ public:
 
     TrayPopupMenu& Menu() { return menu_; }
     VelmoraTrayIcon& Tray() { return tray_; }
-    TrayMenuOps& MenuOps() { return menuOps_; }
+    TrayMenuOpsAdapter& MenuOps() { return menuOps_; }
     TrayMenuCommands& Commands() { return commands_; }
     AutostartSwitch& Autostart() { return autostart_; }
     DesktopOpener& Opener() { return opener_; }
@@ -89,7 +89,7 @@ private:
     ClockState& state_;
     TrayPopupMenu menu_;
     VelmoraTrayIcon tray_;
-    TrayMenuOps menuOps_;
+    TrayMenuOpsAdapter menuOps_;
     std::string menuFontName_;
     AutostartSwitch autostart_;
     XdgOpener opener_;
@@ -99,7 +99,7 @@ private:
     SystemMillisecondClock ticks_;
     SndfileWaveReader reader_;
     DBusDisplayAwake awake_;
-    QtSoundDevice device_;
+    PulseSoundDevice device_;
     BeforeSoundLists lists_;
     SoundFilePlayer beforePlayer_;
     QtMediaPlayer musicPlayer_;

@@ -4,7 +4,7 @@
 #include <QThread>
 
 #include "about/TVelmoraVersionForm.h"
-#include "app/ClockWindow.h"
+#include "app/ClockTicker.h"
 #include "app/TVelmoraMainForm.h"
 #include "dialog/DialogActions.h"
 #include "dialog/TVelmoraSetteiForm.h"
@@ -31,7 +31,7 @@ VelmoraProgram::VelmoraProgram(const StartupContext& context, MessageService& me
                                 notices_, dialogLink_, fatal_, trayHost_, pump_});
     parts_.Main = main_.get();
 
-    clock_ = std::make_unique<ClockWindow>(parts_, dialogLink_, notices_, messages_, converter_);
+    clock_ = std::make_unique<ClockTicker>(parts_, dialogLink_, notices_, messages_, converter_);
     parts_.Clock = clock_.get();
 
     dialog_ = std::make_unique<TVelmoraSetteiForm>(settingsHost_, messages_, converter_,
@@ -40,7 +40,7 @@ VelmoraProgram::VelmoraProgram(const StartupContext& context, MessageService& me
     notices_.SetRoutine(&dialog_->Notices());
     // The dialog's "使い方(&H)" is the main window's help command.
     QObject::connect(dialog_.get(), &TVelmoraSetteiForm::helpRequested, main_.get(),
-                     [this] { main_->Commands().Run(MenuItem::Help); });
+                     [this] { main_->Commands().Run(TrayMenuItem::Help); });
     actions_ = std::make_unique<DialogActions>(
         *dialog_,
         DialogActionServices{settingsHost_,
@@ -69,7 +69,7 @@ VelmoraProgram::VelmoraProgram(const StartupContext& context, MessageService& me
                                                    context_.Folders.ProgramFolder);
     parts_.About = about_.get();
     QObject::connect(dialog_.get(), &TVelmoraSetteiForm::aboutRequested, about_.get(),
-            &TVelmoraVersionForm::ShowModal);
+                     &TVelmoraVersionForm::ShowModal);
 }
 
 VelmoraProgram::~VelmoraProgram() {

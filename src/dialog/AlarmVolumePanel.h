@@ -3,8 +3,8 @@
 #include <QWidget>
 #include <vector>
 
+#include "dialog/DialogValues.h"
 #include "dialog/SettingsDialogTypes.h"
-#include "dialog/SettingsForm.h"
 
 class QCheckBox;
 class QComboBox;
@@ -22,8 +22,8 @@ class AlarmVolumePanel final : public QWidget {
 public:
     AlarmVolumePanel(SettingsDialogState& state, QWidget* parent = nullptr);
 
-    void Load(const SettingsForm& form);
-    void Store(SettingsForm& form) const;
+    void Load(const DialogValues& form);
+    void Store(DialogValues& form) const;
     void RenewVolumeHints();
     int FirstVolume() const;
     int MaxVolume() const;

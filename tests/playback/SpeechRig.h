@@ -10,7 +10,7 @@
 #include "settings/IniFile.h"
 #include "sound/BeforeSoundLists.h"
 #include "sound/BeforeSoundPlayer.h"
-#include "sound/qt/QtSoundDevice.h"
+#include "sound/pulse/PulseSoundDevice.h"
 #include "sound/sndfile/SndfileWaveReader.h"
 #include "speech/SpeechPlayer.h"
 #include "support/TempDir.h"
@@ -32,7 +32,7 @@ protected:
     FakeNotices notices;
     BeforePlayer beforePlayer;
     BeforeSoundPlayer before{beforePlayer, lists, clock, notices};
-    QtSoundDevice device;
+    PulseSoundDevice device;
     FakeSpeechSynthesizer synth;
     SndfileWaveReader reader;
     FakeSpeakContext context;

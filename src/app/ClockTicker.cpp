@@ -1,4 +1,4 @@
-#include "app/ClockWindow.h"
+#include "app/ClockTicker.h"
 
 #include <QDateTime>
 #include <cerrno>
@@ -21,7 +21,7 @@ TVelmoraMainForm& MainOf(const ProgramParts& parts) {
 
 }  // namespace
 
-ClockWindow::ClockWindow(ProgramParts& parts, DialogLink& dialog, NoticeRelay& notices,
+ClockTicker::ClockTicker(ProgramParts& parts, DialogLink& dialog, NoticeRelay& notices,
                          MessageService& messages, PhoneticConverter& converter)
     : parts_(parts),
       host_(parts, dialog),
@@ -80,21 +80,21 @@ ClockWindow::ClockWindow(ProgramParts& parts, DialogLink& dialog, NoticeRelay& n
     form_.show();
 }
 
-ClockWindow::~ClockWindow() {
+ClockTicker::~ClockTicker() {
     StopTimer();
 }
 
-PixelSize ClockWindow::ScreenSize() const {
+PixelSize ClockTicker::ScreenSize() const {
     const QSize screen = desktop_.ScreenSize();
     return {screen.width(), screen.height()};
 }
 
-void ClockWindow::ArmNextTick() {
+void ClockTicker::ArmNextTick() {
     const long long delay = MsToNextTick(QDateTime::currentMSecsSinceEpoch(), kSoundStartLatencyMs);
     mainTimer_.start(static_cast<int>(delay));
 }
 
-void ClockWindow::StopTimer() {
+void ClockTicker::StopTimer() {
     mainTimer_.stop();
     parts_.State.MainTimerEnabled = false;
 }
