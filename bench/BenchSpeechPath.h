@@ -75,7 +75,14 @@ struct SpeechPath {
     SndfileWaveReader reader;
     QtEventPump pump;
     IdleSpeakContext context;
-    SpeechPlayer speech{{device, voices, before, pump, reader, notices, context, ""}};
+    SpeechPlayer speech{{.Device = device,
+                         .Synthesizer = voices,
+                         .Before = before,
+                         .Pump = pump,
+                         .Reader = reader,
+                         .Notice = notices,
+                         .Context = context,
+                         .DataFolder = ""}};
 };
 
 }  // namespace velmora::bench

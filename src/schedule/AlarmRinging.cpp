@@ -76,7 +76,14 @@ void AlarmRinging::SpeakIfAudible(int voice, const std::string& text, int sound)
         return;
     }
     const unsigned stops = stops_;
-    s_.Speak(SpeakRequest{voice, text, false, sound, 0, false, c.SpeakSpead, 0});
+    s_.Speak(SpeakRequest{.Voice = voice,
+                          .Text = text,
+                          .FromJihoList = false,
+                          .BeforeSound = sound,
+                          .GapSeconds = 0,
+                          .Loop = false,
+                          .Speed = c.SpeakSpead,
+                          .Attenuation = 0});
     // Speak goes on to the words once its before sound has ended, also when
     // the user's stop ended that sound: the stop must silence them too.
     if (stops_ != stops) {

@@ -36,7 +36,14 @@ protected:
     FakeSpeechSynthesizer synth;
     SndfileWaveReader reader;
     FakeSpeakContext context;
-    SpeechPlayer speech{{device, synth, before, pump, reader, notices, context, dir.Path()}};
+    SpeechPlayer speech{{.Device = device,
+                         .Synthesizer = synth,
+                         .Before = before,
+                         .Pump = pump,
+                         .Reader = reader,
+                         .Notice = notices,
+                         .Context = context,
+                         .DataFolder = dir.Path()}};
 };
 
 }  // namespace velmora::test

@@ -129,7 +129,14 @@ int RunSpeak(Args args, Io io) {
     SndfileWaveReader reader;
     QtEventPump pump;
     IdleSpeakContext context;
-    SpeechPlayer speech({device, voices, before, pump, reader, notices, context, ""});
+    SpeechPlayer speech({.Device = device,
+                         .Synthesizer = voices,
+                         .Before = before,
+                         .Pump = pump,
+                         .Reader = reader,
+                         .Notice = notices,
+                         .Context = context,
+                         .DataFolder = ""});
 
     const int result = speech.Speak(request);
     if (!fatal.Message().empty()) {
