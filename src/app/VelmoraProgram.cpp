@@ -53,7 +53,7 @@ VelmoraProgram::VelmoraProgram(const StartupContext& context, MessageService& me
             .Synthesizer = main_->Voices(),
             .Converter = converter_,
             .Volume = main_->Volume(),
-            .Clock = state_,
+            .Ramp = ramp_,
             .Random = main_->Random(),
             .Ticks = main_->Ticks(),
             .Recorder = recorder_,

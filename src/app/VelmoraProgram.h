@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "about/DesktopLinkOpener.h"
+#include "app/ClockVolumeRamp.h"
 #include "app/DesktopFileDialogService.h"
 #include "app/DialogLinkAdapter.h"
 #include "app/LogindPower.h"
@@ -54,6 +55,8 @@ private:
     MessageService& messages_;
     Settings settings_;
     ClockState state_;
+    // The music test's hold on the clock's volume ramp.
+    ClockVolumeRamp ramp_{state_};
     IniFile ini_;
     ProgramParts parts_;
     QtEventPump pump_;

@@ -55,7 +55,7 @@ DialogActions& DialogActionsFixture::Actions(PowerControlStyle style) {
             .Synthesizer = synth,
             .Converter = converter,
             .Volume = *volume,
-            .Clock = clock,
+            .Ramp = ramp,
             .Random = random,
             .Ticks = ticks,
             .Recorder = realRecorder != nullptr ? *realRecorder : recorder,

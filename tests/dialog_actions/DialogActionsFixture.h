@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "../settings_dialog/SettingsDialogFixture.h"
+#include "app/ClockVolumeRamp.h"
+#include "dialog/DialogActions.h"
 #include "fakes/FakeDesktopOpener.h"
 #include "fakes/FakeEventPump.h"
 #include "fakes/FakeFileDialogService.h"
@@ -21,7 +23,6 @@
 #include "fakes/FakeSystemPower.h"
 #include "fakes/FakeWaveFileReader.h"
 #include "schedule/ClockState.h"
-#include "dialog/DialogActions.h"
 #include "sound/BeforeSoundLists.h"
 #include "sound/BeforeSoundPlayer.h"
 #include "sound/MasterVolumeControl.h"
@@ -98,6 +99,7 @@ public:
     std::unique_ptr<SpeechPlayer> speech;
     std::unique_ptr<MasterVolumeControl> volume;
     ClockState clock;
+    ClockVolumeRamp ramp{clock};
     std::vector<QString> appliedFonts;
     int centred = 0;
     bool visibleWhenCentred = true;
