@@ -30,6 +30,8 @@ public:
     // An added sound taken off the list: nothing is selected and random
     // picking is off.
     void RemoveSound(int index);
+    // The list of the sounds before the alarm's words.
+    QComboBox* BeforeSoundList() const { return comboBoxBeforeAlarmSpeakSound_; }
 
 signals:
     // A sound other than "なし" was picked and is played as a preview.

@@ -36,6 +36,7 @@ public:
     // random play off once fewer than two pieces are left.
     void RemoveMusic(int index);
     QPushButton* MusicTestButton() const { return btnAlarmMusicTest_; }
+    QComboBox* MusicList() const { return comboBoxAlarmMusic_; }
 
 signals:
     void volumeTestRequested(VolumeTrack track);

@@ -35,6 +35,8 @@ public:
     void Load(const DialogValues& form);
     void Store(DialogValues& form) const;
     QWidget* Field(const FormField& field) const;
+    // The list of the sounds before the time signal's words.
+    QComboBox* BeforeSoundList() const { return comboBoxBeforeJihoSound_; }
     void RenewVolumeHints();
 
 signals:

@@ -192,9 +192,8 @@ void TVelmoraSetteiForm::ConnectPages() {
             [this] { emit addToListRequested(SoundList::JihoSounds); });
 
     // The dialog sees the Delete key before the lists do.
-    for (const char* name :
-         {"ComboBoxBeforeAlarmSpeakSound", "ComboBoxBeforeJihoSound", "ComboBoxAlarmMusic"}) {
-        findChild<QComboBox*>(QLatin1String(name))->installEventFilter(this);
+    for (const SoundList list : {SoundList::AlarmSounds, SoundList::JihoSounds, SoundList::Music}) {
+        ListBox(list)->installEventFilter(this);
     }
 }
 
@@ -272,13 +271,13 @@ bool TVelmoraSetteiForm::VolumeUp() const {
 QComboBox* TVelmoraSetteiForm::ListBox(SoundList list) const {
     switch (list) {
         case SoundList::AlarmSounds:
-            return findChild<QComboBox*>(QStringLiteral("ComboBoxBeforeAlarmSpeakSound"));
+            return alarmPage_->Sounds()->BeforeSoundList();
         case SoundList::JihoSounds:
-            return findChild<QComboBox*>(QStringLiteral("ComboBoxBeforeJihoSound"));
+            return jihoPage_->BeforeSoundList();
         case SoundList::Music:
             break;
     }
-    return findChild<QComboBox*>(QStringLiteral("ComboBoxAlarmMusic"));
+    return alarmPage_->Volumes()->MusicList();
 }
 
 int TVelmoraSetteiForm::ListIndex(SoundList list) const {
@@ -550,10 +549,9 @@ void TVelmoraSetteiForm::ResetPowerAction() {
 bool TVelmoraSetteiForm::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
-        const QString name = watched->objectName();
-        if (name == QLatin1String("ComboBoxAlarmMusic")) {
+        if (watched == ListBox(SoundList::Music)) {
             emit deleteFromListRequested(SoundList::Music);
-        } else if (name == QLatin1String("ComboBoxBeforeJihoSound")) {
+        } else if (watched == ListBox(SoundList::JihoSounds)) {
             emit deleteFromListRequested(SoundList::JihoSounds);
         } else {
             emit deleteFromListRequested(SoundList::AlarmSounds);
