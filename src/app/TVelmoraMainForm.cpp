@@ -100,9 +100,12 @@ TVelmoraMainForm::TVelmoraMainForm(const Parts& parts)
 TVelmoraMainForm::~TVelmoraMainForm() {
     tray_.Remove();
     SilenceAndRestoreVolume();
-    voices_.reset();
-    // The recorded voice goes with the player that holds it.
+    // Users go before what they use: Speak synthesizes with the voices, so
+    // it goes first, taking the recorded voice it holds with it, and the
+    // voices after it. The other way round Speak would be left holding
+    // voices already unloaded.
     speech_.reset();
+    voices_.reset();
     awake_.Release();
 }
 

@@ -35,8 +35,8 @@ class TrayMenuHost;
 // The hidden main window: never shown, it owns the program's presence in
 // the tray with its menu, the speech voices and Speak, the two media
 // players, the master volume and the keep-awake requests. Its destruction
-// takes the icon out of the tray first, then lets go of the voices, the
-// recorded voice and the keep-awake requests.
+// takes the icon out of the tray first, then lets go of Speak with the
+// recorded voice, the voices Speak used, and the keep-awake requests.
 class TVelmoraMainForm final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TVelmoraMainForm)
@@ -104,6 +104,8 @@ private:
     SoundFilePlayer beforePlayer_;
     QtMediaPlayer musicPlayer_;
     BeforeSoundPlayer before_;
+    // Declared before Speak, which synthesizes with them, so they outlive
+    // it; the destructor keeps the same order.
     std::unique_ptr<VoiceLibraries> voices_;
     ClockSpeakContext context_;
     std::unique_ptr<SpeechPlayer> speech_;
