@@ -26,9 +26,17 @@ VelmoraProgram::VelmoraProgram(const StartupContext& context, MessageService& me
       power_(QDBusConnection::systemBus()) {
     parts_.End = [this](int code) { End(code); };
 
-    main_ = std::make_unique<TVelmoraMainForm>(
-        TVelmoraMainForm::Parts{context_.Folders, context_.Switches, state_, settings_, ini_,
-                                notices_, dialogLink_, fatal_, trayHost_, pump_});
+    const TVelmoraMainForm::Parts mainParts{.Folders = context_.Folders,
+                                            .Switches = context_.Switches,
+                                            .State = state_,
+                                            .Config = settings_,
+                                            .Ini = ini_,
+                                            .Notice = notices_,
+                                            .Dialog = dialogLink_,
+                                            .Fatal = fatal_,
+                                            .MenuHost = trayHost_,
+                                            .Pump = pump_};
+    main_ = std::make_unique<TVelmoraMainForm>(mainParts);
     parts_.Main = main_.get();
 
     clock_ = std::make_unique<ClockTicker>(parts_, dialogLink_, notices_, messages_, converter_);
