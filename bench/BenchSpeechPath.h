@@ -9,13 +9,13 @@
 #include <string>
 
 #include "app/ProgramFolders.h"
-#include "base/Notices.h"
 #include "app/QtEventPump.h"
+#include "base/Notices.h"
 #include "base/SystemMillisecondClock.h"
 #include "settings/IniFile.h"
 #include "sound/BeforeSoundLists.h"
 #include "sound/BeforeSoundPlayer.h"
-#include "sound/qt/QtSoundDevice.h"
+#include "sound/pulse/PulseSoundDevice.h"
 #include "sound/qt/SoundFilePlayer.h"
 #include "sound/sndfile/SndfileWaveReader.h"
 #include "speech/FatalNotice.h"
@@ -69,13 +69,20 @@ struct SpeechPath {
     PrintedNotices notices;
     SoundFilePlayer beforePlayer;
     BeforeSoundPlayer before{beforePlayer, lists, clock, notices};
-    QtSoundDevice device;
+    PulseSoundDevice device;
     ExitOnMissingVoice fatal;
     VoiceLibraries voices{programFolder, fatal};
     SndfileWaveReader reader;
     QtEventPump pump;
     IdleSpeakContext context;
-    SpeechPlayer speech{{device, voices, before, pump, reader, notices, context, ""}};
+    SpeechPlayer speech{{.Device = device,
+                         .Synthesizer = voices,
+                         .Before = before,
+                         .Pump = pump,
+                         .Reader = reader,
+                         .Notice = notices,
+                         .Context = context,
+                         .DataFolder = ""}};
 };
 
 }  // namespace velmora::bench

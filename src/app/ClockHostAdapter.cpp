@@ -1,33 +1,33 @@
 #include "app/ClockHostAdapter.h"
 
-#include "app/ClockWindow.h"
+#include "app/ClockTicker.h"
 #include "app/TVelmoraMainForm.h"
 #include "dialog/TVelmoraSetteiForm.h"
 
 namespace velmora {
 namespace {
 
-bool MenuChecked(const ProgramParts& parts, MenuItem item, bool fallback) {
+bool MenuChecked(const ProgramParts& parts, TrayMenuItem item, bool fallback) {
     return parts.Main != nullptr ? parts.Main->Menu().Checked(item) : fallback;
 }
 
 }  // namespace
 
 bool ClockHostAdapter::AlwaysOnTop() const {
-    return MenuChecked(parts_, MenuItem::ClockAllwaysFront, true);
+    return MenuChecked(parts_, TrayMenuItem::ClockAllwaysFront, true);
 }
 
 bool ClockHostAdapter::ShowClock() const {
-    return MenuChecked(parts_, MenuItem::ShowClock, true);
+    return MenuChecked(parts_, TrayMenuItem::ShowClock, true);
 }
 
 bool ClockHostAdapter::HideNearMouse() const {
-    return MenuChecked(parts_, MenuItem::OnMouseHide, false);
+    return MenuChecked(parts_, TrayMenuItem::OnMouseHide, false);
 }
 
 DialColour ClockHostAdapter::Dial() const {
-    return MenuChecked(parts_, MenuItem::BackColorGray, true) ? DialColour::Gray
-                                                              : DialColour::White;
+    return MenuChecked(parts_, TrayMenuItem::BackColorGray, true) ? DialColour::Gray
+                                                                  : DialColour::White;
 }
 
 bool ClockHostAdapter::SettingsDialogVisible() const {
@@ -44,13 +44,13 @@ void ClockHostAdapter::UpdateClockPositionMenu(const ClockPositionMenuUpdate& up
     }
     TrayPopupMenu& menu = parts_.Main->Menu();
     if (update.Checked) {
-        menu.SetChecked(MenuItem::SetClockPosition, *update.Checked);
+        menu.SetChecked(TrayMenuItem::SetClockPosition, *update.Checked);
     }
     if (update.Enabled) {
-        menu.SetEnabled(MenuItem::SetClockPosition, *update.Enabled);
+        menu.SetEnabled(TrayMenuItem::SetClockPosition, *update.Enabled);
     }
     if (update.Caption) {
-        menu.SetCaption(MenuItem::SetClockPosition, QString::fromStdString(*update.Caption));
+        menu.SetCaption(TrayMenuItem::SetClockPosition, QString::fromStdString(*update.Caption));
     }
 }
 
@@ -62,7 +62,7 @@ void ClockHostAdapter::OpenTrayMenu(QPoint screenPos) {
 
 void ClockHostAdapter::OpenSettings() {
     if (parts_.Main != nullptr) {
-        parts_.Main->Commands().Run(MenuItem::ShowSettei);
+        parts_.Main->Commands().Run(TrayMenuItem::ShowSettei);
     }
 }
 

@@ -9,7 +9,7 @@
 
 namespace velmora {
 
-class ClockWindow;
+class ClockTicker;
 class TVelmoraMainForm;
 class TVelmoraSetteiForm;
 class TVelmoraVersionForm;
@@ -24,7 +24,7 @@ struct ProgramParts {
     ClockState& State;
     IniFile& Ini;
     TVelmoraMainForm* Main = nullptr;
-    ClockWindow* Clock = nullptr;
+    ClockTicker* Clock = nullptr;
     TVelmoraSetteiForm* Dialog = nullptr;
     TVelmoraVersionForm* About = nullptr;
     // Ends the program in order with the exit code given.

@@ -1,11 +1,11 @@
 #include "app/ProgramTrayHost.h"
 
 #include "about/TVelmoraVersionForm.h"
-#include "app/ClockWindow.h"
+#include "app/ClockTicker.h"
 #include "app/NowTimeAnnouncement.h"
 #include "app/TVelmoraMainForm.h"
-#include "schedule/AlarmTexts.h"
 #include "dialog/TVelmoraSetteiForm.h"
+#include "schedule/AlarmTexts.h"
 
 namespace velmora {
 

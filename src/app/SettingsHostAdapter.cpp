@@ -2,33 +2,32 @@
 
 #include <QCoreApplication>
 
-#include "app/ClockWindow.h"
+#include "app/ClockTicker.h"
 #include "app/TVelmoraMainForm.h"
-#include "app/TrayItemMapping.h"
 #include "schedule/PreAnnouncement.h"
 
 namespace velmora {
 
-bool SettingsHostAdapter::MenuChecked(TrayItem item) const {
-    return parts_.Main != nullptr && parts_.Main->Menu().Checked(MenuItemOf(item));
+bool SettingsHostAdapter::MenuChecked(TrayMenuItem item) const {
+    return parts_.Main != nullptr && parts_.Main->Menu().Checked(item);
 }
 
-void SettingsHostAdapter::SetMenuChecked(TrayItem item, bool checked) {
+void SettingsHostAdapter::SetMenuChecked(TrayMenuItem item, bool checked) {
     if (parts_.Main != nullptr) {
-        parts_.Main->Menu().SetChecked(MenuItemOf(item), checked);
+        parts_.Main->Menu().SetChecked(item, checked);
     }
 }
 
-void SettingsHostAdapter::RunMenuCommand(TrayItem item) {
+void SettingsHostAdapter::RunMenuCommand(TrayMenuItem item) {
     if (parts_.Main != nullptr) {
-        parts_.Main->Commands().Run(MenuItemOf(item));
+        parts_.Main->Commands().Run(item);
     }
 }
 
 void SettingsHostAdapter::SetDialogMenuItemsEnabled(bool enabled) {
     if (parts_.Main != nullptr) {
-        parts_.Main->Menu().SetEnabled(MenuItem::ShowSettei, enabled);
-        parts_.Main->Menu().SetEnabled(MenuItem::End, enabled);
+        parts_.Main->Menu().SetEnabled(TrayMenuItem::ShowSettei, enabled);
+        parts_.Main->Menu().SetEnabled(TrayMenuItem::End, enabled);
     }
 }
 

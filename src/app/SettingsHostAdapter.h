@@ -14,9 +14,9 @@ public:
 
     DateTime Now() const override { return wall_.Now(); }
     Settings& LiveSettings() override { return parts_.Config; }
-    bool MenuChecked(TrayItem item) const override;
-    void SetMenuChecked(TrayItem item, bool checked) override;
-    void RunMenuCommand(TrayItem item) override;
+    bool MenuChecked(TrayMenuItem item) const override;
+    void SetMenuChecked(TrayMenuItem item, bool checked) override;
+    void RunMenuCommand(TrayMenuItem item) override;
     void SetDialogMenuItemsEnabled(bool enabled) override;
     void ProcessPendingEvents() override;
     bool ClockVisible() const override;

@@ -45,10 +45,23 @@ TVelmoraMainForm::TVelmoraMainForm(const Parts& parts)
       voices_(std::make_unique<VoiceLibraries>(folders_.ProgramFolder, parts.Fatal)),
       context_(parts.State, parts.Config, parts.Dialog),
       speech_(std::make_unique<SpeechPlayer>(
-          SpeechPlayer::Services{device_, *voices_, before_, parts.Pump, reader_, parts.Notice,
-                                 context_, folders_.DataFolder})),
-      music_(AlarmMusic::Services{musicPlayer_, parts.Config, parts.Ini, before_, ticks_, random_,
-                                  menuOps_, opener_, parts.Notice}),
+          SpeechPlayer::Services{.Device = device_,
+                                 .Synthesizer = *voices_,
+                                 .Before = before_,
+                                 .Pump = parts.Pump,
+                                 .Reader = reader_,
+                                 .Notice = parts.Notice,
+                                 .Context = context_,
+                                 .DataFolder = folders_.DataFolder})),
+      music_(AlarmMusic::Services{.Player = musicPlayer_,
+                                  .Config = parts.Config,
+                                  .Ini = parts.Ini,
+                                  .Before = before_,
+                                  .Clock = ticks_,
+                                  .Random = random_,
+                                  .Hooks = menuOps_,
+                                  .Opener = opener_,
+                                  .Notice = parts.Notice}),
       activity_(parts.State, *speech_, music_, parts.Dialog),
       volume_(MakeVolume(activity_)) {
     setWindowTitle(QGuiApplication::applicationDisplayName());
@@ -63,33 +76,36 @@ TVelmoraMainForm::TVelmoraMainForm(const Parts& parts)
     setFont(menuFont);
     menuFontName_ = menuFont.family().toStdString();
 
-    menu_.SetCaption(MenuItem::StartUp, QString::fromStdString(autostart_.Caption()));
+    menu_.SetCaption(TrayMenuItem::StartUp, QString::fromStdString(autostart_.Caption()));
 
     const StartupSettings& s = parts.Switches;
-    menu_.SetChecked(MenuItem::ShowClock, s.ShowClock);
-    menu_.SetChecked(MenuItem::ClockAllwaysFront, s.AllwaysFront);
-    menu_.SetChecked(MenuItem::OnMouseHide, s.OnMouseHide);
-    menu_.SetChecked(MenuItem::Alarm, s.Alarm);
-    menu_.SetChecked(MenuItem::Snooze, s.Snooze);
-    menu_.SetChecked(MenuItem::SpeakJiho, s.SpeakJiho);
-    menu_.SetChecked(MenuItem::BackColorGray, s.BackColorGray);
-    menu_.SetChecked(MenuItem::BackColorWhite, !s.BackColorGray);
+    menu_.SetChecked(TrayMenuItem::ShowClock, s.ShowClock);
+    menu_.SetChecked(TrayMenuItem::ClockAllwaysFront, s.AllwaysFront);
+    menu_.SetChecked(TrayMenuItem::OnMouseHide, s.OnMouseHide);
+    menu_.SetChecked(TrayMenuItem::Alarm, s.Alarm);
+    menu_.SetChecked(TrayMenuItem::Snooze, s.Snooze);
+    menu_.SetChecked(TrayMenuItem::SpeakJiho, s.SpeakJiho);
+    menu_.SetChecked(TrayMenuItem::BackColorGray, s.BackColorGray);
+    menu_.SetChecked(TrayMenuItem::BackColorWhite, !s.BackColorGray);
     commands_.SetMenusLive(true);
 
     // Without a sound server now the voices stay silent; each utterance
     // looks for the output again, so a server started later is heard.
     device_.Open();
 
-    menu_.SetCaption(MenuItem::SetClockPosition,
+    menu_.SetCaption(TrayMenuItem::SetClockPosition,
                      QString::fromStdString(ClockPositionMenuCaption(PrimaryScreenSize())));
 }
 
 TVelmoraMainForm::~TVelmoraMainForm() {
     tray_.Remove();
     SilenceAndRestoreVolume();
-    voices_.reset();
-    // The recorded voice goes with the player that holds it.
+    // Users go before what they use: Speak synthesizes with the voices, so
+    // it goes first, taking the recorded voice it holds with it, and the
+    // voices after it. The other way round Speak would be left holding
+    // voices already unloaded.
     speech_.reset();
+    voices_.reset();
     awake_.Release();
 }
 
@@ -110,7 +126,7 @@ void TVelmoraMainForm::SilenceAndRestoreVolume() {
 void TVelmoraMainForm::TrayLeftClicked() {
     // Also while the menu item is still disabled in the first seconds; an
     // open dialog comes to the front with its edits.
-    commands_.Run(MenuItem::ShowSettei);
+    commands_.Run(TrayMenuItem::ShowSettei);
 }
 
 }  // namespace velmora

@@ -4,10 +4,10 @@
 #include <memory>
 #include <string>
 
-#include "app/ProgramFolders.h"
 #include "app/AutostartSwitch.h"
+#include "app/ProgramFolders.h"
 #include "app/TrayMenuCommands.h"
-#include "app/TrayMenuOps.h"
+#include "app/TrayMenuOpsAdapter.h"
 #include "app/TrayPopupMenu.h"
 #include "app/VelmoraTrayIcon.h"
 #include "base/ClockSeededRandom.h"
@@ -20,8 +20,8 @@
 #include "sound/BeforeSoundLists.h"
 #include "sound/BeforeSoundPlayer.h"
 #include "sound/MasterVolumeControl.h"
+#include "sound/pulse/PulseSoundDevice.h"
 #include "sound/qt/QtMediaPlayer.h"
-#include "sound/qt/QtSoundDevice.h"
 #include "sound/qt/SoundFilePlayer.h"
 #include "sound/qt/XdgOpener.h"
 #include "sound/sndfile/SndfileWaveReader.h"
@@ -35,8 +35,8 @@ class TrayMenuHost;
 // The hidden main window: never shown, it owns the program's presence in
 // the tray with its menu, the speech voices and Speak, the two media
 // players, the master volume and the keep-awake requests. Its destruction
-// takes the icon out of the tray first, then lets go of the voices, the
-// recorded voice and the keep-awake requests.
+// takes the icon out of the tray first, then lets go of Speak with the
+// recorded voice, the voices Speak used, and the keep-awake requests.
 class TVelmoraMainForm final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TVelmoraMainForm)
@@ -61,7 +61,7 @@ public:
 
     TrayPopupMenu& Menu() { return menu_; }
     VelmoraTrayIcon& Tray() { return tray_; }
-    TrayMenuOps& MenuOps() { return menuOps_; }
+    TrayMenuOpsAdapter& MenuOps() { return menuOps_; }
     TrayMenuCommands& Commands() { return commands_; }
     AutostartSwitch& Autostart() { return autostart_; }
     DesktopOpener& Opener() { return opener_; }
@@ -89,7 +89,7 @@ private:
     ClockState& state_;
     TrayPopupMenu menu_;
     VelmoraTrayIcon tray_;
-    TrayMenuOps menuOps_;
+    TrayMenuOpsAdapter menuOps_;
     std::string menuFontName_;
     AutostartSwitch autostart_;
     XdgOpener opener_;
@@ -99,11 +99,13 @@ private:
     SystemMillisecondClock ticks_;
     SndfileWaveReader reader_;
     DBusDisplayAwake awake_;
-    QtSoundDevice device_;
+    PulseSoundDevice device_;
     BeforeSoundLists lists_;
     SoundFilePlayer beforePlayer_;
     QtMediaPlayer musicPlayer_;
     BeforeSoundPlayer before_;
+    // Declared before Speak, which synthesizes with them, so they outlive
+    // it; the destructor keeps the same order.
     std::unique_ptr<VoiceLibraries> voices_;
     ClockSpeakContext context_;
     std::unique_ptr<SpeechPlayer> speech_;

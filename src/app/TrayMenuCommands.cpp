@@ -1,8 +1,8 @@
 #include "app/TrayMenuCommands.h"
 
 #include "app/AutostartSwitch.h"
-#include "base/Notices.h"
 #include "app/TrayMenuHost.h"
+#include "base/Notices.h"
 #include "settings/IniFile.h"
 #include "sound/DesktopOpener.h"
 
@@ -13,45 +13,45 @@ TrayMenuCommands::TrayMenuCommands(Services services, QObject* parent)
     connect(&s_.Menu, &TrayPopupMenu::itemChosen, this, &TrayMenuCommands::Run);
 }
 
-void TrayMenuCommands::ToggleChecked(MenuItem item) {
+void TrayMenuCommands::ToggleChecked(TrayMenuItem item) {
     if (menusLive_) {
         s_.Menu.SetChecked(item, !s_.Menu.Checked(item));
     }
 }
 
-void TrayMenuCommands::Run(MenuItem item) {
+void TrayMenuCommands::Run(TrayMenuItem item) {
     switch (item) {
-        case MenuItem::StartUp:
+        case TrayMenuItem::StartUp:
             return MenuStartUpClick();
-        case MenuItem::Alarm:
+        case TrayMenuItem::Alarm:
             return MenuAlarmClick();
-        case MenuItem::Snooze:
+        case TrayMenuItem::Snooze:
             return MenuSnoozeClick();
-        case MenuItem::MusicStop:
+        case TrayMenuItem::MusicStop:
             return s_.Host.StopMusic();
-        case MenuItem::ShowSettei:
+        case TrayMenuItem::ShowSettei:
             return MenuShowSetteiClick();
-        case MenuItem::ShowClock:
+        case TrayMenuItem::ShowClock:
             return MenuShowClockClick();
-        case MenuItem::BackColorGray:
+        case TrayMenuItem::BackColorGray:
             return MenuClockBackColorClick(true);
-        case MenuItem::BackColorWhite:
+        case TrayMenuItem::BackColorWhite:
             return MenuClockBackColorClick(false);
-        case MenuItem::ClockAllwaysFront:
+        case TrayMenuItem::ClockAllwaysFront:
             return MenuClockAllwaysFrontClick();
-        case MenuItem::OnMouseHide:
+        case TrayMenuItem::OnMouseHide:
             return MenuOnMouseHideClick();
-        case MenuItem::SetClockPosition:
+        case TrayMenuItem::SetClockPosition:
             return MenuSetClockPositionClick();
-        case MenuItem::SpeakJiho:
+        case TrayMenuItem::SpeakJiho:
             return MenuSpeakJihoClick();
-        case MenuItem::NowTime:
+        case TrayMenuItem::NowTime:
             return s_.Host.SpeakCurrentTime();
-        case MenuItem::Help:
+        case TrayMenuItem::Help:
             return MenuHelpClick();
-        case MenuItem::Version:
+        case TrayMenuItem::Version:
             return s_.Host.ShowAboutWindow();
-        case MenuItem::End:
+        case TrayMenuItem::End:
             return s_.Host.EndProgram();
     }
 }
@@ -65,14 +65,14 @@ void TrayMenuCommands::ReportWrite(bool written) {
 void TrayMenuCommands::MenuStartUpClick() {
     const AutostartSwitch::Outcome outcome = s_.Autostart.Toggle();
     if (outcome.Succeeded) {
-        s_.Menu.SetCaption(MenuItem::StartUp, QString::fromStdString(s_.Autostart.Caption()));
+        s_.Menu.SetCaption(TrayMenuItem::StartUp, QString::fromStdString(s_.Autostart.Caption()));
     }
     s_.Notice.ShowNotice(outcome.Message);
 }
 
 void TrayMenuCommands::ApplyAlarmModes() {
-    const bool alarm = s_.Menu.Checked(MenuItem::Alarm);
-    const bool snooze = s_.Menu.Checked(MenuItem::Snooze);
+    const bool alarm = s_.Menu.Checked(TrayMenuItem::Alarm);
+    const bool snooze = s_.Menu.Checked(TrayMenuItem::Snooze);
     bool written = s_.Ini.WriteBool("Alarm", "Use", alarm);
     written = s_.Ini.WriteBool("Alarm", "Snooze", snooze) && written;
     ReportWrite(written);
@@ -88,10 +88,10 @@ void TrayMenuCommands::MenuAlarmClick() {
         return;
     }
     if (s_.Host.SettingsDialogIdle()) {
-        ToggleChecked(MenuItem::Alarm);
+        ToggleChecked(TrayMenuItem::Alarm);
     }
-    if (s_.Menu.Checked(MenuItem::Alarm)) {
-        s_.Menu.SetChecked(MenuItem::Snooze, false);
+    if (s_.Menu.Checked(TrayMenuItem::Alarm)) {
+        s_.Menu.SetChecked(TrayMenuItem::Snooze, false);
     }
     ApplyAlarmModes();
 }
@@ -100,22 +100,22 @@ void TrayMenuCommands::MenuSnoozeClick() {
     if (!menusLive_) {
         return;
     }
-    if (s_.Menu.Checked(MenuItem::Snooze) && s_.Host.Ringing()) {
+    if (s_.Menu.Checked(TrayMenuItem::Snooze) && s_.Host.Ringing()) {
         s_.Host.StopRingingFromSnoozeMenu();
     }
     if (s_.Host.SettingsDialogIdle()) {
-        ToggleChecked(MenuItem::Snooze);
+        ToggleChecked(TrayMenuItem::Snooze);
     }
-    if (s_.Menu.Checked(MenuItem::Snooze)) {
-        s_.Menu.SetChecked(MenuItem::Alarm, false);
+    if (s_.Menu.Checked(TrayMenuItem::Snooze)) {
+        s_.Menu.SetChecked(TrayMenuItem::Alarm, false);
     }
     ApplyAlarmModes();
 }
 
 void TrayMenuCommands::MenuShowSetteiClick() {
     // The dialog enables both again when it closes.
-    s_.Menu.SetEnabled(MenuItem::ShowSettei, false);
-    s_.Menu.SetEnabled(MenuItem::End, false);
+    s_.Menu.SetEnabled(TrayMenuItem::ShowSettei, false);
+    s_.Menu.SetEnabled(TrayMenuItem::End, false);
     if (s_.Host.ClockVisible()) {
         s_.Host.SetClockTopMost(false);
     }
@@ -127,9 +127,9 @@ void TrayMenuCommands::MenuShowClockClick() {
         return;
     }
     if (s_.Host.SettingsDialogIdle()) {
-        ToggleChecked(MenuItem::ShowClock);
+        ToggleChecked(TrayMenuItem::ShowClock);
     }
-    const bool show = s_.Menu.Checked(MenuItem::ShowClock);
+    const bool show = s_.Menu.Checked(TrayMenuItem::ShowClock);
     if (show) {
         s_.Host.ShowClock();
     } else {
@@ -142,8 +142,8 @@ void TrayMenuCommands::MenuClockBackColorClick(bool gray) {
     if (!menusLive_) {
         return;
     }
-    s_.Menu.SetChecked(MenuItem::BackColorGray, gray);
-    s_.Menu.SetChecked(MenuItem::BackColorWhite, !gray);
+    s_.Menu.SetChecked(TrayMenuItem::BackColorGray, gray);
+    s_.Menu.SetChecked(TrayMenuItem::BackColorWhite, !gray);
     s_.Host.ShowDial(gray ? DialColour::Gray : DialColour::White);
     if (!s_.Host.SettingsDialogVisible()) {
         ReportWrite(s_.Ini.WriteString("Clock", "BackColor", gray ? "Gray" : "White"));
@@ -154,8 +154,8 @@ void TrayMenuCommands::MenuClockAllwaysFrontClick() {
     if (!menusLive_) {
         return;
     }
-    ToggleChecked(MenuItem::ClockAllwaysFront);
-    const bool front = s_.Menu.Checked(MenuItem::ClockAllwaysFront);
+    ToggleChecked(TrayMenuItem::ClockAllwaysFront);
+    const bool front = s_.Menu.Checked(TrayMenuItem::ClockAllwaysFront);
     if (s_.Host.ClockVisible()) {
         s_.Host.SetClockTopMost(front);
     }
@@ -168,17 +168,17 @@ void TrayMenuCommands::MenuOnMouseHideClick() {
     if (!menusLive_) {
         return;
     }
-    ToggleChecked(MenuItem::OnMouseHide);
+    ToggleChecked(TrayMenuItem::OnMouseHide);
     if (!s_.Host.SettingsDialogVisible()) {
         ReportWrite(
-            s_.Ini.WriteBool("Clock", "OnMouseHide", s_.Menu.Checked(MenuItem::OnMouseHide)));
+            s_.Ini.WriteBool("Clock", "OnMouseHide", s_.Menu.Checked(TrayMenuItem::OnMouseHide)));
     }
 }
 
 void TrayMenuCommands::MenuSetClockPositionClick() {
     // Toggled even before the menus are live.
-    const bool set = !s_.Menu.Checked(MenuItem::SetClockPosition);
-    s_.Menu.SetChecked(MenuItem::SetClockPosition, set);
+    const bool set = !s_.Menu.Checked(TrayMenuItem::SetClockPosition);
+    s_.Menu.SetChecked(TrayMenuItem::SetClockPosition, set);
     const PixelSize screen = s_.Host.ScreenSize();
     const PixelPoint clock = s_.Host.ClockTopLeft();
     ClockPosition& remembered = s_.Host.RememberedPosition();
@@ -204,9 +204,9 @@ void TrayMenuCommands::MenuSpeakJihoClick() {
         return;
     }
     if (s_.Host.SettingsDialogIdle()) {
-        ToggleChecked(MenuItem::SpeakJiho);
+        ToggleChecked(TrayMenuItem::SpeakJiho);
     }
-    ReportWrite(s_.Ini.WriteBool("Jiho", "Use", s_.Menu.Checked(MenuItem::SpeakJiho)));
+    ReportWrite(s_.Ini.WriteBool("Jiho", "Use", s_.Menu.Checked(TrayMenuItem::SpeakJiho)));
 }
 
 void TrayMenuCommands::MenuHelpClick() {

@@ -44,9 +44,9 @@ public:
     void SetMenusLive(bool live) { menusLive_ = live; }
     bool MenusLive() const { return menusLive_; }
 
-    void Run(MenuItem item);
+    void Run(TrayMenuItem item);
     // Inverts the item's mark, only while the menus are live.
-    void ToggleChecked(MenuItem item);
+    void ToggleChecked(TrayMenuItem item);
 
 private:
     void MenuStartUpClick();

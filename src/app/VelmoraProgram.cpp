@@ -4,7 +4,7 @@
 #include <QThread>
 
 #include "about/TVelmoraVersionForm.h"
-#include "app/ClockWindow.h"
+#include "app/ClockTicker.h"
 #include "app/TVelmoraMainForm.h"
 #include "dialog/DialogActions.h"
 #include "dialog/TVelmoraSetteiForm.h"
@@ -26,12 +26,20 @@ VelmoraProgram::VelmoraProgram(const StartupContext& context, MessageService& me
       power_(QDBusConnection::systemBus()) {
     parts_.End = [this](int code) { End(code); };
 
-    main_ = std::make_unique<TVelmoraMainForm>(
-        TVelmoraMainForm::Parts{context_.Folders, context_.Switches, state_, settings_, ini_,
-                                notices_, dialogLink_, fatal_, trayHost_, pump_});
+    const TVelmoraMainForm::Parts mainParts{.Folders = context_.Folders,
+                                            .Switches = context_.Switches,
+                                            .State = state_,
+                                            .Config = settings_,
+                                            .Ini = ini_,
+                                            .Notice = notices_,
+                                            .Dialog = dialogLink_,
+                                            .Fatal = fatal_,
+                                            .MenuHost = trayHost_,
+                                            .Pump = pump_};
+    main_ = std::make_unique<TVelmoraMainForm>(mainParts);
     parts_.Main = main_.get();
 
-    clock_ = std::make_unique<ClockWindow>(parts_, dialogLink_, notices_, messages_, converter_);
+    clock_ = std::make_unique<ClockTicker>(parts_, dialogLink_, notices_, messages_, converter_);
     parts_.Clock = clock_.get();
 
     dialog_ = std::make_unique<TVelmoraSetteiForm>(settingsHost_, messages_, converter_,
@@ -40,36 +48,37 @@ VelmoraProgram::VelmoraProgram(const StartupContext& context, MessageService& me
     notices_.SetRoutine(&dialog_->Notices());
     // The dialog's "使い方(&H)" is the main window's help command.
     QObject::connect(dialog_.get(), &TVelmoraSetteiForm::helpRequested, main_.get(),
-                     [this] { main_->Commands().Run(MenuItem::Help); });
+                     [this] { main_->Commands().Run(TrayMenuItem::Help); });
     actions_ = std::make_unique<DialogActions>(
         *dialog_,
-        DialogActionServices{settingsHost_,
-                             ini_,
-                             main_->Lists(),
-                             main_->Before(),
-                             main_->MusicPlayer(),
-                             main_->Speech(),
-                             main_->Voices(),
-                             converter_,
-                             main_->Volume(),
-                             state_,
-                             main_->Random(),
-                             main_->Ticks(),
-                             recorder_,
-                             files_,
-                             main_->Opener(),
-                             power_,
-                             context_.Folders.ProgramFolder,
-                             context_.Folders.DataFolder,
-                             [this](const QString& face) { clock_->Ops().ApplyFontName(face); },
-                             [this] { clock_->Ops().CentreClock(); }});
+        DialogActionServices{
+            .Host = settingsHost_,
+            .Ini = ini_,
+            .Lists = main_->Lists(),
+            .Before = main_->Before(),
+            .Player = main_->MusicPlayer(),
+            .Speech = main_->Speech(),
+            .Synthesizer = main_->Voices(),
+            .Converter = converter_,
+            .Volume = main_->Volume(),
+            .Ramp = ramp_,
+            .Random = main_->Random(),
+            .Ticks = main_->Ticks(),
+            .Recorder = recorder_,
+            .Files = files_,
+            .Opener = main_->Opener(),
+            .Power = power_,
+            .ProgramFolder = context_.Folders.ProgramFolder,
+            .DataFolder = context_.Folders.DataFolder,
+            .ApplyFontName = [this](const QString& face) { clock_->Ops().ApplyFontName(face); },
+            .CentreClock = [this] { clock_->Ops().CentreClock(); }});
     main_->MenuOps().SetTestPlaybackHandler([this] { actions_->TestPlaybackEnded(); });
 
     about_ = std::make_unique<TVelmoraVersionForm>(notices_, linkOpener_,
                                                    context_.Folders.ProgramFolder);
     parts_.About = about_.get();
     QObject::connect(dialog_.get(), &TVelmoraSetteiForm::aboutRequested, about_.get(),
-            &TVelmoraVersionForm::ShowModal);
+                     &TVelmoraVersionForm::ShowModal);
 }
 
 VelmoraProgram::~VelmoraProgram() {

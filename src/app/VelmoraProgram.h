@@ -4,8 +4,9 @@
 #include <optional>
 
 #include "about/DesktopLinkOpener.h"
-#include "app/DialogLinkAdapter.h"
+#include "app/ClockVolumeRamp.h"
 #include "app/DesktopFileDialogService.h"
+#include "app/DialogLinkAdapter.h"
 #include "app/LogindPower.h"
 #include "app/NoticeRelay.h"
 #include "app/ProgramFatalNotice.h"
@@ -19,7 +20,7 @@
 
 namespace velmora {
 
-class ClockWindow;
+class ClockTicker;
 class DialogActions;
 class MessageService;
 class TVelmoraMainForm;
@@ -54,6 +55,8 @@ private:
     MessageService& messages_;
     Settings settings_;
     ClockState state_;
+    // The music test's hold on the clock's volume ramp.
+    ClockVolumeRamp ramp_{state_};
     IniFile ini_;
     ProgramParts parts_;
     QtEventPump pump_;
@@ -69,7 +72,7 @@ private:
     DesktopFileDialogService files_;
     LogindPower power_;
     std::unique_ptr<TVelmoraMainForm> main_;
-    std::unique_ptr<ClockWindow> clock_;
+    std::unique_ptr<ClockTicker> clock_;
     std::unique_ptr<TVelmoraSetteiForm> dialog_;
     std::unique_ptr<DialogActions> actions_;
     std::unique_ptr<TVelmoraVersionForm> about_;

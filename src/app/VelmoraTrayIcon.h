@@ -5,7 +5,7 @@
 #include <QSystemTrayIcon>
 #include <string>
 
-#include "schedule/TrayMenu.h"
+#include "schedule/TrayMenuOps.h"
 
 class QMenu;
 

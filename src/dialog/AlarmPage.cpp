@@ -93,7 +93,7 @@ void AlarmPage::ApplyAlarmMode(int index) {
     label8_->setEnabled(index == 2);
 }
 
-void AlarmPage::Load(const SettingsForm& form) {
+void AlarmPage::Load(const DialogValues& form) {
     schedule_->Load(form);
     noAlarmDays_->Load(form);
     sounds_->Load(form);
@@ -105,7 +105,7 @@ void AlarmPage::Load(const SettingsForm& form) {
     radioGroupBackColor_->SetItemIndex(form.BackColor);
 }
 
-void AlarmPage::Store(SettingsForm& form) const {
+void AlarmPage::Store(DialogValues& form) const {
     form.Alarm = radioGroupAlarm_->ItemIndex();
     form.ShowClock = radioGroupShowClock_->ItemIndex();
     form.BackColor = radioGroupBackColor_->ItemIndex();

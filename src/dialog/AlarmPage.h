@@ -2,8 +2,8 @@
 
 #include <QWidget>
 
+#include "dialog/DialogValues.h"
 #include "dialog/SettingsDialogTypes.h"
-#include "dialog/SettingsForm.h"
 #include "dialog/SettingsValidation.h"
 
 class QLabel;
@@ -27,8 +27,8 @@ class AlarmPage final : public QWidget {
 public:
     AlarmPage(SettingsDialogState& state, QWidget* parent = nullptr);
 
-    void Load(const SettingsForm& form);
-    void Store(SettingsForm& form) const;
+    void Load(const DialogValues& form);
+    void Store(DialogValues& form) const;
     QWidget* Field(const FormField& field) const;
 
     NoAlarmDaysPanel* NoAlarmDays() const { return noAlarmDays_; }

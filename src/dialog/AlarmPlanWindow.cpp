@@ -6,9 +6,9 @@
 #include <QVBoxLayout>
 #include <array>
 
-#include "schedule/HolidayCalendar.h"
 #include "dialog/DayList.h"
-#include "dialog/SettingsFormSaver.h"
+#include "dialog/DialogValuesSaver.h"
+#include "schedule/HolidayCalendar.h"
 
 namespace velmora {
 namespace {
@@ -54,13 +54,13 @@ AlarmPlanWindow::AlarmPlanWindow(QWidget* parent) : QDialog(parent), list_(new Q
     layout->addWidget(close, 0, Qt::AlignRight);
 }
 
-void AlarmPlanWindow::ShowPlanFor(const Settings& live, const SettingsForm& form,
+void AlarmPlanWindow::ShowPlanFor(const Settings& live, const DialogValues& form,
                                   const std::string& dataFolder, DateTime now) {
     // A day list still being typed counts as empty, as it would if saved
     // that way; the check on OK tells the user about it.
     Settings planned = live;
-    ApplyFormToSettings(form, ParseDayList(form.DayOfMonth).value_or(std::vector<int>{}),
-                        live.MusicFile, planned);
+    ApplyDialogValuesToSettings(form, ParseDayList(form.DayOfMonth).value_or(std::vector<int>{}),
+                                live.MusicFile, planned);
     const HolidayCalendar holidays = HolidayCalendar::ForDataFolder(dataFolder);
     ShowPlan(AlarmSchedule(planned, holidays).PlanDays(now, kDays));
 }

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "dialog/DialogValues.h"
 #include "schedule/AlarmSchedule.h"
-#include "dialog/SettingsForm.h"
 
 class QListWidget;
 
@@ -27,7 +27,7 @@ public:
     // The plan of the dialog's values as they stand (saved or not): the
     // live settings with the form laid over them, the holidays of the data
     // folder (ending with a slash), from `now` on.
-    void ShowPlanFor(const Settings& live, const SettingsForm& form, const std::string& dataFolder,
+    void ShowPlanFor(const Settings& live, const DialogValues& form, const std::string& dataFolder,
                      DateTime now);
     void ShowPlan(const std::vector<AlarmDayPlan>& plan);
     // The lines as shown, for the tests.

@@ -114,7 +114,7 @@ AlarmTimeFields AlarmSchedulePanel::Read(const TimeEdits& edits) {
             edits.Second->text().toStdString()};
 }
 
-void AlarmSchedulePanel::Load(const SettingsForm& form) {
+void AlarmSchedulePanel::Load(const DialogValues& form) {
     radioGroupDayOrWeek_->SetItemIndex(form.DayOrWeek);
     ApplyDayOrWeek(form.DayOrWeek);
     Fill(day_, form.DayTime);
@@ -123,7 +123,7 @@ void AlarmSchedulePanel::Load(const SettingsForm& form) {
     }
 }
 
-void AlarmSchedulePanel::Store(SettingsForm& form) const {
+void AlarmSchedulePanel::Store(DialogValues& form) const {
     form.DayOrWeek = radioGroupDayOrWeek_->ItemIndex();
     form.DayTime = Read(day_);
     for (size_t day = 0; day < 7; ++day) {

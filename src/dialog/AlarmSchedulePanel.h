@@ -3,8 +3,8 @@
 #include <QGroupBox>
 #include <array>
 
+#include "dialog/DialogValues.h"
 #include "dialog/SettingsDialogTypes.h"
-#include "dialog/SettingsForm.h"
 #include "dialog/SettingsValidation.h"
 
 class QGridLayout;
@@ -23,8 +23,8 @@ class AlarmSchedulePanel final : public QGroupBox {
 public:
     AlarmSchedulePanel(SettingsDialogState& state, QWidget* parent = nullptr);
 
-    void Load(const SettingsForm& form);
-    void Store(SettingsForm& form) const;
+    void Load(const DialogValues& form);
+    void Store(DialogValues& form) const;
     QWidget* Field(const FormField& field) const;
 
 private:

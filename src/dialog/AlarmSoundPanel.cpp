@@ -78,7 +78,7 @@ AlarmSoundPanel::AlarmSoundPanel(SettingsDialogState& state, QWidget* parent)
             &AlarmSoundPanel::addSoundRequested);
 }
 
-void AlarmSoundPanel::FillSoundList(const SettingsForm& form) {
+void AlarmSoundPanel::FillSoundList(const DialogValues& form) {
     comboBoxBeforeAlarmSpeakSound_->clear();
     comboBoxBeforeAlarmSpeakSound_->addItems(BuiltInAlarmSoundNames());
     for (const std::string& name : form.AddedAlarmSounds) {
@@ -107,7 +107,7 @@ void AlarmSoundPanel::ApplySoundIndex(int index) {
     checkBoxRandomBeforeSound_->setEnabled(index != 0);
 }
 
-void AlarmSoundPanel::Load(const SettingsForm& form) {
+void AlarmSoundPanel::Load(const DialogValues& form) {
     comboBoxBeforeAlarmSpeakSound_->setCurrentIndex(form.BeforeSoundNo);
     ApplySoundIndex(form.BeforeSoundNo);
     checkBoxRandomBeforeSound_->setChecked(form.BeforeSoundNoRandom);
@@ -115,7 +115,7 @@ void AlarmSoundPanel::Load(const SettingsForm& form) {
     comboBoxResumeTime_->setCurrentIndex(form.ResumeTime);
 }
 
-void AlarmSoundPanel::Store(SettingsForm& form) const {
+void AlarmSoundPanel::Store(DialogValues& form) const {
     form.BeforeSoundNo = comboBoxBeforeAlarmSpeakSound_->currentIndex();
     form.BeforeSoundNoRandom = checkBoxRandomBeforeSound_->isChecked();
     form.AlarmJiho = checkBoxAlarmJiho_->isChecked();

@@ -2,8 +2,8 @@
 
 #include <QWidget>
 
+#include "dialog/DialogValues.h"
 #include "dialog/SettingsDialogTypes.h"
-#include "dialog/SettingsForm.h"
 
 class QCheckBox;
 class QComboBox;
@@ -21,15 +21,17 @@ public:
     AlarmSoundPanel(SettingsDialogState& state, QWidget* parent = nullptr);
 
     // The built-in sounds and the ones the user added.
-    void FillSoundList(const SettingsForm& form);
-    void Load(const SettingsForm& form);
-    void Store(SettingsForm& form) const;
+    void FillSoundList(const DialogValues& form);
+    void Load(const DialogValues& form);
+    void Store(DialogValues& form) const;
     // Sounds the user adds: listed after the others, the last one selected
     // and random picking offered.
     void AppendSounds(const QStringList& names);
     // An added sound taken off the list: nothing is selected and random
     // picking is off.
     void RemoveSound(int index);
+    // The list of the sounds before the alarm's words.
+    QComboBox* BeforeSoundList() const { return comboBoxBeforeAlarmSpeakSound_; }
 
 signals:
     // A sound other than "なし" was picked and is played as a preview.

@@ -155,7 +155,7 @@ void AlarmVolumePanel::ApplyMusicIndex(int index, bool userPick) {
     checkBoxAlarmMusicRandom_->setEnabled(canRandom);
 }
 
-void AlarmVolumePanel::Load(const SettingsForm& form) {
+void AlarmVolumePanel::Load(const DialogValues& form) {
     trackBarFirstVolume_->setValue(form.FirstVolume);
     checkBoxVolumeUp_->setChecked(form.VolumeUp);
     trackBarMaxVolume_->setValue(form.MaxVolume);
@@ -167,7 +167,7 @@ void AlarmVolumePanel::Load(const SettingsForm& form) {
     ApplyMusicIndex(form.MusicNo, false);
 }
 
-void AlarmVolumePanel::Store(SettingsForm& form) const {
+void AlarmVolumePanel::Store(DialogValues& form) const {
     form.FirstVolume = trackBarFirstVolume_->value();
     form.VolumeUp = checkBoxVolumeUp_->isChecked();
     form.MaxVolume = trackBarMaxVolume_->value();

@@ -3,8 +3,8 @@
 #include <QWidget>
 #include <vector>
 
+#include "dialog/DialogValues.h"
 #include "dialog/SettingsDialogTypes.h"
-#include "dialog/SettingsForm.h"
 
 class QCheckBox;
 class QComboBox;
@@ -22,8 +22,8 @@ class AlarmVolumePanel final : public QWidget {
 public:
     AlarmVolumePanel(SettingsDialogState& state, QWidget* parent = nullptr);
 
-    void Load(const SettingsForm& form);
-    void Store(SettingsForm& form) const;
+    void Load(const DialogValues& form);
+    void Store(DialogValues& form) const;
     void RenewVolumeHints();
     int FirstVolume() const;
     int MaxVolume() const;
@@ -36,6 +36,7 @@ public:
     // random play off once fewer than two pieces are left.
     void RemoveMusic(int index);
     QPushButton* MusicTestButton() const { return btnAlarmMusicTest_; }
+    QComboBox* MusicList() const { return comboBoxAlarmMusic_; }
 
 signals:
     void volumeTestRequested(VolumeTrack track);

@@ -172,7 +172,7 @@ void AlarmWordPage::ShowRecordSeconds(int seconds) {
     lblRecordTime_->setText(QString::number(progressBarRecord_->value()) + QStringLiteral("秒"));
 }
 
-void AlarmWordPage::Load(const SettingsForm& form) {
+void AlarmWordPage::Load(const DialogValues& form) {
     radioGroupHowToPlay_->SetItemIndex(form.HowTo);
     ApplyHowTo(form.HowTo);
     radioGroupAlarmWord_->SetItemIndex(form.Word);
@@ -191,7 +191,7 @@ void AlarmWordPage::Load(const SettingsForm& form) {
     ownWords_ = form.OwnWords;
 }
 
-void AlarmWordPage::Store(SettingsForm& form) const {
+void AlarmWordPage::Store(DialogValues& form) const {
     form.HowTo = radioGroupHowToPlay_->ItemIndex();
     form.Word = radioGroupAlarmWord_->ItemIndex();
     form.MemoLines.clear();

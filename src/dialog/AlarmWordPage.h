@@ -3,8 +3,8 @@
 #include <QWidget>
 #include <string>
 
+#include "dialog/DialogValues.h"
 #include "dialog/SettingsDialogTypes.h"
-#include "dialog/SettingsForm.h"
 #include "dialog/SettingsValidation.h"
 
 class QLabel;
@@ -26,8 +26,8 @@ public:
     AlarmWordPage(SettingsDialogState& state, std::string recordedVoicePath,
                   QWidget* parent = nullptr);
 
-    void Load(const SettingsForm& form);
-    void Store(SettingsForm& form) const;
+    void Load(const DialogValues& form);
+    void Store(DialogValues& form) const;
     QWidget* Field(const FormField& field) const;
 
     // The red mark on the memo: its words still have to pass TEST.

@@ -20,8 +20,8 @@ class SoundRecorder;
 class SpeechPlayer;
 class SpeechSynthesizer;
 class SystemPower;
+class VolumeRamp;
 struct BeforeSoundLists;
-struct ClockState;
 
 // What the settings dialog's tests, list commands, recording, font button,
 // guide and power action work with. The program's main window owns most of
@@ -41,7 +41,7 @@ struct DialogActionServices {
     MasterVolumeControl& Volume;
     // The clock's volume ramp, which the main tick also runs for the music
     // test.
-    ClockState& Clock;
+    VolumeRamp& Ramp;
     RandomSource& Random;
     MillisecondClock& Ticks;
     SoundRecorder& Recorder;

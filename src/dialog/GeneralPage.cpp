@@ -77,7 +77,7 @@ GeneralPage::GeneralPage(SettingsDialogState& state, QWidget* parent)
     connect(btnChangeFont_, &QPushButton::clicked, this, &GeneralPage::changeFontRequested);
 }
 
-void GeneralPage::Load(const SettingsForm& form) {
+void GeneralPage::Load(const DialogValues& form) {
     checkBoxClockAllwaysFront_->setChecked(form.ClockAllwaysFront);
     checkBoxOnMouseHide_->setChecked(form.OnMouseHide);
     ShowFontName(QString::fromStdString(form.FontName));
@@ -85,7 +85,7 @@ void GeneralPage::Load(const SettingsForm& form) {
     trackBar1_->setValue(form.SpeakSpead);
 }
 
-void GeneralPage::Store(SettingsForm& form) const {
+void GeneralPage::Store(DialogValues& form) const {
     form.VoiceNo = radioGroupVoice_->ItemIndex();
     form.SpeakSpead = trackBar1_->value();
     form.ClockAllwaysFront = checkBoxClockAllwaysFront_->isChecked();

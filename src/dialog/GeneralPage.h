@@ -2,8 +2,8 @@
 
 #include <QWidget>
 
+#include "dialog/DialogValues.h"
 #include "dialog/SettingsDialogTypes.h"
-#include "dialog/SettingsForm.h"
 
 class QCheckBox;
 class QLabel;
@@ -23,8 +23,8 @@ class GeneralPage final : public QWidget {
 public:
     GeneralPage(SettingsDialogState& state, QWidget* parent = nullptr);
 
-    void Load(const SettingsForm& form);
-    void Store(SettingsForm& form) const;
+    void Load(const DialogValues& form);
+    void Store(DialogValues& form) const;
     void ShowFontName(const QString& name);
 
 signals:

@@ -146,7 +146,7 @@ void JihoPage::ApplyInterval(int mode) {
     leJihoIntervalHour_->setEnabled(mode == 1);
 }
 
-void JihoPage::FillSoundList(const SettingsForm& form) {
+void JihoPage::FillSoundList(const DialogValues& form) {
     comboBoxBeforeJihoSound_->clear();
     comboBoxBeforeJihoSound_->addItems(BuiltInJihoSoundNames());
     for (const std::string& name : form.AddedJihoSounds) {
@@ -164,7 +164,7 @@ void JihoPage::RemoveSound(int index) {
     comboBoxBeforeJihoSound_->setCurrentIndex(0);
 }
 
-void JihoPage::Load(const SettingsForm& form) {
+void JihoPage::Load(const DialogValues& form) {
     radioGroupJihoInterval_->SetItemIndex(form.JihoMode);
     ApplyInterval(form.JihoMode);
     leJihoIntervalMinit_->setText(QString::fromStdString(form.JihoIntervalMinit));
@@ -185,7 +185,7 @@ void JihoPage::Load(const SettingsForm& form) {
     radioGroupJiho_->SetItemIndex(form.Jiho);
 }
 
-void JihoPage::Store(SettingsForm& form) const {
+void JihoPage::Store(DialogValues& form) const {
     form.Jiho = radioGroupJiho_->ItemIndex();
     form.JihoMode = radioGroupJihoInterval_->ItemIndex();
     form.JihoIntervalMinit = leJihoIntervalMinit_->text().toStdString();

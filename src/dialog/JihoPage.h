@@ -3,8 +3,8 @@
 #include <QWidget>
 #include <array>
 
+#include "dialog/DialogValues.h"
 #include "dialog/SettingsDialogTypes.h"
-#include "dialog/SettingsForm.h"
 #include "dialog/SettingsValidation.h"
 
 class QCheckBox;
@@ -27,14 +27,16 @@ public:
     JihoPage(SettingsDialogState& state, QWidget* parent = nullptr);
 
     // The built-in sounds and the ones the user added.
-    void FillSoundList(const SettingsForm& form);
+    void FillSoundList(const DialogValues& form);
     // Sounds the user adds go last, the last one selected; a removed one
     // leaves "なし" selected.
     void AppendSounds(const QStringList& names);
     void RemoveSound(int index);
-    void Load(const SettingsForm& form);
-    void Store(SettingsForm& form) const;
+    void Load(const DialogValues& form);
+    void Store(DialogValues& form) const;
     QWidget* Field(const FormField& field) const;
+    // The list of the sounds before the time signal's words.
+    QComboBox* BeforeSoundList() const { return comboBoxBeforeJihoSound_; }
     void RenewVolumeHints();
 
 signals:

@@ -2,10 +2,10 @@
 
 #include <QPushButton>
 
-#include "schedule/ClockState.h"
-#include "settings/IniFile.h"
 #include "dialog/SettingsDialogHost.h"
 #include "dialog/TVelmoraSetteiForm.h"
+#include "dialog/VolumeRamp.h"
+#include "settings/IniFile.h"
 #include "sound/MasterVolumeControl.h"
 #include "sound/MediaPlayer.h"
 
@@ -29,7 +29,7 @@ bool MusicTest::Playing() const {
 
 void MusicTest::Reset() {
     dialog_.State().MusicTestPlaying = false;
-    s_.Clock.RampStart = 0;
+    s_.Ramp.Stop();
     dialog_.MusicTestButton()->setText(IdleCaption());
 }
 
@@ -63,8 +63,7 @@ void MusicTest::BtnAlarmMusicTestClick() {
     s_.Volume.SetMasterVolume(first);
     dialog_.State().MusicTestPlaying = true;
     if (dialog_.VolumeUp()) {
-        s_.Clock.RampStart = s_.Host.Now();
-        s_.Clock.RampVolume = first;
+        s_.Ramp.Start(s_.Host.Now(), first);
     }
 }
 

@@ -71,7 +71,7 @@ NoAlarmDaysPanel::NoAlarmDaysPanel(QWidget* parent)
     connect(btnPlan_, &QPushButton::clicked, this, &NoAlarmDaysPanel::planRequested);
 }
 
-void NoAlarmDaysPanel::Load(const SettingsForm& form) {
+void NoAlarmDaysPanel::Load(const DialogValues& form) {
     checkBoxHoliday_->setChecked(form.NoAlarmHoliday);
     checkBoxMonthEnd_->setChecked(form.NoAlarmMonthEnd);
     SetMonthIndex(form.Month);
@@ -79,7 +79,7 @@ void NoAlarmDaysPanel::Load(const SettingsForm& form) {
     leDayOfMonth_->setText(QString::fromStdString(form.DayOfMonth));
 }
 
-void NoAlarmDaysPanel::Store(SettingsForm& form) const {
+void NoAlarmDaysPanel::Store(DialogValues& form) const {
     form.NoAlarmHoliday = checkBoxHoliday_->isChecked();
     form.NoAlarmMonthEnd = checkBoxMonthEnd_->isChecked();
     form.DayOfMonth = leDayOfMonth_->text().toStdString();

@@ -2,7 +2,7 @@
 
 #include <QGroupBox>
 
-#include "dialog/SettingsForm.h"
+#include "dialog/DialogValues.h"
 #include "dialog/SettingsValidation.h"
 
 class QCheckBox;
@@ -21,8 +21,8 @@ class NoAlarmDaysPanel final : public QGroupBox {
 public:
     explicit NoAlarmDaysPanel(QWidget* parent = nullptr);
 
-    void Load(const SettingsForm& form);
-    void Store(SettingsForm& form) const;
+    void Load(const DialogValues& form);
+    void Store(DialogValues& form) const;
     QWidget* Field(const FormField& field) const;
 
     int MonthIndex() const;

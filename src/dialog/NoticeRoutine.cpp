@@ -23,7 +23,7 @@ NoticeRoutine::BoxScope::BoxScope(NoticeRoutine& routine) : routine_(routine) {
 
 NoticeRoutine::BoxScope::~BoxScope() {
     if (--routine_.openBoxes_ == 0 && routine_.host_.ClockVisible() &&
-        routine_.host_.MenuChecked(TrayItem::ClockAllwaysFront)) {
+        routine_.host_.MenuChecked(TrayMenuItem::ClockAllwaysFront)) {
         routine_.host_.SetClockTopMost(true);
     }
 }

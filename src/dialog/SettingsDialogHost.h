@@ -1,22 +1,11 @@
 #pragma once
 
 #include "base/DateTime.h"
+#include "dialog/TrayMenuItem.h"
 #include "settings/Settings.h"
 #include "settings/StartupSettings.h"
 
 namespace velmora {
-
-// The tray menu items whose check marks hold the live on/off settings.
-enum class TrayItem {
-    Alarm,              // 目覚まし(&M)
-    Snooze,             // スヌーズ(&N)
-    SpeakJiho,          // 時報をしゃべる(&J)
-    ShowClock,          // 時計表示(&C)
-    ClockAllwaysFront,  // 時計を常に最前面にする(&F)
-    OnMouseHide,        // マウスが近づいたら時計を隠す(&H)
-    BackColorGray,      // グレー(&G)
-    BackColorWhite,     // 白(&W)
-};
 
 // What the settings dialog needs from the rest of the program: the live
 // settings record, the tray menu, the clock window and the wall clock. The
@@ -31,9 +20,9 @@ public:
 
     // Tray menu check marks, and the commands behind the items that store
     // and apply their setting (alarm, snooze, time signal, clock shown).
-    virtual bool MenuChecked(TrayItem item) const = 0;
-    virtual void SetMenuChecked(TrayItem item, bool checked) = 0;
-    virtual void RunMenuCommand(TrayItem item) = 0;
+    virtual bool MenuChecked(TrayMenuItem item) const = 0;
+    virtual void SetMenuChecked(TrayMenuItem item, bool checked) = 0;
+    virtual void RunMenuCommand(TrayMenuItem item) = 0;
     // "設定画面を表示(&A)" and "終了(&E)", disabled while the dialog is shown.
     virtual void SetDialogMenuItemsEnabled(bool enabled) = 0;
     // Lets the events that are waiting be handled.

@@ -26,8 +26,8 @@ bool InRange(const std::string& text, int low, int high) {
     return value >= low && value <= high;
 }
 
-FormValidation Fail(std::string message, int page, FormField field) {
-    FormValidation result;
+DialogValuesValidation Fail(std::string message, int page, FormField field) {
+    DialogValuesValidation result;
     result.Passed = false;
     result.Message = std::move(message);
     result.Page = page;
@@ -80,7 +80,7 @@ std::string MonthDaysMessage(int month) {
            "月の目覚まししない日は1～31を半角・カンマ区切りで入力してください。";
 }
 
-FormValidation ValidateSettingsForm(const SettingsForm& form) {
+DialogValuesValidation ValidateDialogValues(const DialogValues& form) {
     if (form.DayOrWeek == 0) {
         if (auto field = BadTime(form.DayTime, false, FormFieldKind::DayHour,
                                  FormFieldKind::DayMinit, FormFieldKind::DaySecond, 0)) {
@@ -123,7 +123,7 @@ FormValidation ValidateSettingsForm(const SettingsForm& form) {
     if (form.HowTo == 0 && form.Word == kWordOwn && form.MemoUntested) {
         return Fail(kWordTestMessage, kPageWord, {FormFieldKind::AlarmWordTest, 0});
     }
-    FormValidation passed;
+    DialogValuesValidation passed;
     passed.DayOfMonthList = std::move(dayOfMonth);
     return passed;
 }

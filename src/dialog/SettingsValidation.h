@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "dialog/SettingsForm.h"
+#include "dialog/DialogValues.h"
 
 namespace velmora {
 
@@ -34,7 +34,7 @@ struct FormField {
     friend bool operator==(const FormField&, const FormField&) = default;
 };
 
-struct FormValidation {
+struct DialogValuesValidation {
     bool Passed = true;
     // On failure: the one message to show, the page to switch to, and the
     // field to put the focus on (when it can take it).
@@ -47,7 +47,7 @@ struct FormValidation {
 
 // Checks the hand-typed fields in a fixed order and stops at the first
 // error, so that the user meets one message at a time, top to bottom.
-FormValidation ValidateSettingsForm(const SettingsForm& form);
+DialogValuesValidation ValidateDialogValues(const DialogValues& form);
 
 // The message for an unacceptable list of no-alarm days in `month` (1..12).
 std::string MonthDaysMessage(int month);

@@ -26,7 +26,7 @@ void SpeechTests::VolumeTest(VolumeTrack track) {
     if (SpeechBusy(s_.Speech)) {
         return;
     }
-    const SettingsForm form = dialog_.ReadControls();
+    const DialogValues form = dialog_.ReadControls();
     s_.Volume.SetMasterVolume(TestVolume(form, track));
     const int voice = TestVoice(form.VoiceNo, s_.Random);
     const VolumeTestUtterance test =
@@ -47,7 +47,7 @@ void SpeechTests::BtnSpeakTestClick() {
     if (SpeechBusy(s_.Speech)) {
         return;
     }
-    const SettingsForm form = dialog_.ReadControls();
+    const DialogValues form = dialog_.ReadControls();
     s_.Speech.Speak(SpeedTestRequest(form, TestVoice(form.VoiceNo, s_.Random)));
 }
 
@@ -55,7 +55,7 @@ void SpeechTests::BtnAlarmWordTestClick() {
     if (!dialog_.State().DialogLoaded || SpeechBusy(s_.Speech)) {
         return;
     }
-    const SettingsForm form = dialog_.ReadControls();
+    const DialogValues form = dialog_.ReadControls();
     if (MemoEmpty(form)) {
         return;
     }

@@ -21,14 +21,14 @@
 #include "dialog/AlarmVolumePanel.h"
 #include "dialog/AlarmWordPage.h"
 #include "dialog/DialogFont.h"
+#include "dialog/DialogValuesLoader.h"
+#include "dialog/DialogValuesSaver.h"
 #include "dialog/GeneralPage.h"
 #include "dialog/JihoPage.h"
 #include "dialog/NoAlarmDaysPanel.h"
 #include "dialog/NoAlarmMonthDays.h"
 #include "dialog/RadioGroup.h"
 #include "dialog/SettingsDialogHost.h"
-#include "dialog/SettingsFormLoader.h"
-#include "dialog/SettingsFormSaver.h"
 #include "dialog/TrayMenuSync.h"
 
 namespace velmora {
@@ -192,9 +192,8 @@ void TVelmoraSetteiForm::ConnectPages() {
             [this] { emit addToListRequested(SoundList::JihoSounds); });
 
     // The dialog sees the Delete key before the lists do.
-    for (const char* name :
-         {"ComboBoxBeforeAlarmSpeakSound", "ComboBoxBeforeJihoSound", "ComboBoxAlarmMusic"}) {
-        findChild<QComboBox*>(QLatin1String(name))->installEventFilter(this);
+    for (const SoundList list : {SoundList::AlarmSounds, SoundList::JihoSounds, SoundList::Music}) {
+        ListBox(list)->installEventFilter(this);
     }
 }
 
@@ -226,8 +225,8 @@ void TVelmoraSetteiForm::WatchForChanges() {
     }
 }
 
-SettingsForm TVelmoraSetteiForm::ReadControls() const {
-    SettingsForm form = lists_;
+DialogValues TVelmoraSetteiForm::ReadControls() const {
+    DialogValues form = lists_;
     generalPage_->Store(form);
     alarmPage_->Store(form);
     wordPage_->Store(form);
@@ -240,7 +239,7 @@ SettingsForm TVelmoraSetteiForm::ReadControls() const {
     return form;
 }
 
-void TVelmoraSetteiForm::FillControls(const SettingsForm& form) {
+void TVelmoraSetteiForm::FillControls(const DialogValues& form) {
     generalPage_->Load(form);
     alarmPage_->Load(form);
     jihoPage_->Load(form);
@@ -272,13 +271,13 @@ bool TVelmoraSetteiForm::VolumeUp() const {
 QComboBox* TVelmoraSetteiForm::ListBox(SoundList list) const {
     switch (list) {
         case SoundList::AlarmSounds:
-            return findChild<QComboBox*>(QStringLiteral("ComboBoxBeforeAlarmSpeakSound"));
+            return alarmPage_->Sounds()->BeforeSoundList();
         case SoundList::JihoSounds:
-            return findChild<QComboBox*>(QStringLiteral("ComboBoxBeforeJihoSound"));
+            return jihoPage_->BeforeSoundList();
         case SoundList::Music:
             break;
     }
-    return findChild<QComboBox*>(QStringLiteral("ComboBoxAlarmMusic"));
+    return alarmPage_->Volumes()->MusicList();
 }
 
 int TVelmoraSetteiForm::ListIndex(SoundList list) const {
@@ -367,12 +366,12 @@ void TVelmoraSetteiForm::ShowSettings() {
         return;
     }
     state_.DialogLoaded = false;
-    SettingsForm form = ReadControls();
+    DialogValues form = ReadControls();
     const IniFile ini(settingsPath_);
-    const FormLoadContext context{host_.LiveSettings(), DecodeDate(host_.Now()).month - 1,
-                                  alarmWordPath_,
-                                  QApplication::font("QMenu").family().toStdString(), converter_};
-    if (LoadSettingsForm(ini, context, form)) {
+    const DialogValuesLoadContext context{
+        host_.LiveSettings(), DecodeDate(host_.Now()).month - 1, alarmWordPath_,
+        QApplication::font("QMenu").family().toStdString(), converter_};
+    if (LoadDialogValues(ini, context, form)) {
         FillControls(form);
     }
     shownMonth_ = alarmPage_->NoAlarmDays()->MonthIndex();
@@ -403,8 +402,8 @@ void TVelmoraSetteiForm::CentreOnScreen() {
 }
 
 bool TVelmoraSetteiForm::SaveAndApply() {
-    SettingsForm form = ReadControls();
-    const FormValidation check = ValidateSettingsForm(form);
+    DialogValues form = ReadControls();
+    const DialogValuesValidation check = ValidateDialogValues(form);
     if (!check.Passed) {
         ShowValidationFailure(check);
         return false;
@@ -412,8 +411,8 @@ bool TVelmoraSetteiForm::SaveAndApply() {
     IniFile ini(settingsPath_);
     Settings& live = host_.LiveSettings();
     const int howTo = form.HowTo;
-    const FormSaveResult saved = SaveSettingsForm(ini, form, check.DayOfMonthList, live,
-                                                  {alarmWordPath_, recordedVoicePath_});
+    const DialogValuesSaveResult saved = SaveDialogValues(ini, form, check.DayOfMonthList, live,
+                                                          {alarmWordPath_, recordedVoicePath_});
     if (form.HowTo != howTo) {
         wordPage_->SetHowTo(form.HowTo);  // the recording has gone: back to speaking
     }
@@ -447,7 +446,7 @@ void TVelmoraSetteiForm::BtnCancelClick() {
     close();
 }
 
-void TVelmoraSetteiForm::ShowValidationFailure(const FormValidation& failure) {
+void TVelmoraSetteiForm::ShowValidationFailure(const DialogValuesValidation& failure) {
     ShowNotice(failure.Message);
     pageControl1_->setCurrentIndex(failure.Page);
     QWidget* field = FieldWidget(failure.Field);
@@ -474,7 +473,7 @@ void TVelmoraSetteiForm::closeEvent(QCloseEvent* event) {
             if (!notices_.Ask("設定が変更されていますが、保存しますか？")) {
                 state_.Unchanged = true;
             } else {
-                const FormValidation check = ValidateSettingsForm(ReadControls());
+                const DialogValuesValidation check = ValidateDialogValues(ReadControls());
                 if (!check.Passed) {
                     ShowValidationFailure(check);
                     stayOpen = true;
@@ -499,7 +498,7 @@ void TVelmoraSetteiForm::AfterClose() {
     if (!host_.AlarmMusicPlaying()) {
         emit stopTestsRequested();
     }
-    if (host_.ClockVisible() && host_.MenuChecked(TrayItem::ClockAllwaysFront)) {
+    if (host_.ClockVisible() && host_.MenuChecked(TrayMenuItem::ClockAllwaysFront)) {
         host_.SetClockTopMost(true);
     }
 }
@@ -523,8 +522,8 @@ void TVelmoraSetteiForm::MonthPicked(int month) {
 
 // The dial colour is tried at once; the file learns it only from OK.
 void TVelmoraSetteiForm::BackColorPicked(int index) {
-    host_.SetMenuChecked(TrayItem::BackColorGray, index == 0);
-    host_.SetMenuChecked(TrayItem::BackColorWhite, index != 0);
+    host_.SetMenuChecked(TrayMenuItem::BackColorGray, index == 0);
+    host_.SetMenuChecked(TrayMenuItem::BackColorWhite, index != 0);
     host_.ShowDial(index == 0 ? DialColour::Gray : DialColour::White);
 }
 
@@ -550,10 +549,9 @@ void TVelmoraSetteiForm::ResetPowerAction() {
 bool TVelmoraSetteiForm::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
-        const QString name = watched->objectName();
-        if (name == QLatin1String("ComboBoxAlarmMusic")) {
+        if (watched == ListBox(SoundList::Music)) {
             emit deleteFromListRequested(SoundList::Music);
-        } else if (name == QLatin1String("ComboBoxBeforeJihoSound")) {
+        } else if (watched == ListBox(SoundList::JihoSounds)) {
             emit deleteFromListRequested(SoundList::JihoSounds);
         } else {
             emit deleteFromListRequested(SoundList::AlarmSounds);

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "base/AppFolders.h"
+#include "dialog/DialogValues.h"
 #include "dialog/NoticeRoutine.h"
 #include "dialog/SettingsDialogTypes.h"
-#include "dialog/SettingsForm.h"
 #include "dialog/SettingsValidation.h"
 
 class QCheckBox;
@@ -86,7 +86,7 @@ public:
 
     // The controls as plain values, and the pages for the parts that act on
     // them.
-    SettingsForm ReadControls() const;
+    DialogValues ReadControls() const;
     // "予定を確認...": the days the values shown now would ring, in a small
     // window of its own.
     void ShowAlarmPlan();
@@ -126,11 +126,11 @@ private:
     void BuildMenu();
     void ConnectPages();
     void WatchForChanges();
-    void FillControls(const SettingsForm& form);
+    void FillControls(const DialogValues& form);
     void RenewVolumeHints();
     // Validation, save, live record and tray menu; false keeps the dialog open.
     bool SaveAndApply();
-    void ShowValidationFailure(const FormValidation& failure);
+    void ShowValidationFailure(const DialogValuesValidation& failure);
     QWidget* FieldWidget(const FormField& field) const;
     void AfterClose();
     void MonthPicked(int month);
@@ -148,7 +148,7 @@ private:
     std::string dataFolder_;
     PowerControlStyle powerStyle_;
     SettingsDialogState state_;
-    SettingsForm lists_;  // the entries users added to the lists
+    DialogValues lists_;  // the entries users added to the lists
     int shownMonth_ = 0;
     QString fontName_;
 

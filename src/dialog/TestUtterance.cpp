@@ -1,7 +1,7 @@
 #include "dialog/TestUtterance.h"
 
-#include "sound/SoundDevice.h"
 #include "settings/AlarmWords.h"
+#include "sound/SoundDevice.h"
 #include "speech/TimePhrase.h"
 
 namespace velmora {
@@ -14,7 +14,7 @@ bool IsJihoTrack(VolumeTrack track) {
     return track != VolumeTrack::FirstVolume && track != VolumeTrack::MaxVolume;
 }
 
-std::string FirstMemoLine(const SettingsForm& form) {
+std::string FirstMemoLine(const DialogValues& form) {
     std::string line = form.MemoLines.empty() ? std::string() : form.MemoLines.front();
     if (!line.empty() && line.front() == '*') {
         line.erase(0, 1);
@@ -22,13 +22,13 @@ std::string FirstMemoLine(const SettingsForm& form) {
     return line;
 }
 
-std::string SpokenTime(const SettingsForm& form, DateTime t) {
+std::string SpokenTime(const DialogValues& form, DateTime t) {
     return TimePhrase(t) + JihoEnding(form.GobiNo);
 }
 
 }  // namespace
 
-bool MemoEmpty(const SettingsForm& form) {
+bool MemoEmpty(const DialogValues& form) {
     for (const std::string& line : form.MemoLines) {
         if (!line.empty()) {
             return false;
@@ -44,7 +44,7 @@ int TestVoice(int voiceNo, RandomSource& random) {
     return random.Below(kVoiceCount);
 }
 
-int TestVolume(const SettingsForm& form, VolumeTrack track) {
+int TestVolume(const DialogValues& form, VolumeTrack track) {
     switch (track) {
         case VolumeTrack::FirstVolume:
             return form.FirstVolume;
@@ -62,7 +62,7 @@ int TestVolume(const SettingsForm& form, VolumeTrack track) {
     return form.FirstVolume;
 }
 
-std::string TestAlarmWords(const SettingsForm& form, PhoneticConverter& converter) {
+std::string TestAlarmWords(const DialogValues& form, PhoneticConverter& converter) {
     if (form.Word == kWordNone) {
         return {};
     }
@@ -79,7 +79,7 @@ std::string TestAlarmWords(const SettingsForm& form, PhoneticConverter& converte
     return PhoneticAlarmWord(FirstMemoLine(form), converter);
 }
 
-VolumeTestUtterance VolumeTestRequest(const SettingsForm& form, VolumeTrack track, DateTime now,
+VolumeTestUtterance VolumeTestRequest(const DialogValues& form, VolumeTrack track, DateTime now,
                                       int voice, PhoneticConverter& converter) {
     VolumeTestUtterance test;
     SpeakRequest& r = test.Request;
@@ -107,7 +107,7 @@ VolumeTestUtterance VolumeTestRequest(const SettingsForm& form, VolumeTrack trac
     return test;
 }
 
-SpeakRequest SpeedTestRequest(const SettingsForm& form, int voice) {
+SpeakRequest SpeedTestRequest(const DialogValues& form, int voice) {
     SpeakRequest r;
     r.Voice = voice;
     r.Text = PresetAlarmWord(kFirstPresetWord);

@@ -4,8 +4,8 @@
 
 #include "base/DateTime.h"
 #include "base/RandomSource.h"
+#include "dialog/DialogValues.h"
 #include "dialog/SettingsDialogTypes.h"
-#include "dialog/SettingsForm.h"
 #include "settings/PhoneticConverter.h"
 #include "speech/SpeechPlayer.h"
 
@@ -16,20 +16,20 @@ namespace velmora {
 // it would sound, so the user hears the level a setting will have.
 
 // The memo of the user's own words holds no text.
-bool MemoEmpty(const SettingsForm& form);
+bool MemoEmpty(const DialogValues& form);
 
 // The voice of the "しゃべる声" group; "ランダム" draws one of the six.
 int TestVoice(int voiceNo, RandomSource& random);
 
 // The position of the track bar a TEST button belongs to.
-int TestVolume(const SettingsForm& form, VolumeTrack track);
+int TestVolume(const DialogValues& form, VolumeTrack track);
 
 // The wake-up words the alarm would speak in speaking mode (without the
 // time): nothing, a built-in phrase, or the user's own words. Own words
 // that have not passed TEST (or an empty memo) give the first built-in
 // phrase instead; otherwise the first tested phrase, or failing that the
 // memo's first line.
-std::string TestAlarmWords(const SettingsForm& form, PhoneticConverter& converter);
+std::string TestAlarmWords(const DialogValues& form, PhoneticConverter& converter);
 
 // The utterance of a volume test at `now`: the time signal for its track
 // bars (the coming second's time when the tone leads, which takes about
@@ -40,11 +40,11 @@ struct VolumeTestUtterance {
     SpeakRequest Request;
     bool PlayRecording = false;
 };
-VolumeTestUtterance VolumeTestRequest(const SettingsForm& form, VolumeTrack track, DateTime now,
+VolumeTestUtterance VolumeTestRequest(const DialogValues& form, VolumeTrack track, DateTime now,
                                       int voice, PhoneticConverter& converter);
 
 // The speed test: the first built-in phrase, no sound before it.
-SpeakRequest SpeedTestRequest(const SettingsForm& form, int voice);
+SpeakRequest SpeedTestRequest(const DialogValues& form, int voice);
 
 // A test must not talk over speech that is still going: an utterance on
 // channel 0, the recorded voice on channel 1, or a Speak still waiting for

@@ -2,36 +2,36 @@
 
 namespace velmora {
 
-void BringTrayMenuInLine(SettingsDialogHost& host, const SettingsForm& form) {
+void BringTrayMenuInLine(SettingsDialogHost& host, const DialogValues& form) {
     switch (form.Alarm) {
         case 1:
-            host.SetMenuChecked(TrayItem::Alarm, true);
-            host.SetMenuChecked(TrayItem::Snooze, false);
-            host.RunMenuCommand(TrayItem::Alarm);
+            host.SetMenuChecked(TrayMenuItem::Alarm, true);
+            host.SetMenuChecked(TrayMenuItem::Snooze, false);
+            host.RunMenuCommand(TrayMenuItem::Alarm);
             break;
         case 2:
-            host.SetMenuChecked(TrayItem::Snooze, true);
-            host.SetMenuChecked(TrayItem::Alarm, false);
-            host.RunMenuCommand(TrayItem::Snooze);
+            host.SetMenuChecked(TrayMenuItem::Snooze, true);
+            host.SetMenuChecked(TrayMenuItem::Alarm, false);
+            host.RunMenuCommand(TrayMenuItem::Snooze);
             break;
         default:
             // Both commands run, so whichever mode was armed is disarmed and
             // both keys are written; the first one's work settles in between.
-            host.SetMenuChecked(TrayItem::Alarm, false);
-            host.SetMenuChecked(TrayItem::Snooze, false);
-            host.RunMenuCommand(TrayItem::Alarm);
+            host.SetMenuChecked(TrayMenuItem::Alarm, false);
+            host.SetMenuChecked(TrayMenuItem::Snooze, false);
+            host.RunMenuCommand(TrayMenuItem::Alarm);
             host.ProcessPendingEvents();
-            host.RunMenuCommand(TrayItem::Snooze);
+            host.RunMenuCommand(TrayMenuItem::Snooze);
             break;
     }
-    host.SetMenuChecked(TrayItem::SpeakJiho, form.Jiho == 1);
-    host.RunMenuCommand(TrayItem::SpeakJiho);
-    host.SetMenuChecked(TrayItem::ShowClock, form.ShowClock == 1);
-    host.RunMenuCommand(TrayItem::ShowClock);
-    host.SetMenuChecked(TrayItem::ClockAllwaysFront, form.ClockAllwaysFront);
-    host.SetMenuChecked(TrayItem::OnMouseHide, form.OnMouseHide);
-    host.SetMenuChecked(TrayItem::BackColorGray, form.BackColor == 0);
-    host.SetMenuChecked(TrayItem::BackColorWhite, form.BackColor == 1);
+    host.SetMenuChecked(TrayMenuItem::SpeakJiho, form.Jiho == 1);
+    host.RunMenuCommand(TrayMenuItem::SpeakJiho);
+    host.SetMenuChecked(TrayMenuItem::ShowClock, form.ShowClock == 1);
+    host.RunMenuCommand(TrayMenuItem::ShowClock);
+    host.SetMenuChecked(TrayMenuItem::ClockAllwaysFront, form.ClockAllwaysFront);
+    host.SetMenuChecked(TrayMenuItem::OnMouseHide, form.OnMouseHide);
+    host.SetMenuChecked(TrayMenuItem::BackColorGray, form.BackColor == 0);
+    host.SetMenuChecked(TrayMenuItem::BackColorWhite, form.BackColor == 1);
 }
 
 }  // namespace velmora

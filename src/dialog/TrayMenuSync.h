@@ -1,7 +1,7 @@
 #pragma once
 
+#include "dialog/DialogValues.h"
 #include "dialog/SettingsDialogHost.h"
-#include "dialog/SettingsForm.h"
 
 namespace velmora {
 
@@ -9,6 +9,6 @@ namespace velmora {
 // and runs the commands of the items that store and apply their setting.
 // The commands see the dialog's unsaved-change flag still clear and so do
 // not toggle the marks themselves.
-void BringTrayMenuInLine(SettingsDialogHost& host, const SettingsForm& form);
+void BringTrayMenuInLine(SettingsDialogHost& host, const DialogValues& form);
 
 }  // namespace velmora

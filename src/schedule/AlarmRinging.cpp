@@ -76,7 +76,14 @@ void AlarmRinging::SpeakIfAudible(int voice, const std::string& text, int sound)
         return;
     }
     const unsigned stops = stops_;
-    s_.Speak(SpeakRequest{voice, text, false, sound, 0, false, c.SpeakSpead, 0});
+    s_.Speak(SpeakRequest{.Voice = voice,
+                          .Text = text,
+                          .FromJihoList = false,
+                          .BeforeSound = sound,
+                          .GapSeconds = 0,
+                          .Loop = false,
+                          .Speed = c.SpeakSpead,
+                          .Attenuation = 0});
     // Speak goes on to the words once its before sound has ended, also when
     // the user's stop ended that sound: the stop must silence them too.
     if (stops_ != stops) {
@@ -196,9 +203,7 @@ void AlarmRinging::StopAlarm() {
     stopping_ = true;
     ++stops_;
     s_.Events.AlarmStopped();
-    s_.Before.StopBeforeSound();
-    s_.Speech.StopSpeech(kSpeechChannel);
-    s_.Speech.StopSpeech(kRecordedVoiceChannel);
+    SilenceUtterance();
     state_.MainTimerEnabled = false;
     state_.AlarmUtteranceBusy = false;
     if (s_.Config.OnVoiceStopPlayStop) {
@@ -233,21 +238,11 @@ void AlarmRinging::StopAlarm() {
 }
 
 void AlarmRinging::EndRinging() {
-    state_.Ringing = false;
-    s_.Menu.SetRingingLock(false);
-    s_.Window.RestoreNormalSize();
-    if (!s_.Menu.ShowClockChecked()) {
-        s_.Window.Hide();
-    }
+    LeaveRinging();
     s_.Window.SetHint(state_.HelpHint);
     if (!s_.Menu.AllwaysFrontChecked()) {
         s_.Window.SetTopMost(false);
     }
-    state_.RampStart = 0;
-    // A pause ended by Yes is over, and must not turn the next alarm's
-    // first repetition into a snooze repeat.
-    state_.SnoozeWaiting = false;
-    state_.SnoozeStart = 0;
     s_.Awake.Release();
     s_.Events.RingingEnded();
     if (s_.AlarmArmed()) {
@@ -257,21 +252,31 @@ void AlarmRinging::EndRinging() {
 
 void AlarmRinging::StopFromSnoozeMenu() {
     ++stops_;
+    SilenceUtterance();
+    state_.AlarmUtteranceBusy = false;
+    LeaveRinging();
+    s_.Awake.Release();
+    s_.Events.RingingEnded();
+}
+
+void AlarmRinging::SilenceUtterance() {
     s_.Before.StopBeforeSound();
     s_.Speech.StopSpeech(kSpeechChannel);
     s_.Speech.StopSpeech(kRecordedVoiceChannel);
-    state_.AlarmUtteranceBusy = false;
+}
+
+void AlarmRinging::LeaveRinging() {
     state_.Ringing = false;
+    state_.RampStart = 0;
+    // A snooze pause is over with the ringing, and must not turn the next
+    // alarm's first repetition into a snooze repeat.
     state_.SnoozeWaiting = false;
     state_.SnoozeStart = 0;
-    state_.RampStart = 0;
     s_.Menu.SetRingingLock(false);
     s_.Window.RestoreNormalSize();
     if (!s_.Menu.ShowClockChecked()) {
         s_.Window.Hide();
     }
-    s_.Awake.Release();
-    s_.Events.RingingEnded();
 }
 
 }  // namespace velmora

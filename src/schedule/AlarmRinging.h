@@ -44,6 +44,13 @@ private:
     void SpeakIfAudible(int voice, const std::string& text, int sound);
     // Lets events in; false when the user stopped the alarm meanwhile.
     bool PumpUnlessStopped(unsigned stopsBefore);
+    // Stops the before sound and both speech channels.
+    void SilenceUtterance();
+    // What every way out of the ringing does: the ringing, its volume ramp
+    // and any snooze pause are over, the tray items locked while it rang
+    // come back, and the clock returns to its normal size, closed where the
+    // menu hides it.
+    void LeaveRinging();
 
     ClockState& state_;
     const ClockServices& s_;

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "base/Notices.h"
-#include "schedule/WakeUpTimer.h"
 #include "base/EventPump.h"
 #include "base/MillisecondClock.h"
+#include "base/Notices.h"
 #include "base/RandomSource.h"
 #include "base/WallClock.h"
 #include "schedule/ClockEvents.h"
@@ -14,7 +13,8 @@
 #include "schedule/HolidayCalendar.h"
 #include "schedule/PreAnnouncement.h"
 #include "schedule/QuestionBox.h"
-#include "schedule/TrayMenu.h"
+#include "schedule/TrayMenuOps.h"
+#include "schedule/WakeUpTimer.h"
 #include "settings/IniFile.h"
 #include "settings/Settings.h"
 #include "sound/AlarmMusic.h"
@@ -45,7 +45,7 @@ struct ClockServices {
     const MediaPlayer& MusicPlayer;  // the music's player, for the file it holds
     MasterVolumeControl& Volume;
     ClockWindowOps& Window;
-    TrayMenu& Menu;
+    TrayMenuOps& Menu;
     DialogLink& Dialog;
     QuestionBox& Questions;
     EscapeKey& Keys;

@@ -2,14 +2,14 @@
 
 #include <string>
 
-#include "schedule/TrayMenu.h"
+#include "schedule/TrayMenuOps.h"
 #include "settings/StartupSettings.h"
 
 namespace velmora {
 
 // The tray menu's check marks as the settings file gives them at start-up,
 // and the tray's tip and icon, without a tray.
-class HeadlessTrayMenu final : public TrayMenu {
+class HeadlessTrayMenu final : public TrayMenuOps {
 public:
     explicit HeadlessTrayMenu(const StartupSettings& switches)
         : alarm_(switches.Alarm),

@@ -6,6 +6,7 @@
 #include <span>
 #include <vector>
 
+#include "base/KanaText.h"
 #include "base/Utf8.h"
 
 namespace velmora {
@@ -338,10 +339,6 @@ std::string WithCounter(uint64_t value, const Counter& counter) {
         default:
             return leading + Multiplied(digit, "せん" + afterN);
     }
-}
-
-bool IsSmallKana(char32_t c) {
-    return std::u32string_view(U"ぁぃぅぇぉゃゅょゎ").find(c) != std::u32string_view::npos;
 }
 
 // The morae of a hiragana reading: a small kana belongs to the kana before

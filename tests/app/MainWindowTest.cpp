@@ -10,16 +10,16 @@
 #include <memory>
 
 #include "about/TVelmoraVersionForm.h"
-#include "app/ClockWindow.h"
+#include "app/ClockTicker.h"
 #include "app/ProgramFatalNotice.h"
 #include "app/Startup.h"
 #include "app/TVelmoraMainForm.h"
 #include "app/VelmoraProgram.h"
 #include "clock/ClockHints.h"
-#include "fakes/FakeMessageService.h"
-#include "fakes/FakeNotices.h"
 #include "dialog/RadioGroup.h"
 #include "dialog/TVelmoraSetteiForm.h"
+#include "fakes/FakeMessageService.h"
+#include "fakes/FakeNotices.h"
 #include "support/TempDir.h"
 
 namespace velmora {
@@ -56,26 +56,27 @@ TEST_F(MainWindowTest, WithoutSettingsTheMenuHasItsDefaultMarks) {
     ASSERT_NE(parts.Dialog, nullptr);
     ASSERT_NE(parts.About, nullptr);
 
-    for (const MenuItem item : {MenuItem::ShowClock, MenuItem::ClockAllwaysFront,
-                                MenuItem::BackColorGray, MenuItem::SpeakJiho}) {
+    for (const TrayMenuItem item : {TrayMenuItem::ShowClock, TrayMenuItem::ClockAllwaysFront,
+                                    TrayMenuItem::BackColorGray, TrayMenuItem::SpeakJiho}) {
         EXPECT_TRUE(Menu().Checked(item));
     }
-    for (const MenuItem item :
-         {MenuItem::Alarm, MenuItem::Snooze, MenuItem::BackColorWhite, MenuItem::OnMouseHide}) {
+    for (const TrayMenuItem item : {TrayMenuItem::Alarm, TrayMenuItem::Snooze,
+                                    TrayMenuItem::BackColorWhite, TrayMenuItem::OnMouseHide}) {
         EXPECT_FALSE(Menu().Checked(item));
     }
     EXPECT_TRUE(Main().Commands().MenusLive());
-    EXPECT_FALSE(Menu().Enabled(MenuItem::ShowSettei)) << "enabled by the tick after 10 s";
+    EXPECT_FALSE(Menu().Enabled(TrayMenuItem::ShowSettei)) << "enabled by the tick after 10 s";
     EXPECT_EQ(Main().Lists().Alarm.size(), 14U);
     EXPECT_EQ(Main().Lists().Jiho.size(), 6U);
     EXPECT_EQ(Main().Tray().Tip(), QStringLiteral("ベルモラ\nALARM OFF"));
     EXPECT_EQ(Main().Tray().Icon(), TrayIcon::Application);
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    EXPECT_EQ(Menu().Action(MenuItem::SetClockPosition)->text(),
+    EXPECT_EQ(Menu().Action(TrayMenuItem::SetClockPosition)->text(),
               QStringLiteral("現在の画面解像度(%1x%2)になったら時計を現在の位置にする(&P)")
                   .arg(screen.width())
                   .arg(screen.height()));
-    EXPECT_EQ(Menu().Action(MenuItem::StartUp)->text(), QStringLiteral("スタートアップに登録(&S)"));
+    EXPECT_EQ(Menu().Action(TrayMenuItem::StartUp)->text(),
+              QStringLiteral("スタートアップに登録(&S)"));
     EXPECT_TRUE(parts.Clock->Form().isVisible()) << "shown at creation";
     EXPECT_FALSE(parts.Dialog->isVisible());
     EXPECT_FALSE(parts.About->isVisible());
@@ -88,13 +89,13 @@ TEST_F(MainWindowTest, MarksComeFromTheSettingsFile) {
                      "[Clock]\r\nShow=0\r\nAllwaysFront=0\r\nOnMouseHide=1\r\nBackColor=White\r\n"
                      "[Alarm]\r\nUse=1\r\nSnooze=0\r\n[Jiho]\r\nUse=0\r\n");
     Start();
-    EXPECT_FALSE(Menu().Checked(MenuItem::ShowClock));
-    EXPECT_FALSE(Menu().Checked(MenuItem::ClockAllwaysFront));
-    EXPECT_TRUE(Menu().Checked(MenuItem::OnMouseHide));
-    EXPECT_TRUE(Menu().Checked(MenuItem::BackColorWhite));
-    EXPECT_FALSE(Menu().Checked(MenuItem::BackColorGray));
-    EXPECT_TRUE(Menu().Checked(MenuItem::Alarm));
-    EXPECT_FALSE(Menu().Checked(MenuItem::SpeakJiho));
+    EXPECT_FALSE(Menu().Checked(TrayMenuItem::ShowClock));
+    EXPECT_FALSE(Menu().Checked(TrayMenuItem::ClockAllwaysFront));
+    EXPECT_TRUE(Menu().Checked(TrayMenuItem::OnMouseHide));
+    EXPECT_TRUE(Menu().Checked(TrayMenuItem::BackColorWhite));
+    EXPECT_FALSE(Menu().Checked(TrayMenuItem::BackColorGray));
+    EXPECT_TRUE(Menu().Checked(TrayMenuItem::Alarm));
+    EXPECT_FALSE(Menu().Checked(TrayMenuItem::SpeakJiho));
     // Armed by the tick's start-up step, not before.
     EXPECT_EQ(Main().Tray().Icon(), TrayIcon::Application);
 }
@@ -105,8 +106,8 @@ TEST_F(MainWindowTest, TheOpenSettingsDialogLocksTheMenuAndKeepsItsEdits) {
     // The tray's left click, also while the item is still disabled.
     emit Main().Tray().leftClicked();
     EXPECT_TRUE(parts.Dialog->isVisible());
-    EXPECT_FALSE(Menu().Enabled(MenuItem::ShowSettei));
-    EXPECT_FALSE(Menu().Enabled(MenuItem::End));
+    EXPECT_FALSE(Menu().Enabled(TrayMenuItem::ShowSettei));
+    EXPECT_FALSE(Menu().Enabled(TrayMenuItem::End));
 
     // A double click on the clock or a click on the tray while the dialog
     // is open keeps the user's unsaved edits: the dialog only comes to the
@@ -131,8 +132,8 @@ TEST_F(MainWindowTest, TheOpenSettingsDialogLocksTheMenuAndKeepsItsEdits) {
 
     parts.Dialog->BtnCancelClick();
     EXPECT_FALSE(parts.Dialog->isVisible());
-    EXPECT_TRUE(Menu().Enabled(MenuItem::ShowSettei));
-    EXPECT_TRUE(Menu().Enabled(MenuItem::End));
+    EXPECT_TRUE(Menu().Enabled(TrayMenuItem::ShowSettei));
+    EXPECT_TRUE(Menu().Enabled(TrayMenuItem::End));
 }
 
 TEST_F(MainWindowTest, TheDialogsOkBringsTheMenuInLineAndArmsTheAlarm) {
@@ -145,8 +146,8 @@ TEST_F(MainWindowTest, TheDialogsOkBringsTheMenuInLineAndArmsTheAlarm) {
     parts.Dialog->State().Unchanged = false;
     parts.Dialog->BtnOKClick();
     EXPECT_FALSE(parts.Dialog->isVisible());
-    EXPECT_TRUE(Menu().Checked(MenuItem::Snooze));
-    EXPECT_FALSE(Menu().Checked(MenuItem::Alarm));
+    EXPECT_TRUE(Menu().Checked(TrayMenuItem::Snooze));
+    EXPECT_FALSE(Menu().Checked(TrayMenuItem::Alarm));
     const IniFile ini(SettingsPath());
     EXPECT_TRUE(ini.ReadBool("Alarm", "Snooze", false));
     EXPECT_FALSE(ini.ReadBool("Alarm", "Use", true));
@@ -172,10 +173,10 @@ TEST_F(MainWindowTest, SnoozeUncheckedWhileRingingRestoresTheClocksShape) {
     state.SnoozeWaiting = true;
     clock.EnlargeForRinging();
     ASSERT_NE(clock.geometry(), QRect(10, 20, 240, 271));
-    Menu().Action(MenuItem::Snooze)->trigger();
+    Menu().Action(TrayMenuItem::Snooze)->trigger();
     EXPECT_FALSE(state.Ringing);
     EXPECT_FALSE(state.SnoozeWaiting);
-    EXPECT_FALSE(Menu().Checked(MenuItem::Snooze));
+    EXPECT_FALSE(Menu().Checked(TrayMenuItem::Snooze));
     EXPECT_EQ(clock.geometry(), QRect(10, 20, 240, 271));
     EXPECT_EQ(Main().Tray().Tip(), QStringLiteral("ベルモラ\nALARM OFF"));
     // Switched off from the menu, the clock's hint says so above the usage.

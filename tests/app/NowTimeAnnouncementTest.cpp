@@ -49,7 +49,14 @@ protected:
     test::FakeSpeechSynthesizer synth;
     test::FakeWaveFileReader reader;
     test::FakeSpeakContext context;
-    SpeechPlayer speech{{device, synth, before, pump, reader, notices, context, dir.Path()}};
+    SpeechPlayer speech{{.Device = device,
+                         .Synthesizer = synth,
+                         .Before = before,
+                         .Pump = pump,
+                         .Reader = reader,
+                         .Notice = notices,
+                         .Context = context,
+                         .DataFolder = dir.Path()}};
     test::FakeSoundActivity activity;
     test::FakeMasterVolume* output = new test::FakeMasterVolume;
     MasterVolumeControl volume{std::unique_ptr<MasterVolume>(output), true, activity};

@@ -3,7 +3,7 @@
 #include <QAction>
 #include <QImage>
 
-#include "app/TrayMenuOps.h"
+#include "app/TrayMenuOpsAdapter.h"
 #include "base/ShiftJis.h"
 #include "schedule/AlarmTexts.h"
 #include "support/TestEnvironment.h"
@@ -14,29 +14,30 @@ namespace {
 TEST(TrayPopupMenu, AFreshMenuHasTheCaptionsAndMarksOfAStartWithoutSettings) {
     TrayPopupMenu menu;
     struct Case {
-        MenuItem item;
+        TrayMenuItem item;
         const char* name;
         const char* caption;
         bool checked;
         bool enabled;
     };
     const Case cases[] = {
-        {MenuItem::StartUp, "MenuStartUp", "スタートアップに登録(&S)", false, true},
-        {MenuItem::Alarm, "MenuAlarm", "目覚まし(&M)", false, true},
-        {MenuItem::Snooze, "MenuSnooze", "スヌーズ(&N)", false, true},
-        {MenuItem::MusicStop, "MenuMusicStop", "音楽停止(&O)", false, false},
-        {MenuItem::ShowSettei, "MenuShowSettei", "設定画面を表示(&A)", false, false},
-        {MenuItem::ShowClock, "MenuShowClock", "時計表示(&C)", true, true},
-        {MenuItem::BackColorGray, "MenuClockBackColorGray", "グレー(&G)", true, true},
-        {MenuItem::BackColorWhite, "MenuClockBackColorWhite", "白(&W)", false, true},
-        {MenuItem::ClockAllwaysFront, "MenuClockAllwaysFront", "時計を常に最前面にする(&F)", true,
+        {TrayMenuItem::StartUp, "MenuStartUp", "スタートアップに登録(&S)", false, true},
+        {TrayMenuItem::Alarm, "MenuAlarm", "目覚まし(&M)", false, true},
+        {TrayMenuItem::Snooze, "MenuSnooze", "スヌーズ(&N)", false, true},
+        {TrayMenuItem::MusicStop, "MenuMusicStop", "音楽停止(&O)", false, false},
+        {TrayMenuItem::ShowSettei, "MenuShowSettei", "設定画面を表示(&A)", false, false},
+        {TrayMenuItem::ShowClock, "MenuShowClock", "時計表示(&C)", true, true},
+        {TrayMenuItem::BackColorGray, "MenuClockBackColorGray", "グレー(&G)", true, true},
+        {TrayMenuItem::BackColorWhite, "MenuClockBackColorWhite", "白(&W)", false, true},
+        {TrayMenuItem::ClockAllwaysFront, "MenuClockAllwaysFront", "時計を常に最前面にする(&F)",
+         true, true},
+        {TrayMenuItem::OnMouseHide, "MenuOnMouseHide", "マウスが近づいたら時計を隠す(&H)", false,
          true},
-        {MenuItem::OnMouseHide, "MenuOnMouseHide", "マウスが近づいたら時計を隠す(&H)", false, true},
-        {MenuItem::SpeakJiho, "MenuSpeakJiho", "時報をしゃべる(&J)", true, true},
-        {MenuItem::NowTime, "MenuNowTime", "現在時刻(&T)", false, true},
-        {MenuItem::Help, "MenuHelp", "ヘルプの表示(&R)", false, true},
-        {MenuItem::Version, "MenuVersion", "バージョン情報(&V)", false, true},
-        {MenuItem::End, "MenuEnd", "終了(&E)", false, true},
+        {TrayMenuItem::SpeakJiho, "MenuSpeakJiho", "時報をしゃべる(&J)", true, true},
+        {TrayMenuItem::NowTime, "MenuNowTime", "現在時刻(&T)", false, true},
+        {TrayMenuItem::Help, "MenuHelp", "ヘルプの表示(&R)", false, true},
+        {TrayMenuItem::Version, "MenuVersion", "バージョン情報(&V)", false, true},
+        {TrayMenuItem::End, "MenuEnd", "終了(&E)", false, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -49,30 +50,30 @@ TEST(TrayPopupMenu, AFreshMenuHasTheCaptionsAndMarksOfAStartWithoutSettings) {
     const auto* colour = menu.findChild<QMenu*>(QStringLiteral("MenuClockBackColor"));
     ASSERT_NE(colour, nullptr);
     EXPECT_EQ(colour->title(), QStringLiteral("文字盤の色(&B)"));
-    EXPECT_TRUE(colour->actions().contains(menu.Action(MenuItem::BackColorWhite)));
+    EXPECT_TRUE(colour->actions().contains(menu.Action(TrayMenuItem::BackColorWhite)));
 }
 
 TEST(TrayPopupMenu, AClickLeavesTheMarkToTheCommand) {
     TrayPopupMenu menu;
-    std::vector<MenuItem> chosen;
+    std::vector<TrayMenuItem> chosen;
     QObject::connect(&menu, &TrayPopupMenu::itemChosen,
-                     [&](MenuItem item) { chosen.push_back(item); });
-    QObject::connect(&menu, &TrayPopupMenu::itemChosen, [&](MenuItem item) {
+                     [&](TrayMenuItem item) { chosen.push_back(item); });
+    QObject::connect(&menu, &TrayPopupMenu::itemChosen, [&](TrayMenuItem item) {
         EXPECT_FALSE(menu.Checked(item)) << "the command sees the mark as it was";
     });
-    menu.Action(MenuItem::Alarm)->trigger();
-    menu.Action(MenuItem::OnMouseHide)->trigger();
-    menu.Action(MenuItem::ShowSettei)->trigger();  // disabled: nothing
-    EXPECT_EQ(chosen, (std::vector<MenuItem>{MenuItem::Alarm, MenuItem::OnMouseHide}));
-    EXPECT_FALSE(menu.Checked(MenuItem::Alarm));
-    EXPECT_FALSE(menu.Checked(MenuItem::OnMouseHide));
+    menu.Action(TrayMenuItem::Alarm)->trigger();
+    menu.Action(TrayMenuItem::OnMouseHide)->trigger();
+    menu.Action(TrayMenuItem::ShowSettei)->trigger();  // disabled: nothing
+    EXPECT_EQ(chosen, (std::vector<TrayMenuItem>{TrayMenuItem::Alarm, TrayMenuItem::OnMouseHide}));
+    EXPECT_FALSE(menu.Checked(TrayMenuItem::Alarm));
+    EXPECT_FALSE(menu.Checked(TrayMenuItem::OnMouseHide));
 }
 
 class TrayIconTest : public ::testing::Test {
 protected:
     TrayPopupMenu menu;
     VelmoraTrayIcon tray{test::ProgramDir() + "/", &menu};
-    TrayMenuOps ops{menu, tray};
+    TrayMenuOpsAdapter ops{menu, tray};
 };
 
 TEST_F(TrayIconTest, TipAndIconFollowTheAlarmMode) {
@@ -115,20 +116,22 @@ TEST_F(TrayIconTest, RingingLocksTheItemsThatWouldChangeTheClockUnderIt) {
     ops.EnableShowSettei();
     ops.SetMusicStopEnabled(true);
     ops.SetRingingLock(true);
-    for (const MenuItem item : {MenuItem::ShowClock, MenuItem::OnMouseHide, MenuItem::StartUp,
-                                MenuItem::ShowSettei, MenuItem::Alarm, MenuItem::SpeakJiho}) {
+    for (const TrayMenuItem item :
+         {TrayMenuItem::ShowClock, TrayMenuItem::OnMouseHide, TrayMenuItem::StartUp,
+          TrayMenuItem::ShowSettei, TrayMenuItem::Alarm, TrayMenuItem::SpeakJiho}) {
         EXPECT_FALSE(menu.Enabled(item));
     }
     // Snooze stays, so the snooze can be switched off while it rings.
-    for (const MenuItem item : {MenuItem::Snooze, MenuItem::MusicStop, MenuItem::NowTime,
-                                MenuItem::ClockAllwaysFront, MenuItem::End}) {
+    for (const TrayMenuItem item :
+         {TrayMenuItem::Snooze, TrayMenuItem::MusicStop, TrayMenuItem::NowTime,
+          TrayMenuItem::ClockAllwaysFront, TrayMenuItem::End}) {
         EXPECT_TRUE(menu.Enabled(item));
     }
     ops.SetRingingLock(false);
-    EXPECT_TRUE(menu.Enabled(MenuItem::ShowSettei));
-    EXPECT_TRUE(menu.Enabled(MenuItem::Alarm));
+    EXPECT_TRUE(menu.Enabled(TrayMenuItem::ShowSettei));
+    EXPECT_TRUE(menu.Enabled(TrayMenuItem::Alarm));
 
-    menu.SetChecked(MenuItem::Snooze, true);
+    menu.SetChecked(TrayMenuItem::Snooze, true);
     ops.UncheckAlarmModes();
     EXPECT_FALSE(ops.AlarmChecked());
     EXPECT_FALSE(ops.SnoozeChecked());

@@ -17,8 +17,14 @@ DialogActionsFixture::DialogActionsFixture() {
         }
     }
     before = std::make_unique<BeforeSoundPlayer>(beforePlayer, lists, ticks, speechNotices);
-    speech = std::make_unique<SpeechPlayer>(SpeechPlayer::Services{
-        device, synth, *before, pump, reader, speechNotices, context, dir.Path()});
+    speech = std::make_unique<SpeechPlayer>(SpeechPlayer::Services{.Device = device,
+                                                                   .Synthesizer = synth,
+                                                                   .Before = *before,
+                                                                   .Pump = pump,
+                                                                   .Reader = reader,
+                                                                   .Notice = speechNotices,
+                                                                   .Context = context,
+                                                                   .DataFolder = dir.Path()});
     auto master = std::make_unique<FakeMasterVolume>();
     masterVolume = master.get();
     volume = std::make_unique<MasterVolumeControl>(std::move(master), true, activity);
@@ -40,29 +46,30 @@ DialogActions& DialogActionsFixture::Actions(PowerControlStyle style) {
     if (!actions) {
         Shown(style);
         const DialogActionServices services{
-            host,
-            ini,
-            lists,
-            *before,
-            player,
-            *speech,
-            synth,
-            converter,
-            *volume,
-            clock,
-            random,
-            ticks,
-            realRecorder != nullptr ? *realRecorder : recorder,
-            files,
-            opener,
-            power,
-            program.Path(),
-            dir.Path(),
-            [this](const QString& face) { appliedFonts.push_back(face); },
-            [this] {
-                ++centred;
-                visibleWhenCentred = form->isVisible();
-            }};
+            .Host = host,
+            .Ini = ini,
+            .Lists = lists,
+            .Before = *before,
+            .Player = player,
+            .Speech = *speech,
+            .Synthesizer = synth,
+            .Converter = converter,
+            .Volume = *volume,
+            .Ramp = ramp,
+            .Random = random,
+            .Ticks = ticks,
+            .Recorder = realRecorder != nullptr ? *realRecorder : recorder,
+            .Files = files,
+            .Opener = opener,
+            .Power = power,
+            .ProgramFolder = program.Path(),
+            .DataFolder = dir.Path(),
+            .ApplyFontName = [this](const QString& face) { appliedFonts.push_back(face); },
+            .CentreClock =
+                [this] {
+                    ++centred;
+                    visibleWhenCentred = form->isVisible();
+                }};
         actions = std::make_unique<DialogActions>(*form, services);
     }
     return *actions;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "SettingsDialogFixture.h"
+#include "app/ClockVolumeRamp.h"
 #include "dialog/DialogActions.h"
 #include "fakes/FakeDesktopOpener.h"
 #include "fakes/FakeEventPump.h"
@@ -98,6 +99,7 @@ public:
     std::unique_ptr<SpeechPlayer> speech;
     std::unique_ptr<MasterVolumeControl> volume;
     ClockState clock;
+    ClockVolumeRamp ramp{clock};
     std::vector<QString> appliedFonts;
     int centred = 0;
     bool visibleWhenCentred = true;

@@ -175,7 +175,7 @@ TEST_F(SettingsDialogTest, OkAfterAChangeSavesAppliesAndBringsTheTrayMenuInLine)
         return r;
     }();
     EXPECT_EQ(runs, (std::vector<std::string>{"run Alarm", "run SpeakJiho", "run ShowClock"}));
-    EXPECT_TRUE(host.MenuChecked(TrayItem::Alarm));
+    EXPECT_TRUE(host.MenuChecked(TrayMenuItem::Alarm));
     EXPECT_TRUE(form->State().Unchanged);
     EXPECT_EQ(host.log.back(), "clock top");  // raised again after closing
 }
@@ -340,7 +340,7 @@ TEST_F(SettingsDialogTest, ShowNoticeLowersTheClockWhileTheBoxIsUp) {
     EXPECT_EQ(messages.shown[0].caption, QStringLiteral("ベルモラ"));
 
     // Not raised when the tray menu keeps the clock in the normal band.
-    host.checks[TrayItem::ClockAllwaysFront] = false;
+    host.checks[TrayMenuItem::ClockAllwaysFront] = false;
     form->ShowNotice("テスト");
     EXPECT_FALSE(host.clockTopMost);
 

@@ -19,7 +19,7 @@ constexpr const char* kWord = "「Test」ボタンをクリックして自作の
 
 struct Case {
     const char* name;
-    std::function<void(SettingsForm&)> change;
+    std::function<void(DialogValues&)> change;
     bool passes;
     std::string message;
     int page;
@@ -27,27 +27,27 @@ struct Case {
 };
 
 const Case kCases[] = {
-    {"initial form", [](SettingsForm&) {}, true, "", 0, {}},
+    {"initial form", [](DialogValues&) {}, true, "", 0, {}},
     {"day hour 24",
-     [](SettingsForm& f) { f.DayTime.Hour = "24"; },
+     [](DialogValues& f) { f.DayTime.Hour = "24"; },
      false,
      kTime,
      1,
      {FormFieldKind::DayHour, 0}},
     {"day minute empty",
-     [](SettingsForm& f) { f.DayTime.Minit = ""; },
+     [](DialogValues& f) { f.DayTime.Minit = ""; },
      false,
      kTime,
      1,
      {FormFieldKind::DayMinit, 0}},
     {"day second empty",
-     [](SettingsForm& f) { f.DayTime.Second = ""; },
+     [](DialogValues& f) { f.DayTime.Second = ""; },
      false,
      kTime,
      1,
      {FormFieldKind::DaySecond, 0}},
     {"day time ignored per weekday",
-     [](SettingsForm& f) {
+     [](DialogValues& f) {
          f.DayOrWeek = 1;
          f.DayTime.Hour = "99";
      },
@@ -56,7 +56,7 @@ const Case kCases[] = {
      0,
      {}},
     {"wednesday minute 75",
-     [](SettingsForm& f) {
+     [](DialogValues& f) {
          f.DayOrWeek = 1;
          f.WeekTime[3].Minit = "75";
      },
@@ -65,7 +65,7 @@ const Case kCases[] = {
      1,
      {FormFieldKind::WeekMinit, 3}},
     {"wednesday empty",
-     [](SettingsForm& f) {
+     [](DialogValues& f) {
          f.DayOrWeek = 1;
          f.WeekTime[3] = {"", "", ""};
      },
@@ -74,7 +74,7 @@ const Case kCases[] = {
      0,
      {}},
     {"weekday checked from sunday",
-     [](SettingsForm& f) {
+     [](DialogValues& f) {
          f.DayOrWeek = 1;
          f.WeekTime[6].Second = "60";
          f.WeekTime[0].Hour = "-1";
@@ -84,7 +84,7 @@ const Case kCases[] = {
      1,
      {FormFieldKind::WeekHour, 0}},
     {"february 3,31",
-     [](SettingsForm& f) {
+     [](DialogValues& f) {
          f.Month = 1;
          f.Day = "3,31";
      },
@@ -93,7 +93,7 @@ const Case kCases[] = {
      0,
      {}},
     {"december 0",
-     [](SettingsForm& f) {
+     [](DialogValues& f) {
          f.Month = 11;
          f.Day = "0";
      },
@@ -102,7 +102,7 @@ const Case kCases[] = {
      1,
      {FormFieldKind::Day, 0}},
     {"month list before every-month list",
-     [](SettingsForm& f) {
+     [](DialogValues& f) {
          f.Day = "1,2,";
          f.DayOfMonth = "32";
      },
@@ -111,27 +111,27 @@ const Case kCases[] = {
      1,
      {FormFieldKind::Day, 0}},
     {"every month full width",
-     [](SettingsForm& f) { f.DayOfMonth = "１"; },
+     [](DialogValues& f) { f.DayOfMonth = "１"; },
      false,
      kEveryMonth,
      1,
      {FormFieldKind::DayOfMonth, 0}},
     {"snooze 0",
-     [](SettingsForm& f) { f.SnoozeMinit = "0"; },
+     [](DialogValues& f) { f.SnoozeMinit = "0"; },
      false,
      kSnooze,
      1,
      {FormFieldKind::SnoozeMinit, 0}},
     {"snooze 61",
-     [](SettingsForm& f) { f.SnoozeMinit = "61"; },
+     [](DialogValues& f) { f.SnoozeMinit = "61"; },
      false,
      kSnooze,
      1,
      {FormFieldKind::SnoozeMinit, 0}},
-    {"snooze 60", [](SettingsForm& f) { f.SnoozeMinit = "60"; }, true, "", 0, {}},
-    {"snooze empty", [](SettingsForm& f) { f.SnoozeMinit = ""; }, true, "", 0, {}},
+    {"snooze 60", [](DialogValues& f) { f.SnoozeMinit = "60"; }, true, "", 0, {}},
+    {"snooze empty", [](DialogValues& f) { f.SnoozeMinit = ""; }, true, "", 0, {}},
     {"minute interval 60",
-     [](SettingsForm& f) {
+     [](DialogValues& f) {
          f.JihoMode = 0;
          f.JihoIntervalMinit = "60";
      },
@@ -140,26 +140,26 @@ const Case kCases[] = {
      3,
      {FormFieldKind::JihoIntervalMinit, 0}},
     {"minute interval ignored in hour mode",
-     [](SettingsForm& f) { f.JihoIntervalMinit = ""; },
+     [](DialogValues& f) { f.JihoIntervalMinit = ""; },
      true,
      "",
      0,
      {}},
     {"hour interval 24",
-     [](SettingsForm& f) { f.JihoIntervalHour = "24"; },
+     [](DialogValues& f) { f.JihoIntervalHour = "24"; },
      false,
      kHour,
      3,
      {FormFieldKind::JihoIntervalHour, 0}},
     {"hour interval empty",
-     [](SettingsForm& f) { f.JihoIntervalHour = ""; },
+     [](DialogValues& f) { f.JihoIntervalHour = ""; },
      false,
      kHour,
      3,
      {FormFieldKind::JihoIntervalHour, 0}},
-    {"hour interval 23", [](SettingsForm& f) { f.JihoIntervalHour = "23"; }, true, "", 0, {}},
+    {"hour interval 23", [](DialogValues& f) { f.JihoIntervalHour = "23"; }, true, "", 0, {}},
     {"range 22:00-6:30",
-     [](SettingsForm& f) {
+     [](DialogValues& f) {
          f.Ranges[1] = {"22", "0", "6", "30", 40};
      },
      true,
@@ -167,7 +167,7 @@ const Case kCases[] = {
      0,
      {}},
     {"range end minute blank is not in use",
-     [](SettingsForm& f) {
+     [](DialogValues& f) {
          f.Ranges[1] = {"22", "0", "6", "", 40};
      },
      true,
@@ -175,7 +175,7 @@ const Case kCases[] = {
      0,
      {}},
     {"range end hour 24",
-     [](SettingsForm& f) {
+     [](DialogValues& f) {
          f.Ranges[1] = {"22", "0", "24", "0", 40};
      },
      false,
@@ -183,7 +183,7 @@ const Case kCases[] = {
      3,
      {FormFieldKind::RangeEndHour, 1}},
     {"range start minute 60",
-     [](SettingsForm& f) {
+     [](DialogValues& f) {
          f.Ranges[2] = {"1", "60", "2", "0", 40};
      },
      false,
@@ -191,7 +191,7 @@ const Case kCases[] = {
      3,
      {FormFieldKind::RangeStartMinit, 2}},
     {"untested own words",
-     [](SettingsForm& f) {
+     [](DialogValues& f) {
          f.Word = 1;
          f.MemoUntested = true;
      },
@@ -200,7 +200,7 @@ const Case kCases[] = {
      2,
      {FormFieldKind::AlarmWordTest, 0}},
     {"untested words with the recorded voice",
-     [](SettingsForm& f) {
+     [](DialogValues& f) {
          f.HowTo = 1;
          f.Word = 1;
          f.MemoUntested = true;
@@ -210,7 +210,7 @@ const Case kCases[] = {
      0,
      {}},
     {"the first error wins",
-     [](SettingsForm& f) {
+     [](DialogValues& f) {
          f.SnoozeMinit = "0";
          f.JihoIntervalHour = "0";
          f.DayTime.Hour = "";
@@ -223,9 +223,9 @@ const Case kCases[] = {
 
 TEST(SettingsValidationTest, ChecksInOrderWithMessagePageAndField) {
     for (const Case& c : kCases) {
-        SettingsForm form;
+        DialogValues form;
         c.change(form);
-        const FormValidation result = ValidateSettingsForm(form);
+        const DialogValuesValidation result = ValidateDialogValues(form);
         EXPECT_EQ(result.Passed, c.passes) << c.name;
         if (!c.passes) {
             EXPECT_EQ(result.Message, c.message) << c.name;
@@ -236,11 +236,11 @@ TEST(SettingsValidationTest, ChecksInOrderWithMessagePageAndField) {
 }
 
 TEST(SettingsValidationTest, EveryMonthDaysGoToTheSave) {
-    SettingsForm form;
+    DialogValues form;
     form.DayOfMonth = "10, 02,\"31\"";
-    EXPECT_EQ(ValidateSettingsForm(form).DayOfMonthList, (std::vector<int>{10, 2, 31}));
+    EXPECT_EQ(ValidateDialogValues(form).DayOfMonthList, (std::vector<int>{10, 2, 31}));
     form.DayOfMonth.clear();
-    EXPECT_TRUE(ValidateSettingsForm(form).DayOfMonthList.empty());
+    EXPECT_TRUE(ValidateDialogValues(form).DayOfMonthList.empty());
 }
 
 }  // namespace

@@ -11,9 +11,9 @@ namespace {
 
 const DateTime kNow = EncodeDate(2024, 5, 1) + EncodeTime(6, 59, 57);
 
-SettingsForm OwnWordsForm(std::vector<std::string> memo, bool untested,
+DialogValues OwnWordsForm(std::vector<std::string> memo, bool untested,
                           std::vector<std::string> phonetic) {
-    SettingsForm form;
+    DialogValues form;
     form.Word = kWordOwn;
     form.MemoLines = std::move(memo);
     form.MemoUntested = untested;
@@ -25,21 +25,21 @@ SettingsForm OwnWordsForm(std::vector<std::string> memo, bool untested,
 TEST(TestAlarmWords, OwnWordsFallBackInOrder) {
     struct Case {
         const char* name;
-        SettingsForm form;
+        DialogValues form;
         std::string expected;
     };
     const std::string preset2 = PresetAlarmWord(2);
     const Case cases[] = {
         {"nothing",
          [] {
-             SettingsForm f;
+             DialogValues f;
              f.Word = kWordNone;
              return f;
          }(),
          ""},
         {"built-in",
          [] {
-             SettingsForm f;
+             DialogValues f;
              f.Word = 5;
              return f;
          }(),
@@ -61,7 +61,7 @@ TEST(TestAlarmWords, OwnWordsFallBackInOrder) {
 
 TEST(VolumeTestRequest, EachTrackBarSpeaksWhatItsSettingAffects) {
     FakePhoneticConverter converter;
-    SettingsForm form;
+    DialogValues form;
     form.GobiNo = 3;
     form.SpeakSpead = 150;
     form.BeforeSoundNo = 4;
@@ -107,7 +107,7 @@ TEST(VolumeTestRequest, EachTrackBarSpeaksWhatItsSettingAffects) {
 
 TEST(VolumeTestRequest, RecordedVoiceModeSaysAtMostTheTime) {
     FakePhoneticConverter converter;
-    SettingsForm form;
+    DialogValues form;
     form.HowTo = 1;
     VolumeTestUtterance test =
         VolumeTestRequest(form, VolumeTrack::FirstVolume, kNow, 0, converter);

@@ -15,15 +15,15 @@ public:
     DateTime Now() const override { return now; }
     Settings& LiveSettings() override { return live; }
 
-    bool MenuChecked(TrayItem item) const override {
+    bool MenuChecked(TrayMenuItem item) const override {
         const auto it = checks.find(item);
         return it != checks.end() && it->second;
     }
-    void SetMenuChecked(TrayItem item, bool checked) override {
+    void SetMenuChecked(TrayMenuItem item, bool checked) override {
         checks[item] = checked;
         log.push_back("check " + Name(item) + (checked ? " on" : " off"));
     }
-    void RunMenuCommand(TrayItem item) override { log.push_back("run " + Name(item)); }
+    void RunMenuCommand(TrayMenuItem item) override { log.push_back("run " + Name(item)); }
     void SetDialogMenuItemsEnabled(bool enabled) override {
         log.push_back(enabled ? "menus on" : "menus off");
     }
@@ -40,31 +40,33 @@ public:
     bool AlarmMusicPlaying() const override { return musicPlaying; }
     void RebuildPreAnnouncement() override { log.push_back("pre-announcement"); }
 
-    static std::string Name(TrayItem item) {
+    static std::string Name(TrayMenuItem item) {
         switch (item) {
-            case TrayItem::Alarm:
+            case TrayMenuItem::Alarm:
                 return "Alarm";
-            case TrayItem::Snooze:
+            case TrayMenuItem::Snooze:
                 return "Snooze";
-            case TrayItem::SpeakJiho:
+            case TrayMenuItem::SpeakJiho:
                 return "SpeakJiho";
-            case TrayItem::ShowClock:
+            case TrayMenuItem::ShowClock:
                 return "ShowClock";
-            case TrayItem::ClockAllwaysFront:
+            case TrayMenuItem::ClockAllwaysFront:
                 return "ClockAllwaysFront";
-            case TrayItem::OnMouseHide:
+            case TrayMenuItem::OnMouseHide:
                 return "OnMouseHide";
-            case TrayItem::BackColorGray:
+            case TrayMenuItem::BackColorGray:
                 return "BackColorGray";
-            case TrayItem::BackColorWhite:
+            case TrayMenuItem::BackColorWhite:
                 return "BackColorWhite";
+            default:
+                break;
         }
         return "?";
     }
 
     DateTime now = EncodeDate(2024, 3, 15) + EncodeTime(9, 30, 0);
     Settings live;
-    std::map<TrayItem, bool> checks{{TrayItem::ClockAllwaysFront, true}};
+    std::map<TrayMenuItem, bool> checks{{TrayMenuItem::ClockAllwaysFront, true}};
     bool clockVisible = true;
     bool clockTopMost = true;
     bool musicPlaying = false;

@@ -7,9 +7,9 @@
 #include <string>
 
 #include "FuzzScratch.h"
+#include "base/KanaText.h"
 #include "base/ShiftJis.h"
 #include "base/Utf8.h"
-#include "kana/KanaText.h"
 #include "kana/Notation.h"
 #include "kana/NumberReading.h"
 
@@ -17,7 +17,7 @@ namespace velmora {
 namespace {
 
 bool IsSpokenKana(char32_t c) {
-    return voice::IsHiragana(c) || c == U'ー';
+    return IsHiragana(c) || c == U'ー';
 }
 
 void ReadAsNotation(std::string_view utf8) {
@@ -60,7 +60,7 @@ void ReadAsNumber(std::string_view text) {
     // A number with a kana counter reads as kana alone.
     const std::u32string counterKana = DecodeUtf8(counter);
     const bool kanaCounter = std::all_of(counterKana.begin(), counterKana.end(),
-                                         [](char32_t c) { return voice::IsHiragana(c); });
+                                         [](char32_t c) { return IsHiragana(c); });
     if (reading && kanaCounter) {
         for (char32_t c : DecodeUtf8(*reading)) {
             if (!IsSpokenKana(c)) {

@@ -13,13 +13,13 @@
 
 #include "FuzzScratch.h"
 #include "base/TextUtil.h"
+#include "dialog/DialogValues.h"
+#include "dialog/DialogValuesLoader.h"
 #include "schedule/AlarmSchedule.h"
 #include "schedule/HolidayCalendar.h"
 #include "schedule/JihoSchedule.h"
 #include "settings/IniDocument.h"
 #include "settings/IniFile.h"
-#include "dialog/SettingsForm.h"
-#include "dialog/SettingsFormLoader.h"
 #include "settings/SettingsLoader.h"
 
 namespace velmora {
@@ -89,14 +89,14 @@ void ReadLikeTheProgram(const std::string& path) {
         fuzz::Fault("the loader let a value through that it promises to clamp");
     }
     RunTheSchedules(live);
-    SettingsForm form;
+    DialogValues form;
     LoadAddedSounds(ini, form);
-    const FormLoadContext context{.Live = live,
-                                  .CurrentMonth = 0,
-                                  .AlarmWordPath = fuzz::ScratchFolder() + "AlarmWord.txt",
-                                  .FallbackFontName = "Sans",
-                                  .Converter = converter};
-    LoadSettingsForm(ini, context, form);
+    const DialogValuesLoadContext context{.Live = live,
+                                          .CurrentMonth = 0,
+                                          .AlarmWordPath = fuzz::ScratchFolder() + "AlarmWord.txt",
+                                          .FallbackFontName = "Sans",
+                                          .Converter = converter};
+    LoadDialogValues(ini, context, form);
     // Indices the dialog's lists and radio groups are set to.
     if (form.BeforeSoundNo < 0 || form.BeforeSoundNo >= form.AlarmSoundCount() ||
         form.JihoBeforeSoundNo < 0 || form.JihoBeforeSoundNo >= form.JihoSoundCount() ||

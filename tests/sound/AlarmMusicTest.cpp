@@ -20,7 +20,15 @@ struct MusicFixture : BeforeSoundFixture {
     FakeRandom random;
     FakeMusicHooks hooks;
     FakeDesktopOpener opener;
-    AlarmMusic alarm{{music, config, ini, before, clock, random, hooks, opener, notices}};
+    AlarmMusic alarm{{.Player = music,
+                      .Config = config,
+                      .Ini = ini,
+                      .Before = before,
+                      .Clock = clock,
+                      .Random = random,
+                      .Hooks = hooks,
+                      .Opener = opener,
+                      .Notice = notices}};
 };
 
 TEST(AlarmMusic, StartsTheChosenFileAndEnablesTheStopItem) {

@@ -279,7 +279,15 @@ TEST_F(MusicDevice, RepeatedMusicRestartsUntilTheMenuStopsIt) {
     StoreList({Encode("wav", "wavenc", 500, 0.4)});
     config.MusicRepeat = true;
     XdgOpener opener;
-    AlarmMusic music({player, config, ini, before, clock, random, hooks, opener, notices});
+    AlarmMusic music({.Player = player,
+                      .Config = config,
+                      .Ini = ini,
+                      .Before = before,
+                      .Clock = clock,
+                      .Random = random,
+                      .Hooks = hooks,
+                      .Opener = opener,
+                      .Notice = notices});
     const size_t from = monitor.Samples().size();
     music.StartAlarmMusic();
     RunFor(2500);
@@ -301,7 +309,15 @@ TEST_F(MusicDevice, RandomRepeatedMusicRotatesToAnotherFile) {
     StoreList({a, b});
     config.MusicRepeat = config.MusicRandom = true;
     XdgOpener opener;
-    AlarmMusic music({player, config, ini, before, clock, random, hooks, opener, notices});
+    AlarmMusic music({.Player = player,
+                      .Config = config,
+                      .Ini = ini,
+                      .Before = before,
+                      .Clock = clock,
+                      .Random = random,
+                      .Hooks = hooks,
+                      .Opener = opener,
+                      .Notice = notices});
     music.StartAlarmMusic();
     std::vector<std::string> played = {player.Url()};
     // The tick's rotation check, ten times a second for nine seconds: the
@@ -381,7 +397,15 @@ TEST_F(MusicDevice, UnplayableFileGoesToTheDesktopAndOnlyItsFailureIsReported) {
     for (const Case& c : cases) {
         notices.notices.clear();
         XdgOpener desktop(QString::fromStdString(c.program));
-        AlarmMusic music({player, config, ini, before, clock, random, hooks, desktop, notices});
+        AlarmMusic music({.Player = player,
+                          .Config = config,
+                          .Ini = ini,
+                          .Before = before,
+                          .Clock = clock,
+                          .Random = random,
+                          .Hooks = hooks,
+                          .Opener = desktop,
+                          .Notice = notices});
         music.StartAlarmMusic();
         EXPECT_TRUE(RunUntil([&] { return !music.MusicPlaying(); }, 5000)) << c.program;
         RunFor(500);

@@ -9,7 +9,7 @@
 #include "settings/IniFile.h"
 #include "sound/BeforeSoundLists.h"
 #include "sound/BeforeSoundPlayer.h"
-#include "sound/qt/QtSoundDevice.h"
+#include "sound/pulse/PulseSoundDevice.h"
 #include "sound/sndfile/SndfileWaveReader.h"
 #include "speech/SpeechPlayer.h"
 #include "support/RealSound.h"
@@ -32,11 +32,18 @@ protected:
     FakeNotices notices;
     BeforePlayer beforePlayer;
     BeforeSoundPlayer before{beforePlayer, lists, clock, notices};
-    QtSoundDevice device;
+    PulseSoundDevice device;
     FakeSpeechSynthesizer synth;
     SndfileWaveReader reader;
     FakeSpeakContext context;
-    SpeechPlayer speech{{device, synth, before, pump, reader, notices, context, dir.Path()}};
+    SpeechPlayer speech{{.Device = device,
+                         .Synthesizer = synth,
+                         .Before = before,
+                         .Pump = pump,
+                         .Reader = reader,
+                         .Notice = notices,
+                         .Context = context,
+                         .DataFolder = dir.Path()}};
 };
 
 }  // namespace velmora::test

@@ -40,7 +40,14 @@ struct SpeechFixture : BeforeSoundFixture {
     FakeWaveFileReader reader;
     FakeSpeakContext context;
     std::string dataFolder = "/home/u/Documents/ハルカゼ舎/VelmoraData/";
-    SpeechPlayer speech{{device, synth, before, pump, reader, notices, context, dataFolder}};
+    SpeechPlayer speech{{.Device = device,
+                         .Synthesizer = synth,
+                         .Before = before,
+                         .Pump = pump,
+                         .Reader = reader,
+                         .Notice = notices,
+                         .Context = context,
+                         .DataFolder = dataFolder}};
 };
 
 TEST(Speak, SynthesizesAndStartsChannelZeroOnceWithoutWaiting) {

@@ -4,15 +4,15 @@
 #include "CliCommands.h"
 #include "CliEventLoop.h"
 #include "app/ProgramFolders.h"
-#include "base/Notices.h"
 #include "app/QtEventPump.h"
+#include "base/Notices.h"
 #include "base/SystemMillisecondClock.h"
 #include "settings/IniFile.h"
 #include "settings/Settings.h"
 #include "settings/StartupSettings.h"
 #include "sound/BeforeSoundLists.h"
 #include "sound/BeforeSoundPlayer.h"
-#include "sound/qt/QtSoundDevice.h"
+#include "sound/pulse/PulseSoundDevice.h"
 #include "sound/qt/SoundFilePlayer.h"
 #include "sound/sndfile/SndfileWaveReader.h"
 #include "speech/IdleSpeakContext.h"
@@ -116,7 +116,7 @@ int RunSpeak(Args args, Io io) {
     }
 
     const auto app = EnsureEventLoop();
-    QtSoundDevice device;
+    PulseSoundDevice device;
     if (!device.Open()) {
         return Fail(io, "no sound output (is a sound server running?)");
     }
@@ -129,7 +129,14 @@ int RunSpeak(Args args, Io io) {
     SndfileWaveReader reader;
     QtEventPump pump;
     IdleSpeakContext context;
-    SpeechPlayer speech({device, voices, before, pump, reader, notices, context, ""});
+    SpeechPlayer speech({.Device = device,
+                         .Synthesizer = voices,
+                         .Before = before,
+                         .Pump = pump,
+                         .Reader = reader,
+                         .Notice = notices,
+                         .Context = context,
+                         .DataFolder = ""});
 
     const int result = speech.Speak(request);
     if (!fatal.Message().empty()) {

@@ -3,8 +3,8 @@
 #include <array>
 #include <string>
 
+#include "base/KanaText.h"
 #include "base/Utf8.h"
-#include "kana/KanaText.h"
 
 namespace velmora::voice {
 namespace {

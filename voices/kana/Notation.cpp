@@ -1,7 +1,7 @@
 #include "kana/Notation.h"
 
+#include "base/KanaText.h"
 #include "base/Utf8.h"
-#include "kana/KanaText.h"
 #include "kana/NumberReading.h"
 
 namespace velmora::voice {

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "sound/MediaPlayer.h"
+#include "sound/pulse/PulseSoundChannel.h"
 #include "sound/qt/QtMediaPlayer.h"
-#include "sound/qt/QtSoundChannel.h"
 
 namespace velmora {
 
@@ -43,7 +43,7 @@ private:
     void Silence();
 
     QtMediaPlayer fallback_;
-    QtSoundChannel channel_;
+    PulseSoundChannel channel_;
     std::shared_ptr<const WaveData> wave_;  // null: the file is the media player's
     std::string url_;
     QTimer poll_;  // watches the channel for the end of the sound

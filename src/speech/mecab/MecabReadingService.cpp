@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "base/KanaText.h"
 #include "base/TextUtil.h"
 #include "base/Utf8.h"
 #include "speech/CounterReading.h"
@@ -84,10 +85,6 @@ std::string PronouncedKana(std::string_view katakana) {
         }
     }
     return out;
-}
-
-bool IsSmallKana(char32_t c) {
-    return std::u32string_view(U"ぁぃぅぇぉゃゅょゎ").find(c) != std::u32string_view::npos;
 }
 
 // Where each mora of `kana` ends, counted as the voices count them: a small
@@ -204,15 +201,12 @@ struct FoldedText {
     std::vector<size_t> offsets;
 };
 
-FoldedText FoldFullWidthAscii(std::string_view utf8) {
+FoldedText FoldForDictionary(std::string_view utf8) {
     FoldedText text;
-    for (char32_t c : DecodeUtf8(utf8)) {
+    for (const char32_t c : DecodeUtf8(utf8)) {
         const size_t typedStart = text.typed.size();
         AppendUtf8(text.typed, c);
-        if (c >= 0xFF01 && c <= 0xFF5E) {
-            c -= 0xFEE0;
-        }
-        AppendUtf8(text.folded, c);
+        AppendUtf8(text.folded, FoldFullwidthAscii(c));
         text.offsets.resize(text.folded.size(), typedStart);
     }
     text.offsets.push_back(text.typed.size());
@@ -687,7 +681,7 @@ std::optional<std::string> MecabReadingService::GetPhonetic(std::string_view utf
     if (!tagger_ || !lattice_) {
         return std::nullopt;
     }
-    const FoldedText text = FoldFullWidthAscii(utf8Text);
+    const FoldedText text = FoldForDictionary(utf8Text);
     if (text.folded.empty()) {
         return std::string();
     }

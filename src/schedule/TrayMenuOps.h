@@ -6,11 +6,12 @@ namespace velmora {
 
 enum class TrayIcon { Application, Alarm, Snooze };
 
-// The tray icon and the check marks of its menu, which hold the on/off
-// switches the clock acts on.
-class TrayMenu {
+// What the tick and the alarm do to the tray: read the check marks of its
+// menu, which hold the on/off switches the clock acts on, lock items, and set
+// the icon with its tip. The menu's items themselves are TrayMenuItem.
+class TrayMenuOps {
 public:
-    virtual ~TrayMenu() = default;
+    virtual ~TrayMenuOps() = default;
 
     virtual bool AlarmChecked() const = 0;         // "目覚まし(&M)"
     virtual bool SnoozeChecked() const = 0;        // "スヌーズ(&N)"

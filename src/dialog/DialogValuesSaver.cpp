@@ -1,10 +1,10 @@
-#include "dialog/SettingsFormSaver.h"
+#include "dialog/DialogValuesSaver.h"
 
 #include <filesystem>
 #include <optional>
 
-#include "settings/AlarmWordFile.h"
 #include "dialog/DayList.h"
+#include "settings/AlarmWordFile.h"
 
 namespace velmora {
 namespace {
@@ -79,7 +79,7 @@ private:
     std::optional<std::string> error_;
 };
 
-void WriteAlarmTimes(KeyWriter& w, const SettingsForm& form) {
+void WriteAlarmTimes(KeyWriter& w, const DialogValues& form) {
     w.Bool("Clock", "Show", form.ShowClock == 1);
     w.Bool("Alarm", "Use", form.Alarm == 1);
     w.Bool("Alarm", "Snooze", form.Alarm == 2);
@@ -95,7 +95,7 @@ void WriteAlarmTimes(KeyWriter& w, const SettingsForm& form) {
     }
 }
 
-void WriteNoAlarmDays(KeyWriter& w, const SettingsForm& form,
+void WriteNoAlarmDays(KeyWriter& w, const DialogValues& form,
                       const std::vector<int>& dayOfMonthList, const Settings& live) {
     w.Bool("NoAlarm", "Holiday", form.NoAlarmHoliday);
     w.Bool("NoAlarm", "MonthEnd", form.NoAlarmMonthEnd);
@@ -130,7 +130,7 @@ void WriteNoAlarmDays(KeyWriter& w, const SettingsForm& form,
     }
 }
 
-void WriteAlarmSoundAndMusic(KeyWriter& w, const SettingsForm& form) {
+void WriteAlarmSoundAndMusic(KeyWriter& w, const DialogValues& form) {
     w.Int("Alarm", "BeforeSoundNo", form.BeforeSoundNo);
     w.Bool("Alarm", "BeforeSoundNoRandom", form.BeforeSoundNoRandom);
     w.Bool("Alarm", "AlarmJiho", form.AlarmJiho);
@@ -149,7 +149,7 @@ void WriteAlarmSoundAndMusic(KeyWriter& w, const SettingsForm& form) {
     w.Int("SpeakSpead", "Value", form.SpeakSpead);
 }
 
-void WriteJiho(KeyWriter& w, const SettingsForm& form) {
+void WriteJiho(KeyWriter& w, const DialogValues& form) {
     w.Int("Jiho", "Mode", form.JihoMode);
     if (form.JihoMode == 0) {
         w.Int("Jiho", "MinitInterval", Number(form.JihoIntervalMinit));
@@ -173,7 +173,7 @@ void WriteJiho(KeyWriter& w, const SettingsForm& form) {
     w.Bool("Jiho", "SpeakBeforeSound", form.SpeakBeforeSound);
 }
 
-void WriteWords(KeyWriter& w, const SettingsForm& form, const FormSaveContext& context) {
+void WriteWords(KeyWriter& w, const DialogValues& form, const DialogValuesSaveContext& context) {
     w.Int("Alarm", "HowTo", form.HowTo);
     if (form.HowTo != 0) {
         return;
@@ -200,9 +200,9 @@ DateTime AlarmTimeFromFields(const AlarmTimeFields& fields) {
            EncodeTime(Number(fields.Hour), Number(fields.Minit), Number(fields.Second));
 }
 
-FormSaveResult SaveSettingsForm(IniFile& ini, SettingsForm& form,
-                                const std::vector<int>& dayOfMonthList, Settings& live,
-                                const FormSaveContext& context) {
+DialogValuesSaveResult SaveDialogValues(IniFile& ini, DialogValues& form,
+                                        const std::vector<int>& dayOfMonthList, Settings& live,
+                                        const DialogValuesSaveContext& context) {
     KeyWriter w(ini);
     WriteAlarmTimes(w, form);
     WriteNoAlarmDays(w, form, dayOfMonthList, live);
@@ -222,12 +222,12 @@ FormSaveResult SaveSettingsForm(IniFile& ini, SettingsForm& form,
     const std::string musicFile = form.MusicNo > 0
                                       ? ini.ReadString("Music", std::to_string(form.MusicNo), "")
                                       : std::string();
-    ApplyFormToSettings(form, dayOfMonthList, musicFile, live);
+    ApplyDialogValuesToSettings(form, dayOfMonthList, musicFile, live);
     return {true, {}};
 }
 
-void ApplyFormToSettings(const SettingsForm& form, const std::vector<int>& dayOfMonthList,
-                         const std::string& musicFile, Settings& live) {
+void ApplyDialogValuesToSettings(const DialogValues& form, const std::vector<int>& dayOfMonthList,
+                                 const std::string& musicFile, Settings& live) {
     live.DayOrWeek = form.DayOrWeek;
     if (form.DayOrWeek == 0) {
         live.DayTime = AlarmTimeFromFields(form.DayTime);

@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "dialog/SettingsFormLoader.h"
-#include "dialog/SettingsFormSaver.h"
+#include "dialog/DialogValuesLoader.h"
+#include "dialog/DialogValuesSaver.h"
 #include "dialog/SettingsValidation.h"
 #include "dialog/TrayMenuSync.h"
 #include "fakes/FakePhoneticConverter.h"
@@ -14,17 +14,17 @@
 namespace velmora {
 namespace {
 
-class SettingsFormIoTest : public ::testing::Test {
+class DialogValuesIoTest : public ::testing::Test {
 protected:
-    bool Load(SettingsForm& form, int month = 2) {
-        const FormLoadContext context{live, month, dir.File("AlarmWord.txt"), "MenuFont",
-                                      converter};
-        return LoadSettingsForm(ini, context, form);
+    bool Load(DialogValues& form, int month = 2) {
+        const DialogValuesLoadContext context{live, month, dir.File("AlarmWord.txt"), "MenuFont",
+                                              converter};
+        return LoadDialogValues(ini, context, form);
     }
-    FormSaveResult Save(SettingsForm& form) {
-        const FormValidation check = ValidateSettingsForm(form);
+    DialogValuesSaveResult Save(DialogValues& form) {
+        const DialogValuesValidation check = ValidateDialogValues(form);
         EXPECT_TRUE(check.Passed) << check.Message;
-        return SaveSettingsForm(ini, form, check.DayOfMonthList, live,
+        return SaveDialogValues(ini, form, check.DayOfMonthList, live,
                                 {dir.File("AlarmWord.txt"), dir.File("MyAlarm.wav")});
     }
 
@@ -34,8 +34,8 @@ protected:
     test::FakePhoneticConverter converter;
 };
 
-TEST_F(SettingsFormIoTest, WithoutAFileTheFormKeepsWhatItHolds) {
-    SettingsForm form;
+TEST_F(DialogValuesIoTest, WithoutAFileTheFormKeepsWhatItHolds) {
+    DialogValues form;
     form.VoiceNo = 4;
     form.Day = "9";
     EXPECT_FALSE(Load(form));
@@ -43,14 +43,14 @@ TEST_F(SettingsFormIoTest, WithoutAFileTheFormKeepsWhatItHolds) {
     EXPECT_EQ(form.Day, "9");
 }
 
-TEST_F(SettingsFormIoTest, StoredValuesOutsideTheControlsFallBack) {
+TEST_F(DialogValuesIoTest, StoredValuesOutsideTheControlsFallBack) {
     ini.WriteInteger("VoiceNo", "Value", 9);
     ini.WriteInteger("Alarm", "BeforeSoundNo", 14);  // no sound was added
     ini.WriteInteger("ResumeWaiteTime", "Value", 0);
     ini.WriteInteger("Jiho", "GobiNo", 7);
     ini.WriteInteger("Music", "No", 1);  // Count says there is no music
     ini.WriteInteger("SpeakSpead", "Value", 999);
-    SettingsForm form;
+    DialogValues form;
     ASSERT_TRUE(Load(form));
     EXPECT_EQ(form.VoiceNo, 0);
     EXPECT_EQ(form.BeforeSoundNo, 0);
@@ -60,18 +60,18 @@ TEST_F(SettingsFormIoTest, StoredValuesOutsideTheControlsFallBack) {
     EXPECT_EQ(form.SpeakSpead, 300);
 }
 
-TEST_F(SettingsFormIoTest, OwnWordsComeFromTheWordFileUpToTheCount) {
+TEST_F(DialogValuesIoTest, OwnWordsComeFromTheWordFileUpToTheCount) {
     std::string error;
     ASSERT_TRUE(WriteAlarmWords(dir.File("AlarmWord.txt"), {"おはよう", "早起き"}, error));
     ini.WriteInteger("Alarm", "JisakuAlarmWordCount", 3);
-    SettingsForm form;
+    DialogValues form;
     ASSERT_TRUE(Load(form));
     EXPECT_EQ(form.MemoLines, (std::vector<std::string>{"*おはよう", "*早起き"}));
     EXPECT_EQ(form.OwnWords.OwnWordsPhonetic,
               (std::vector<std::string>{"おはよう", "よみ(早起き)"}));
 }
 
-TEST_F(SettingsFormIoTest, DayKeysAreRewrittenFromTheLiveRecordAndTheFields) {
+TEST_F(DialogValuesIoTest, DayKeysAreRewrittenFromTheLiveRecordAndTheFields) {
     // Stale keys of earlier saves go; months edited in this showing come
     // from the live record, the month on screen from its field.
     ini.WriteInteger("NoAlarmMonth7", "Day4", 1);
@@ -79,7 +79,7 @@ TEST_F(SettingsFormIoTest, DayKeysAreRewrittenFromTheLiveRecordAndTheFields) {
     ini.WriteInteger("NoAlarm", "DayOfMonth8", 1);
     live.NoAlarmMonthDay[4][10] = true;
     live.NoAlarmMonthDay[3][30] = true;
-    SettingsForm form;
+    DialogValues form;
     form.Month = 2;
     form.Day = "05, 3";
     form.DayOfMonth = "1,31";
@@ -98,11 +98,11 @@ TEST_F(SettingsFormIoTest, DayKeysAreRewrittenFromTheLiveRecordAndTheFields) {
     EXPECT_FALSE(live.NoAlarmDayOfMonth[8]);
 }
 
-TEST_F(SettingsFormIoTest, RangesInUseAreWrittenOthersDeleted) {
+TEST_F(DialogValuesIoTest, RangesInUseAreWrittenOthersDeleted) {
     ini.WriteDateTime("Jiho", "StartTime2", EncodeTime(1, 0, 0));
     ini.WriteDateTime("Jiho", "EndTime2", EncodeTime(2, 0, 0));
     ini.WriteInteger("Jiho", "SetteiVolume2", 70);
-    SettingsForm form;
+    DialogValues form;
     form.Ranges[0] = {"22", "0", "6", "30", 20};
     form.Ranges[2] = {"1", "0", "2", "", 90};
     ASSERT_TRUE(Save(form).Saved);
@@ -117,19 +117,19 @@ TEST_F(SettingsFormIoTest, RangesInUseAreWrittenOthersDeleted) {
     EXPECT_EQ(live.JihoRangeStart[2], kRangeUnused);
 }
 
-TEST_F(SettingsFormIoTest, EmptySnoozeKeepsTheStoredInterval) {
+TEST_F(DialogValuesIoTest, EmptySnoozeKeepsTheStoredInterval) {
     ini.WriteInteger("Alarm", "SnoozeInterval", 9);
     live.SnoozeInterval = 9;
-    SettingsForm form;
+    DialogValues form;
     form.SnoozeMinit = "";
     ASSERT_TRUE(Save(form).Saved);
     EXPECT_EQ(ini.ReadInteger("Alarm", "SnoozeInterval", 0), 9);
     EXPECT_EQ(live.SnoozeInterval, 9);
 }
 
-TEST_F(SettingsFormIoTest, LiveRecordFollowsTheForm) {
+TEST_F(DialogValuesIoTest, LiveRecordFollowsTheForm) {
     ini.WriteString("Music", "1", "/music/a.ogg");
-    SettingsForm form;
+    DialogValues form;
     form.MusicPaths = {"/music/a.ogg"};
     form.MusicNo = 1;
     form.MusicRandom = true;  // one piece is nothing to pick from
@@ -154,8 +154,8 @@ TEST_F(SettingsFormIoTest, LiveRecordFollowsTheForm) {
     EXPECT_EQ(live.ResumeWaiteTime, 5);
 }
 
-TEST_F(SettingsFormIoTest, MissingRecordingFallsBackToSpeaking) {
-    SettingsForm form;
+TEST_F(DialogValuesIoTest, MissingRecordingFallsBackToSpeaking) {
+    DialogValues form;
     form.HowTo = 1;
     form.Word = 3;
     ASSERT_TRUE(Save(form).Saved);
@@ -165,15 +165,15 @@ TEST_F(SettingsFormIoTest, MissingRecordingFallsBackToSpeaking) {
     EXPECT_EQ(live.HowTo, 0);
 }
 
-TEST_F(SettingsFormIoTest, ARefusedWriteStopsTheSaveAndKeepsEarlierKeys) {
+TEST_F(DialogValuesIoTest, ARefusedWriteStopsTheSaveAndKeepsEarlierKeys) {
     std::filesystem::create_directory(dir.File("AlarmWord.txt"));  // cannot be replaced
     live.VoiceNo = 0;
-    SettingsForm form;
+    DialogValues form;
     form.VoiceNo = 5;
     form.Word = 1;
     form.OwnWords.OwnWords = {"おはよう"};
     form.OwnWords.OwnWordsPhonetic = {"おはよう"};
-    const FormSaveResult result = Save(form);
+    const DialogValuesSaveResult result = Save(form);
     EXPECT_FALSE(result.Saved);
     EXPECT_NE(result.Error.find("AlarmWord.txt"), std::string::npos) << result.Error;
     EXPECT_EQ(ini.ReadRaw("VoiceNo", "Value"), "5");      // written before
@@ -193,7 +193,7 @@ TEST(TrayMenuSyncTest, SetsMarksAndRunsTheCommandsOfTheChosenMode) {
     };
     for (const auto& [mode, head] : cases) {
         test::FakeSettingsDialogHost host;
-        SettingsForm form;
+        DialogValues form;
         form.Alarm = mode;
         form.ShowClock = 0;
         form.BackColor = 1;

@@ -1,11 +1,11 @@
-#include "dialog/SettingsFormLoader.h"
+#include "dialog/DialogValuesLoader.h"
 
 #include <algorithm>
 #include <filesystem>
 
-#include "settings/AlarmWordFile.h"
 #include "dialog/DayList.h"
 #include "dialog/NoAlarmMonthDays.h"
+#include "settings/AlarmWordFile.h"
 
 namespace velmora {
 namespace {
@@ -32,7 +32,7 @@ std::vector<std::string> ReadList(const IniFile& ini, std::string_view section, 
     return entries;
 }
 
-void LoadAlarmTimes(const IniFile& ini, SettingsForm& form) {
+void LoadAlarmTimes(const IniFile& ini, DialogValues& form) {
     form.DayOrWeek = ini.ReadInteger("Alarm", "DayOrWeek", 0) == 0 ? 0 : 1;
     form.DayTime =
         TimeFields(ini.ReadDateTime("Alarm", "DayTime", kAlarmTimeDate + EncodeTime(7, 0, 0)));
@@ -43,7 +43,8 @@ void LoadAlarmTimes(const IniFile& ini, SettingsForm& form) {
     }
 }
 
-void LoadNoAlarmDays(const IniFile& ini, const FormLoadContext& context, SettingsForm& form) {
+void LoadNoAlarmDays(const IniFile& ini, const DialogValuesLoadContext& context,
+                     DialogValues& form) {
     form.NoAlarmHoliday = ini.ReadBool("NoAlarm", "Holiday", false);
     form.NoAlarmMonthEnd = ini.ReadBool("NoAlarm", "MonthEnd", false);
     form.Month = std::clamp(context.CurrentMonth, 0, 11);
@@ -56,7 +57,7 @@ void LoadNoAlarmDays(const IniFile& ini, const FormLoadContext& context, Setting
     form.DayOfMonth = JoinDays(everyMonth);
 }
 
-void LoadAlarmSounds(const IniFile& ini, SettingsForm& form) {
+void LoadAlarmSounds(const IniFile& ini, DialogValues& form) {
     form.BeforeSoundNo =
         IndexOr(ini.ReadInteger("Alarm", "BeforeSoundNo", 0), form.AlarmSoundCount(), 0);
     form.BeforeSoundNoRandom = ini.ReadBool("Alarm", "BeforeSoundNoRandom", false);
@@ -68,7 +69,7 @@ void LoadAlarmSounds(const IniFile& ini, SettingsForm& form) {
     form.MaxVolume = std::clamp(ini.ReadInteger("Alarm", "MaxVolume", 50), 0, 100);
 }
 
-void LoadMusic(const IniFile& ini, SettingsForm& form) {
+void LoadMusic(const IniFile& ini, DialogValues& form) {
     const int count = std::min(ini.ReadInteger("Music", "Count", 1), kMaxListCount);
     if (count > 1) {
         form.MusicPaths = ReadList(ini, "Music", 1, count);
@@ -79,7 +80,7 @@ void LoadMusic(const IniFile& ini, SettingsForm& form) {
     form.PlayStop = ini.ReadBool("Music", "OnVoiceStopPlayStop", false);
 }
 
-void LoadJiho(const IniFile& ini, SettingsForm& form) {
+void LoadJiho(const IniFile& ini, DialogValues& form) {
     form.JihoMode = ini.ReadInteger("Jiho", "Mode", 1) == 0 ? 0 : 1;
     form.JihoIntervalMinit = std::to_string(ini.ReadInteger("Jiho", "MinitInterval", 15));
     form.JihoIntervalHour = std::to_string(ini.ReadInteger("Jiho", "HourInterval", 1));
@@ -108,7 +109,7 @@ void LoadJiho(const IniFile& ini, SettingsForm& form) {
     form.SpeakBeforeSound = ini.ReadBool("Jiho", "SpeakBeforeSound", false);
 }
 
-void LoadWords(const IniFile& ini, const FormLoadContext& context, SettingsForm& form) {
+void LoadWords(const IniFile& ini, const DialogValuesLoadContext& context, DialogValues& form) {
     form.HowTo = ini.ReadInteger("Alarm", "HowTo", 0) == 1 ? 1 : 0;
     form.Word = IndexOr(ini.ReadInteger("Alarm", "Word", 2), kLastPresetWord + 1, 2);
     std::error_code ec;
@@ -120,7 +121,7 @@ void LoadWords(const IniFile& ini, const FormLoadContext& context, SettingsForm&
     }
 }
 
-void LoadSwitches(const IniFile& ini, SettingsForm& form) {
+void LoadSwitches(const IniFile& ini, DialogValues& form) {
     if (ini.ReadBool("Alarm", "Snooze", false)) {
         form.Alarm = 2;
     } else {
@@ -138,7 +139,7 @@ std::string FileNamePart(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-void LoadAddedSounds(const IniFile& ini, SettingsForm& form) {
+void LoadAddedSounds(const IniFile& ini, DialogValues& form) {
     form.AddedAlarmSounds.clear();
     form.AddedJihoSounds.clear();
     if (!ini.Exists()) {
@@ -157,7 +158,8 @@ void LoadAddedSounds(const IniFile& ini, SettingsForm& form) {
     }
 }
 
-bool LoadSettingsForm(const IniFile& ini, const FormLoadContext& context, SettingsForm& form) {
+bool LoadDialogValues(const IniFile& ini, const DialogValuesLoadContext& context,
+                      DialogValues& form) {
     if (!ini.Exists()) {
         return false;
     }

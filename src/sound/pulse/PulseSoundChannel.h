@@ -9,11 +9,11 @@ namespace velmora {
 
 // One channel of the sound device: its wave, its gain, and while it plays a
 // stream of its own on the sound server, made afresh for every start.
-class QtSoundChannel final {
+class PulseSoundChannel final {
 public:
-    QtSoundChannel() = default;
-    QtSoundChannel(const QtSoundChannel&) = delete;
-    QtSoundChannel& operator=(const QtSoundChannel&) = delete;
+    PulseSoundChannel() = default;
+    PulseSoundChannel(const PulseSoundChannel&) = delete;
+    PulseSoundChannel& operator=(const PulseSoundChannel&) = delete;
 
     void SetWave(std::shared_ptr<const WaveData> wave);
     void SetGain(double gain);

@@ -1,8 +1,8 @@
-#include "kana/KanaText.h"
+#include "base/KanaText.h"
 
 #include <array>
 
-namespace velmora::voice {
+namespace velmora {
 namespace {
 
 bool In(std::u32string_view set, char32_t c) {
@@ -135,4 +135,4 @@ char32_t FoldFullwidthAscii(char32_t c) {
     return c >= 0xFF01 && c <= 0xFF5E ? c - 0xFEE0 : c;
 }
 
-}  // namespace velmora::voice
+}  // namespace velmora

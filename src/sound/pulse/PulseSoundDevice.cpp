@@ -1,4 +1,4 @@
-#include "sound/qt/QtSoundDevice.h"
+#include "sound/pulse/PulseSoundDevice.h"
 
 #include <utility>
 
@@ -6,13 +6,13 @@
 
 namespace velmora {
 
-QtSoundDevice::QtSoundDevice(int channelCount) {
+PulseSoundDevice::PulseSoundDevice(int channelCount) {
     for (int i = 0; i < channelCount; ++i) {
-        channels_.push_back(std::make_unique<QtSoundChannel>());
+        channels_.push_back(std::make_unique<PulseSoundChannel>());
     }
 }
 
-QtSoundChannel* QtSoundDevice::At(int channel) {
+PulseSoundChannel* PulseSoundDevice::At(int channel) {
     if (channel < 0 || channel >= ChannelCount()) {
         return nullptr;
     }
@@ -20,12 +20,12 @@ QtSoundChannel* QtSoundDevice::At(int channel) {
 }
 
 // Every start finds the server's default output for itself.
-bool QtSoundDevice::Open() {
+bool PulseSoundDevice::Open() {
     return true;
 }
 
-bool QtSoundDevice::SetWave(int channel, std::shared_ptr<const WaveData> wave) {
-    QtSoundChannel* target = At(channel);
+bool PulseSoundDevice::SetWave(int channel, std::shared_ptr<const WaveData> wave) {
+    PulseSoundChannel* target = At(channel);
     if (target == nullptr || !wave) {
         return false;
     }
@@ -33,16 +33,16 @@ bool QtSoundDevice::SetWave(int channel, std::shared_ptr<const WaveData> wave) {
     return true;
 }
 
-void QtSoundDevice::SetVolume(int channel, int attenuation) {
-    QtSoundChannel* target = At(channel);
+void PulseSoundDevice::SetVolume(int channel, int attenuation) {
+    PulseSoundChannel* target = At(channel);
     const auto gain = AttenuationToGain(attenuation);
     if (target != nullptr && gain) {
         target->SetGain(*gain);
     }
 }
 
-bool QtSoundDevice::Play(int channel, bool looped) {
-    QtSoundChannel* target = At(channel);
+bool PulseSoundDevice::Play(int channel, bool looped) {
+    PulseSoundChannel* target = At(channel);
     if (target == nullptr) {
         return false;
     }
@@ -52,14 +52,14 @@ bool QtSoundDevice::Play(int channel, bool looped) {
     return target->Play(looped) != PlaybackStart::Failed;
 }
 
-void QtSoundDevice::Stop(int channel) {
-    if (QtSoundChannel* target = At(channel)) {
+void PulseSoundDevice::Stop(int channel) {
+    if (PulseSoundChannel* target = At(channel)) {
         target->Stop();
     }
 }
 
-int QtSoundDevice::Status(int channel) {
-    QtSoundChannel* target = At(channel);
+int PulseSoundDevice::Status(int channel) {
+    PulseSoundChannel* target = At(channel);
     return target != nullptr ? target->Status() : kChannelIdle;
 }
 

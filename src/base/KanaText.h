@@ -3,10 +3,11 @@
 #include <string>
 #include <string_view>
 
-namespace velmora::voice {
+namespace velmora {
 
-// Character-level helpers for the notation reader. Everything works on
-// Unicode code points; the reader keeps its kana as hiragana.
+// Character-level kana helpers, shared by the reading of Japanese text and
+// the voices' notation reader. Everything works on Unicode code points; the
+// readers keep their kana as hiragana.
 
 bool IsHiragana(char32_t c);       // ぁ..ゖ, including ゔ
 bool IsKatakana(char32_t c);       // ァ..ヺ
@@ -43,4 +44,4 @@ std::string_view LetterName(char32_t asciiLetter);
 // Full-width ASCII forms (U+FF01..U+FF5E) to ASCII; everything else kept.
 char32_t FoldFullwidthAscii(char32_t c);
 
-}  // namespace velmora::voice
+}  // namespace velmora

@@ -1,4 +1,4 @@
-#include "app/ClockWindow.h"
+#include "app/ClockTicker.h"
 
 #include <QDateTime>
 #include <cerrno>
@@ -21,7 +21,7 @@ TVelmoraMainForm& MainOf(const ProgramParts& parts) {
 
 }  // namespace
 
-ClockWindow::ClockWindow(ProgramParts& parts, DialogLink& dialog, NoticeRelay& notices,
+ClockTicker::ClockTicker(ProgramParts& parts, DialogLink& dialog, NoticeRelay& notices,
                          MessageService& messages, PhoneticConverter& converter)
     : parts_(parts),
       host_(parts, dialog),
@@ -31,32 +31,32 @@ ClockWindow::ClockWindow(ProgramParts& parts, DialogLink& dialog, NoticeRelay& n
       keys_(MakeSystemEscapeKey()),
       wake_(timer_, notices,
             NoWakeFromSleepText(timer_.AlarmClockError() == EPERM, FindProgramFile())),
-      services_{parts.Config,
-                parts.Ini,
-                holidays_,
-                wall_,
-                MainOf(parts).Ticks(),
-                MainOf(parts).Random(),
-                pump_,
-                MainOf(parts).Speech(),
-                MainOf(parts).Voices(),
-                [&lists = MainOf(parts).Lists()](int index) {
-                    return SoundFileLengthMs(lists.Name(true, index));
-                },
-                MainOf(parts).Before(),
-                MainOf(parts).Music(),
-                MainOf(parts).MusicPlayer(),
-                MainOf(parts).Volume(),
-                ops_,
-                MainOf(parts).MenuOps(),
-                dialog,
-                notices,
-                *keys_,
-                wake_,
-                MainOf(parts).Awake(),
-                notices,
-                events_,
-                kSoundStartLatencyMs},
+      services_{
+          .Config = parts.Config,
+          .Ini = parts.Ini,
+          .Holidays = holidays_,
+          .Wall = wall_,
+          .Ticks = MainOf(parts).Ticks(),
+          .Random = MainOf(parts).Random(),
+          .Pump = pump_,
+          .Speech = MainOf(parts).Speech(),
+          .Synthesizer = MainOf(parts).Voices(),
+          .LeadSoundLength = [&lists = MainOf(parts).Lists()](
+                                 int index) { return SoundFileLengthMs(lists.Name(true, index)); },
+          .Before = MainOf(parts).Before(),
+          .Music = MainOf(parts).Music(),
+          .MusicPlayer = MainOf(parts).MusicPlayer(),
+          .Volume = MainOf(parts).Volume(),
+          .Window = ops_,
+          .Menu = MainOf(parts).MenuOps(),
+          .Dialog = dialog,
+          .Questions = notices,
+          .Keys = *keys_,
+          .Wake = wake_,
+          .Awake = MainOf(parts).Awake(),
+          .Notice = notices,
+          .Events = events_,
+          .AudibleLeadMs = kSoundStartLatencyMs},
       engine_(parts.State, services_) {
     parts.State.HelpHint = HelpHint();
     parts.Config = LoadSettings(parts.Ini, parts.Folders.DataFolder, converter);
@@ -80,21 +80,21 @@ ClockWindow::ClockWindow(ProgramParts& parts, DialogLink& dialog, NoticeRelay& n
     form_.show();
 }
 
-ClockWindow::~ClockWindow() {
+ClockTicker::~ClockTicker() {
     StopTimer();
 }
 
-PixelSize ClockWindow::ScreenSize() const {
+PixelSize ClockTicker::ScreenSize() const {
     const QSize screen = desktop_.ScreenSize();
     return {screen.width(), screen.height()};
 }
 
-void ClockWindow::ArmNextTick() {
+void ClockTicker::ArmNextTick() {
     const long long delay = MsToNextTick(QDateTime::currentMSecsSinceEpoch(), kSoundStartLatencyMs);
     mainTimer_.start(static_cast<int>(delay));
 }
 
-void ClockWindow::StopTimer() {
+void ClockTicker::StopTimer() {
     mainTimer_.stop();
     parts_.State.MainTimerEnabled = false;
 }

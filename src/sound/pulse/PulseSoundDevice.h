@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "sound/SoundDevice.h"
-#include "sound/qt/QtSoundChannel.h"
+#include "sound/pulse/PulseSoundChannel.h"
 
 namespace velmora {
 
@@ -13,11 +13,11 @@ namespace velmora {
 // default output, so a restarted server or a new default output is picked
 // up by the next utterance. (Qt's own audio sinks share one connection that
 // is given up for good when the server stays away for a few seconds.)
-class QtSoundDevice final : public SoundDevice {
+class PulseSoundDevice final : public SoundDevice {
 public:
     static constexpr int kDefaultChannelCount = 8;
 
-    explicit QtSoundDevice(int channelCount = kDefaultChannelCount);
+    explicit PulseSoundDevice(int channelCount = kDefaultChannelCount);
 
     bool Open() override;
     int ChannelCount() const override { return static_cast<int>(channels_.size()); }
@@ -28,9 +28,9 @@ public:
     int Status(int channel) override;
 
 private:
-    QtSoundChannel* At(int channel);
+    PulseSoundChannel* At(int channel);
 
-    std::vector<std::unique_ptr<QtSoundChannel>> channels_;
+    std::vector<std::unique_ptr<PulseSoundChannel>> channels_;
 };
 
 }  // namespace velmora

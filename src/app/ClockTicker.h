@@ -21,18 +21,19 @@ namespace velmora {
 class MessageService;
 class PhoneticConverter;
 
-// The clock window as the program runs it: the frameless TClockForm, the
-// live settings it loads, and the MainTimer driving the clock's engine ten
-// times a second, phased to the wall clock, with everything the engine works with. Created after the main
-// window, whose speech, players, volume and menu it uses.
-class ClockWindow final : public QObject {
+// What makes the clock tick: the MainTimer driving the clock's engine ten
+// times a second, phased to the wall clock, with everything the engine works
+// with, among them the frameless TClockForm the engine draws on and the live
+// settings it loads. Created after the main window, whose speech, players,
+// volume and menu it uses.
+class ClockTicker final : public QObject {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(ClockWindow)
+    Q_DISABLE_COPY_MOVE(ClockTicker)
 
 public:
-    ClockWindow(ProgramParts& parts, DialogLink& dialog, NoticeRelay& notices,
+    ClockTicker(ProgramParts& parts, DialogLink& dialog, NoticeRelay& notices,
                 MessageService& messages, PhoneticConverter& converter);
-    ~ClockWindow() override;
+    ~ClockTicker() override;
 
     TClockForm& Form() { return form_; }
     ClockEngine& Engine() { return engine_; }

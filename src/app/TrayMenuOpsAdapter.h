@@ -4,28 +4,30 @@
 
 #include "app/TrayPopupMenu.h"
 #include "app/VelmoraTrayIcon.h"
-#include "schedule/TrayMenu.h"
+#include "schedule/TrayMenuOps.h"
 #include "sound/MusicHooks.h"
 
 namespace velmora {
 
 // The tray menu and icon as the clock's tick and the alarm music see them.
-class TrayMenuOps final : public TrayMenu, public MusicHooks {
+class TrayMenuOpsAdapter final : public TrayMenuOps, public MusicHooks {
 public:
-    TrayMenuOps(TrayPopupMenu& menu, VelmoraTrayIcon& icon) : menu_(menu), icon_(icon) {}
+    TrayMenuOpsAdapter(TrayPopupMenu& menu, VelmoraTrayIcon& icon) : menu_(menu), icon_(icon) {}
 
-    bool AlarmChecked() const override { return menu_.Checked(MenuItem::Alarm); }
-    bool SnoozeChecked() const override { return menu_.Checked(MenuItem::Snooze); }
-    bool SpeakJihoChecked() const override { return menu_.Checked(MenuItem::SpeakJiho); }
-    bool ShowClockChecked() const override { return menu_.Checked(MenuItem::ShowClock); }
-    bool AllwaysFrontChecked() const override { return menu_.Checked(MenuItem::ClockAllwaysFront); }
+    bool AlarmChecked() const override { return menu_.Checked(TrayMenuItem::Alarm); }
+    bool SnoozeChecked() const override { return menu_.Checked(TrayMenuItem::Snooze); }
+    bool SpeakJihoChecked() const override { return menu_.Checked(TrayMenuItem::SpeakJiho); }
+    bool ShowClockChecked() const override { return menu_.Checked(TrayMenuItem::ShowClock); }
+    bool AllwaysFrontChecked() const override {
+        return menu_.Checked(TrayMenuItem::ClockAllwaysFront);
+    }
     void UncheckAlarmModes() override;
     void SetRingingLock(bool locked) override;
-    void EnableShowSettei() override { menu_.SetEnabled(MenuItem::ShowSettei, true); }
+    void EnableShowSettei() override { menu_.SetEnabled(TrayMenuItem::ShowSettei, true); }
     void SetTrayTip(const std::string& tip, TrayIcon icon) override { icon_.SetTip(tip, icon); }
 
     void SetMusicStopEnabled(bool enabled) override {
-        menu_.SetEnabled(MenuItem::MusicStop, enabled);
+        menu_.SetEnabled(TrayMenuItem::MusicStop, enabled);
     }
     // The settings dialog's music test and listening share the player.
     void TestPlaybackStopped() override { TestPlaybackEnded(); }

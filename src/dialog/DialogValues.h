@@ -33,7 +33,7 @@ struct JihoRangeFields {
 // widgets fill it and are filled from it; loading, validation and saving
 // work on it alone. The initial values are what the controls show before
 // any settings file exists.
-struct SettingsForm {
+struct DialogValues {
     // 全般
     int VoiceNo = 0;
     int SpeakSpead = 100;
