@@ -26,8 +26,8 @@
 #include <sstream>
 #include <string>
 
-#include "app/ProgramFolders.h"
 #include "app/BoxMessageService.h"
+#include "app/ProgramFolders.h"
 #include "clock/ClockPainter.h"
 #include "clock/ClockSizing.h"
 #include "clock/ClockWindowHost.h"

@@ -9,8 +9,8 @@
 #include <string>
 
 #include "settings/IniFile.h"
-#include "settings/SettingsLoader.h"
 #include "settings/PhoneticConverter.h"
+#include "settings/SettingsLoader.h"
 
 using namespace velmora;
 using Clock = std::chrono::steady_clock;

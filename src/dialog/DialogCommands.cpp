@@ -1,11 +1,11 @@
 #include "dialog/DialogCommands.h"
 
 #include "dialog/FileDialogService.h"
-#include "dialog/SystemPower.h"
-#include "settings/IniFile.h"
 #include "dialog/NoticeRoutine.h"
 #include "dialog/SettingsDialogHost.h"
+#include "dialog/SystemPower.h"
 #include "dialog/TVelmoraSetteiForm.h"
+#include "settings/IniFile.h"
 #include "sound/DesktopOpener.h"
 
 namespace velmora {

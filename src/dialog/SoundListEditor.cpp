@@ -3,13 +3,13 @@
 #include <QString>
 #include <filesystem>
 
-#include "dialog/FileDialogService.h"
 #include "base/ShiftJis.h"
-#include "settings/IniFile.h"
+#include "dialog/FileDialogService.h"
 #include "dialog/NoticeRoutine.h"
 #include "dialog/SettingsDialogHost.h"
-#include "settings/SettingsLoader.h"
 #include "dialog/TVelmoraSetteiForm.h"
+#include "settings/IniFile.h"
+#include "settings/SettingsLoader.h"
 #include "sound/BeforeSoundLists.h"
 #include "sound/BeforeSoundPlayer.h"
 

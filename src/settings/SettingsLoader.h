@@ -3,8 +3,8 @@
 #include <string>
 
 #include "settings/IniFile.h"
-#include "settings/Settings.h"
 #include "settings/PhoneticConverter.h"
+#include "settings/Settings.h"
 
 namespace velmora {
 

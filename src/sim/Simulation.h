@@ -8,6 +8,8 @@
 #include "schedule/ClockEngine.h"
 #include "schedule/ClockSoundActivity.h"
 #include "schedule/ClockSpeakContext.h"
+#include "settings/PhoneticConverter.h"
+#include "settings/StartupSettings.h"
 #include "sim/HeadlessClockWindow.h"
 #include "sim/HeadlessDialog.h"
 #include "sim/HeadlessMainWindow.h"
@@ -22,10 +24,8 @@
 #include "sim/SimUser.h"
 #include "sim/SimWakeTimer.h"
 #include "sim/VirtualTime.h"
-#include "settings/StartupSettings.h"
 #include "sound/SoundDevice.h"
 #include "sound/WaveFileReader.h"
-#include "settings/PhoneticConverter.h"
 
 namespace velmora {
 

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
-#include "base/Notices.h"
 #include "base/MillisecondClock.h"
+#include "base/Notices.h"
 #include "base/RandomSource.h"
 #include "settings/IniFile.h"
 #include "settings/Settings.h"

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "base/Notices.h"
 #include "base/MillisecondClock.h"
+#include "base/Notices.h"
 #include "sound/BeforeSoundLists.h"
 #include "sound/MediaPlayer.h"
 

@@ -3,8 +3,8 @@
 #include <memory>
 #include <string>
 
-#include "base/Notices.h"
 #include "base/EventPump.h"
+#include "base/Notices.h"
 #include "sound/BeforeSoundPlayer.h"
 #include "sound/SoundDevice.h"
 #include "sound/WaveFileReader.h"

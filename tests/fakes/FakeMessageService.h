@@ -25,7 +25,8 @@ public:
         }
     }
     bool Ask(const std::string& caption, const std::string& text) override {
-        asked.push_back({QString::fromStdString(caption), QString::fromStdString(text), Icon::None});
+        asked.push_back(
+            {QString::fromStdString(caption), QString::fromStdString(text), Icon::None});
         if (whileShown) {
             whileShown();
         }

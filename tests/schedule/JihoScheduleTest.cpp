@@ -116,7 +116,7 @@ TEST(JihoVolumeNow, RangeOverMidnight) {
         // belongs to the range: ends count to the minute.
         {At(23, 30), 10},      {At(5, 59), 10}, {At(6, 0, 0, 0), 10},
         {At(6, 0, 0, 40), 10}, {At(6, 1), 50},  {At(21, 59, 59, 999), 50},
-        {At(22, 0), 10},      {At(0, 0), 10},  {At(12, 0), 50},
+        {At(22, 0), 10},       {At(0, 0), 10},  {At(12, 0), 50},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(JihoVolumeNow(s, c.now), c.volume) << FormatDateTimeFull(c.now);

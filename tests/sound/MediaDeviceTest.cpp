@@ -346,12 +346,17 @@ TEST_F(MusicDevice, RandomRepeatedMusicRotatesToAnotherFile) {
 TEST_F(MusicDevice, MusicPlaysAgainWhenTheServerComesBack) {
     StoreList({Encode("ogg", "vorbisenc ! oggmux", 500, 8.0)});
     FakeDesktopOpener opener;
-    AlarmMusic music({.Player = player, .Config = config, .Ini = ini, .Before = before,
-                      .Clock = clock, .Random = random, .Hooks = hooks, .Opener = opener,
+    AlarmMusic music({.Player = player,
+                      .Config = config,
+                      .Ini = ini,
+                      .Before = before,
+                      .Clock = clock,
+                      .Random = random,
+                      .Hooks = hooks,
+                      .Opener = opener,
                       .Notice = notices});
     const auto heard = [](const SinkMonitor& sink) {
-        return CountBursts(sink.Samples(), 500, SinkMonitor::kRate, 0.05,
-                           MonitorSamples(0.02)) > 0;
+        return CountBursts(sink.Samples(), 500, SinkMonitor::kRate, 0.05, MonitorSamples(0.02)) > 0;
     };
     music.StartAlarmMusic();
     ASSERT_TRUE(RunUntil([&] { return heard(monitor); }, 5000));

@@ -1,7 +1,7 @@
 #include "CliCommands.h"
-#include "app/ProgramFolders.h"
 #include "app/AutostartEntry.h"
 #include "app/AutostartSwitch.h"
+#include "app/ProgramFolders.h"
 
 namespace velmora::cli {
 namespace {

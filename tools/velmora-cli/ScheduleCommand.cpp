@@ -7,8 +7,8 @@
 #include "schedule/AlarmSchedule.h"
 #include "schedule/HolidayCalendar.h"
 #include "settings/IniFile.h"
-#include "settings/SettingsLoader.h"
 #include "settings/PhoneticConverter.h"
+#include "settings/SettingsLoader.h"
 
 namespace velmora::cli {
 namespace {

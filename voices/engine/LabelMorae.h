@@ -13,7 +13,7 @@ struct LabelMora {
     size_t firstLabel = 0;
     size_t labelCount = 0;
     bool high = false;
-    size_t phrase = 0;      // accent phrases numbered through the utterance
+    size_t phrase = 0;  // accent phrases numbered through the utterance
 };
 
 // The morae of HTS Japanese full-context labels in order; silences and
