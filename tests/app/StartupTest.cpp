@@ -134,9 +134,12 @@ TEST_F(RunningProgram, SetsUpFoldersAndKeepsASecondStartOut) {
     Start(second);
     QString window;
     ASSERT_TRUE(WaitFor([&] {
-        return Xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                        QStringLiteral("--pid"), QString::number(second.processId()),
-                        QStringLiteral("--name"), QStringLiteral("ベルモラ")},
+        // --all: xdotool takes a window that meets any one condition
+        // otherwise, and the first instance's clock is also called ベルモラ.
+        return Xdotool({QStringLiteral("search"), QStringLiteral("--all"),
+                        QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
+                        QString::number(second.processId()), QStringLiteral("--name"),
+                        QStringLiteral("ベルモラ")},
                        &window) == 0 &&
                !window.isEmpty();
     })) << "the second start showed no box";
