@@ -140,6 +140,7 @@ void ClockEngine::Redraw(DateTime now) {
 }
 
 bool ClockEngine::RestoreVolumeAndMute() {
+    s_.Volume.KeepProgramLevel();
     switch (s_.Volume.RestoreMasterVolume()) {
         case RestoreResult::Failed:
             return false;

@@ -24,6 +24,10 @@ public:
     virtual bool SetLevel(double percent) = 0;
     virtual std::optional<bool> GetMute() = 0;
     virtual bool SetMute(bool muted) = 0;
+    // True once after the output has been reached again on a new connection
+    // to a sound server that had gone away (and forgotten what was set on
+    // it). A mixer line has no server to lose.
+    virtual bool Reconnected() { return false; }
 };
 
 }  // namespace velmora

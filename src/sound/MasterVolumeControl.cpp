@@ -43,6 +43,19 @@ void MasterVolumeControl::SetEndpointVolume(double percent) {
     }
     if (volume_->SetLevel(percent)) {
         volumeChanged_ = true;
+        programVolume_ = percent;
+    }
+}
+
+void MasterVolumeControl::KeepProgramLevel() {
+    if (!useEndpointVolume_ || !(RestorePending() || muteChanged_) || !volume_->Reconnected()) {
+        return;
+    }
+    if (RestorePending()) {
+        volume_->SetLevel(programVolume_);
+    }
+    if (muteChanged_) {
+        volume_->SetMute(false);
     }
 }
 

@@ -31,6 +31,12 @@ public:
     void SetMasterVolume(int percent);
     // Unmutes the master output when it is muted, saving the user's state.
     void UnmuteMaster();
+    // Evaluated on every tick: a sound server that restarted while the
+    // program holds the level (an announcement, the alarm's rising volume)
+    // comes back at its own default, so the program's level and unmute are
+    // applied again at once. The user's level saved before stays what the
+    // restore gives back.
+    void KeepProgramLevel();
     // Evaluated on every tick.
     RestoreResult RestoreMasterVolume();
     RestoreResult RestoreMasterMute();
@@ -51,6 +57,7 @@ private:
     bool useEndpointVolume_;
     const SoundActivity& activity_;
     double savedVolume_ = 0.0;
+    double programVolume_ = 0.0;  // the level last set by the program
     bool savedMute_ = false;
     bool volumeSaved_ = false;
     bool volumeChanged_ = false;

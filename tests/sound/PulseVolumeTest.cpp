@@ -181,6 +181,42 @@ TEST(PulseRestart, AStoppedAndRestartedServerIsFollowed) {
     EXPECT_EQ(volume.GetLevel(), 50.0);
 }
 
+// The server restarts while an announcement holds the raised level: the
+// next tick raises it again on the new server, and the restore still gives
+// back the user's level from before.
+TEST(PulseRestart, ARaisedLevelIsRaisedAgainAfterARestartAndTheUsersComesBack) {
+    if (std::system("command -v pulseaudio >/dev/null 2>&1") != 0) {
+        GTEST_SKIP() << "no pulseaudio program to run a server of the test's own";
+    }
+    test::TempDir folder;
+    test::OwnPulseServer server(folder.Path());
+    ASSERT_TRUE(server.Start());
+    ServerOverride use(server.Address());
+    PulseEndpointVolume user;
+    ASSERT_TRUE(user.SetLevel(30));
+    test::FakeSoundActivity activity;
+    MasterVolumeControl control(std::make_unique<PulseEndpointVolume>(), true, activity);
+    activity.channel0 = kChannelPlayingOnce;
+    control.SetMasterVolume(80);
+    control.KeepProgramLevel();
+    ASSERT_NEAR(user.GetLevel().value_or(-1), 80.0, 0.5);
+
+    server.Stop();
+    control.KeepProgramLevel();
+    ASSERT_TRUE(server.Start());
+    ASSERT_TRUE(user.SetLevel(45));  // what the new server starts the output at
+    control.KeepProgramLevel();
+    EXPECT_NEAR(user.GetLevel().value_or(-1), 80.0, 0.5);
+    control.KeepProgramLevel();
+    user.SetLevel(60);  // the user's own change, later: no restart, left alone
+    control.KeepProgramLevel();
+    EXPECT_NEAR(user.GetLevel().value_or(-1), 60.0, 0.5);
+
+    activity.channel0 = kChannelIdle;
+    EXPECT_EQ(control.RestoreMasterVolume(), RestoreResult::Restored);
+    EXPECT_NEAR(user.GetLevel().value_or(-1), 30.0, 0.5);
+}
+
 using CliRun = test::CliResult;
 using test::Cli;
 

@@ -94,7 +94,15 @@ bool PulseEndpointVolume::Connect() {
         Disconnect();
         return false;
     }
+    // Connecting again at all means the last connection was lost.
+    reconnected_ = connectedBefore_;
+    connectedBefore_ = true;
     return true;
+}
+
+bool PulseEndpointVolume::Reconnected() {
+    Connect();
+    return std::exchange(reconnected_, false);
 }
 
 bool PulseEndpointVolume::ServerAnswers() {

@@ -38,6 +38,7 @@ public:
     bool SetLevel(double percent) override;
     std::optional<bool> GetMute() override;
     bool SetMute(bool muted) override;
+    bool Reconnected() override;
 
 private:
     struct Sink;
@@ -51,6 +52,8 @@ private:
     std::chrono::milliseconds timeout_{2000};
     pa_mainloop* mainloop_ = nullptr;
     pa_context* context_ = nullptr;
+    bool connectedBefore_ = false;  // a server has answered this object once
+    bool reconnected_ = false;
 };
 
 }  // namespace velmora
