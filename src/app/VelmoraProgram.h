@@ -15,7 +15,7 @@
 #include "app/QtEventPump.h"
 #include "app/SettingsHostAdapter.h"
 #include "app/Startup.h"
-#include "sound/qt/QtSoundRecorder.h"
+#include "sound/pulse/PulseSoundRecorder.h"
 #include "speech/ReadingConverter.h"
 
 namespace velmora {
@@ -68,7 +68,7 @@ private:
     SettingsHostAdapter settingsHost_;
     DesktopLinkOpener linkOpener_;
     // What the dialog's tests, recording and power action work with.
-    QtSoundRecorder recorder_;
+    PulseSoundRecorder recorder_;
     DesktopFileDialogService files_;
     LogindPower power_;
     std::unique_ptr<TVelmoraMainForm> main_;

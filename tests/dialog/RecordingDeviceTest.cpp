@@ -7,8 +7,8 @@
 
 #include "DialogActionsFixture.h"
 #include "app/QtEventPump.h"
+#include "sound/pulse/PulseSoundRecorder.h"
 #include "sound/qt/QtMediaPlayer.h"
-#include "sound/qt/QtSoundRecorder.h"
 #include "sound/sndfile/SndfileWaveReader.h"
 #include "support/PrivateSoundServer.h"
 #include "support/RealSound.h"
@@ -21,17 +21,22 @@ constexpr double kToneHz = 1000;
 
 // Recording from a PulseAudio server of the test's own whose only input is
 // its null sink's monitor: whatever the test plays into the sink is what
-// the recorder hears. Qt lists no monitors as inputs, so the monitor is
-// offered as an ordinary source of its own (a remap of it), made the
-// default as a microphone would be. The remap takes a second or two to
-// start delivering, which a microphone does at once; a reader of its own
-// keeps it running through each test.
+// the recorder hears. The monitor is offered as an ordinary source of its
+// own (a remap of it), made the default as a microphone would be. The remap takes a second or two
+// to start delivering, which a microphone does at once; a reader of its own keeps it running
+// through each test.
 class RecordingDevice : public DialogActionsFixture {
 protected:
     RecordingDevice() : server_(PrivateSoundServer::Instance()) {}
 
     void SetUp() override {
         ASSERT_TRUE(server_.Problem().empty()) << server_.Problem();
+        PrepareInput();
+        tone_ = program.File("tone.wav");
+        WriteWaveFile(tone_, WaveData{16000, 1, Sine(kToneHz, 4.0, 0.8, 16000)});
+    }
+
+    void PrepareInput() {
         if (std::system("pactl list short sources | grep -q velmora_input") != 0) {
             ASSERT_EQ(std::system("pactl load-module module-remap-source source_name=velmora_input "
                                   "master=velmora_null.monitor >/dev/null"),
@@ -44,8 +49,19 @@ protected:
                      QStringLiteral("velmora_input")});
         ASSERT_TRUE(warm_.waitForStarted(5000));
         RunFor(2500);
-        tone_ = program.File("tone.wav");
-        WriteWaveFile(tone_, WaveData{16000, 1, Sine(kToneHz, 4.0, 0.8, 16000)});
+    }
+
+    // Records the tone for two seconds; how loud it came out.
+    double RecordTone(PulseSoundRecorder& input) {
+        std::string error;
+        EXPECT_TRUE(input.StartRecording(error)) << error;
+        RunFor(300);
+        PlayTone(2000);
+        RunFor(300);
+        const std::string path = dir.File("録音.wav");
+        EXPECT_TRUE(input.StopAndSave(path));
+        const auto wave = SndfileWaveReader().ReadWaveFile(path);
+        return wave ? ToneIn(*wave) : 0.0;
     }
 
     void TearDown() override {
@@ -87,7 +103,7 @@ protected:
 };
 
 TEST_F(RecordingDevice, TheSavedFileHoldsWhatWasPlayedIntoTheInput) {
-    QtSoundRecorder input;
+    PulseSoundRecorder input;
     std::string error;
     ASSERT_TRUE(input.StartRecording(error)) << error;
     EXPECT_TRUE(input.Recording());
@@ -107,8 +123,22 @@ TEST_F(RecordingDevice, TheSavedFileHoldsWhatWasPlayedIntoTheInput) {
     EXPECT_FALSE(input.StopAndSave(path));
 }
 
+// The sound server restarts between two recordings (an update, a headset
+// that came or went): the second records on the new server.
+TEST_F(RecordingDevice, RecordsAgainAfterTheServerRestarted) {
+    PulseSoundRecorder input;
+    EXPECT_GT(RecordTone(input), 0.05);
+    warm_.kill();
+    warm_.waitForFinished(5000);
+    server_.Stop();
+    RunFor(1000);
+    ASSERT_TRUE(server_.Start());
+    PrepareInput();
+    EXPECT_GT(RecordTone(input), 0.05) << "nothing was recorded on the restarted server";
+}
+
 TEST_F(RecordingDevice, SilenceIsRecordedAsSilence) {
-    QtSoundRecorder input;
+    PulseSoundRecorder input;
     std::string error;
     ASSERT_TRUE(input.StartRecording(error)) << error;
     RunFor(1500);
@@ -123,7 +153,7 @@ TEST_F(RecordingDevice, SilenceIsRecordedAsSilence) {
 // The whole page: "録音" with the real recorder, the tick's stop, and the
 // file the alarm will play.
 TEST_F(RecordingDevice, TheRecordButtonSavesMyAlarmWav) {
-    QtSoundRecorder real;
+    PulseSoundRecorder real;
     realRecorder = &real;
     WriteBytes(dir.File("MyAlarm.wav"), "old");
     Actions();
