@@ -82,6 +82,23 @@ void SimEventLog::AlarmSwitchedOff() {
     Add("OFF");
 }
 
+void SimEventLog::NoticeShown(const std::string& text) {
+    std::string line;
+    for (const char c : text) {
+        if (c == '\r' || c == '\n') {
+            if (!line.empty() && line.back() != ' ') {
+                line += ' ';
+            }
+        } else {
+            line += c;
+        }
+    }
+    while (!line.empty() && line.back() == ' ') {
+        line.pop_back();
+    }
+    Add("NOTICE", "text=" + line);
+}
+
 void SimEventLog::BeforeSoundStarted(const std::string& path) {
     // The utterance that asked for it names the list; the path alone would
     // not, as both lists share their first sounds.

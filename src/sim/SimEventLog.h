@@ -39,6 +39,8 @@ public:
     // The players report what they start.
     void BeforeSoundStarted(const std::string& path);
     void MusicStarted(const std::string& path);
+    // A message box, its text on one line (line breaks become spaces).
+    void NoticeShown(const std::string& text);
 
     // Told each time the alarm starts ringing, also after a snooze pause.
     void SetRingingHandler(std::function<void()> handler) { onRinging_ = std::move(handler); }

@@ -91,6 +91,7 @@ Simulation::Simulation(SimulationConfig config, FileLengthMs lengths, WaveFileRe
         [this](const std::string& path) { log_.BeforeSoundStarted(path); });
     musicPlayer_.SetStartHandler([this](const std::string& path) { log_.MusicStarted(path); });
     log_.SetRingingHandler([this] { RingingStarted(); });
+    main_.SetShownHandler([this](const std::string& text) { log_.NoticeShown(text); });
     state_.HelpHint = HelpHint();
     if (settings_.HowTo == 1) {
         speech_.LoadRecordedVoice();

@@ -56,6 +56,18 @@ TEST(SimulateCommand, TimeSignalExample) {
               "2024/01/01 10:15:02.098 RESTORE\n");
 }
 
+// A message box prints as a NOTICE line: here the time signal's sound,
+// added to the list, is a file that is gone.
+TEST(SimulateCommand, MessageBoxesPrintAsNotices) {
+    SimHarness harness({"[Jiho]", "Mode=0", "MinitInterval=15", "BeforeSoundCount=7",
+                        "BeforeSoundNo=6", "[BeforeJihoSound]", "6=/nonexistent/gone.wav"});
+    const Result r = Cli({"simulate", "--data", harness.DataFolder(), "--from",
+                          "2024/01/01 10:14:00", "--to", "2024/01/01 10:16:00"});
+    EXPECT_EQ(r.code, cli::kOk);
+    EXPECT_NE(r.out.find(" NOTICE text=再生するファイルが見つかりません。\n"), std::string::npos)
+        << r.out;
+}
+
 // The alarm at 07:00 in SNOOZE, stopped after 5 s and answered Yes.
 TEST(SimulateCommand, AlarmExample) {
     SimHarness harness({"[Jiho]", "Use=0", "[Alarm]", "Snooze=1", "DayTime=2011/01/01 7:00:00",
