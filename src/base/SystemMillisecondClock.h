@@ -4,7 +4,7 @@
 
 namespace velmora {
 
-// Milliseconds of the monotonic clock (time since boot), cut to 32 bits: it
+// Milliseconds since boot, suspend included, cut to 32 bits: it
 // wraps after about 49.7 days, like the system tick count it stands for.
 class SystemMillisecondClock final : public MillisecondClock {
 public:

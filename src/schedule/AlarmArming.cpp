@@ -16,8 +16,13 @@ bool AlarmArming::AlarmDue(DateTime now) const {
     if (schedule_.IsDue(now, state_.WakeTime)) {
         return true;
     }
+    const long long moment = MomentMs(NextAlarmMoment());
+    if (state_.WakeTime > 0 && MomentMs(now) >= moment &&
+        MomentMs(now) <= moment + kMissedAlarmGraceMs) {
+        return true;
+    }
     // Held back within its window, the alarm stays due until it can start.
-    return state_.AlarmHeldAt > 0 && MomentMs(now) >= MomentMs(NextAlarmMoment()) &&
+    return state_.AlarmHeldAt > 0 && MomentMs(now) >= moment &&
            MomentMs(now) <= MomentMs(state_.AlarmHeldAt) + kAlarmWindowMs;
 }
 
@@ -29,7 +34,7 @@ void AlarmArming::NoteHeld(DateTime now) {
 
 void AlarmArming::ArmWakeUp() {
     const ScopedFlag timerOff(state_.MainTimerEnabled, false);
-    const auto wake = schedule_.ComputeNextAlarm(s_.Wall.Now());
+    const auto wake = NextWakeMoment(s_.Wall.Now());
     if (!wake) {
         SetAlarmOff();
         return;
@@ -48,6 +53,26 @@ void AlarmArming::ArmWakeUp() {
     }
     ShowNextAlarmInTray();
     s_.Events.WakeUpArmed(state_.WakeTime, NextAlarmMoment());
+}
+
+std::optional<DateTime> AlarmArming::NextWakeMoment(DateTime now) const {
+    const auto wake = schedule_.ComputeNextAlarm(now);
+    if (!wake || state_.LastAlarmMoment <= 0) {
+        return wake;
+    }
+    const DateTime moment = velmora::NextAlarmMoment(*wake, s_.Config.ResumeWaiteTime);
+    const long long sinceRung =
+        static_cast<std::uint32_t>(s_.Ticks.Milliseconds() - state_.LastAlarmCount);
+    if (MomentMs(moment) > MomentMs(state_.LastAlarmMoment) ||
+        sinceRung + (MomentMs(moment) - MomentMs(now)) >= kRingAgainAfterMs) {
+        return wake;
+    }
+    return schedule_.ComputeNextAlarm(state_.LastAlarmMoment);
+}
+
+void AlarmArming::NoteRinging() {
+    state_.LastAlarmMoment = NextAlarmMoment();
+    state_.LastAlarmCount = s_.Ticks.Milliseconds();
 }
 
 void AlarmArming::ShowNextAlarmInTray() {
@@ -81,10 +106,13 @@ bool AlarmArming::RearmIfMissed(DateTime now) {
         MomentMs(now) <= MomentMs(NextAlarmMoment()) + kAlarmWindowMs || AlarmDue(now)) {
         return false;
     }
+    const DateTime missed = NextAlarmMoment();
     // The keep-awake taken when the display was woken for the missed alarm
     // ends with it.
     s_.Awake.Release();
     ArmWakeUp();
+    // Armed first: a tick nested in the box's wait finds nothing missed.
+    s_.Notice.ShowNotice(MissedAlarmMessage(missed, state_.ClockSetForward));
     return true;
 }
 

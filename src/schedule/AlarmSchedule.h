@@ -18,6 +18,14 @@ inline constexpr int kAlarmSearchDays = 8 * 366 + 7;
 // The firing window: the alarm may start from its time of day up to this
 // much later (both ends included).
 inline constexpr long long kAlarmWindowMs = 5000;
+// An alarm whose moment passed with no tick (the computer asleep without
+// the right to wake it, or a clock set forward over it) still rings this
+// long after its moment; later it is reported as missed instead of ringing
+// hours late.
+inline constexpr long long kMissedAlarmGraceMs = 5 * 60'000;
+// A clock set back does not ring an alarm moment again sooner than this
+// after it rang; a whole day back is a new morning.
+inline constexpr long long kRingAgainAfterMs = 12 * 3'600'000LL;
 
 // One day of the alarm's plan: the moment it rings, or why it stays silent.
 struct AlarmDayPlan {

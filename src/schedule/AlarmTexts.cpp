@@ -41,6 +41,15 @@ std::string RingingHint(bool musicStopsWithVoice, bool snooze) {
     return hint;
 }
 
+std::string MissedAlarmMessage(DateTime alarmMoment, bool clockSetForward) {
+    const TimeOfDay t = DecodeTime(alarmMoment);
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%d時%02d分", t.hour, t.minute);
+    return std::string(buf) + "の目覚ましは、" +
+           (clockSetForward ? "時計が進められたため" : "パソコンが眠っていたため") +
+           "鳴らせませんでした。";
+}
+
 std::string FormatAlarmMoment(DateTime moment) {
     static constexpr std::array<const char*, 7> kWeekdays = {"日", "月", "火", "水",
                                                              "木", "金", "土"};

@@ -28,6 +28,10 @@ std::string AlarmOffHint(const std::string& helpHint);
 // How to stop the ringing, the music and the snooze.
 std::string RingingHint(bool musicStopsWithVoice, bool snooze);
 
+// "H時NN分の目覚ましは、…ため鳴らせませんでした。": an alarm whose moment
+// passed while the computer slept, or that a clock set forward jumped over.
+std::string MissedAlarmMessage(DateTime alarmMoment, bool clockSetForward);
+
 // "yyyy/mm/dd(ddd) hh:nn:ss" with the short Japanese weekday name.
 std::string FormatAlarmMoment(DateTime moment);
 

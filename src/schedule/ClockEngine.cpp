@@ -32,15 +32,17 @@ void ClockEngine::StopButtonPressed() {
 }
 
 void ClockEngine::MainTimerTimer() {
+    const DateTime now = s_.Wall.Now();
+    NoteClockChange(watch_.Observe(now, s_.Ticks.Milliseconds()));
     if (!state_.MainTimerEnabled) {
         // Switched off while the clock works on something (an arming, a
         // drag, the wait after a screen change): an alarm due meanwhile
         // rings once the tick is back on.
-        arming_.NoteHeld(s_.Wall.Now());
+        arming_.NoteHeld(now);
         return;
     }
-    const DateTime now = s_.Wall.Now();
     state_.Now = DecodeNowParts(now);
+    LookAfresh(now);
     RunDeferredStartup(now);
     WakeDisplayBeforeAlarm(now);
     StartAlarmIfDue(now);
@@ -59,6 +61,39 @@ void ClockEngine::MainTimerTimer() {
     }
     ShowRecordingProgress();
     s_.Before.CheckWatchdog();
+}
+
+void ClockEngine::NoteClockChange(const ClockChange& change) {
+    if (!change.Any()) {
+        return;
+    }
+    if (change.StepMs != 0) {
+        const DateTime shift = static_cast<double>(change.StepMs) / kMsPerDay;
+        for (DateTime* moment :
+             {&state_.CreatedAt, &state_.SnoozeStart, &state_.RampStart, &state_.LastJihoTime}) {
+            if (*moment > 0) {
+                *moment += shift;
+            }
+        }
+    }
+    state_.ClockSetForward = change.StepMs > 0 && !change.Resumed;
+    state_.AlarmHeldAt = 0;
+    // A pre-announcement made before the change belongs to a mark that may
+    // not come; the next mark starts the cycle again.
+    state_.PreAnnounced = false;
+    // After a sleep the wake-up timer still holds the right moment.
+    lookAfresh_ = lookAfresh_ || change.StepMs != 0;
+}
+
+void ClockEngine::LookAfresh(DateTime now) {
+    if (!lookAfresh_) {
+        return;
+    }
+    lookAfresh_ = false;
+    if (s_.AlarmArmed() && !state_.Ringing && state_.WakeTime > 0 &&
+        MomentMs(now) < MomentMs(arming_.NextAlarmMoment())) {
+        arming_.ArmWakeUp();
+    }
 }
 
 void ClockEngine::RunDeferredStartup(DateTime now) {
@@ -110,6 +145,7 @@ void ClockEngine::StartAlarmIfDue(DateTime now) {
         return;
     }
     state_.AlarmHeldAt = 0;
+    arming_.NoteRinging();
     ringing_.StartAlarm();
 }
 

@@ -2,6 +2,7 @@
 
 #include "schedule/AlarmArming.h"
 #include "schedule/AlarmRinging.h"
+#include "schedule/ClockChangeWatch.h"
 #include "schedule/ClockServices.h"
 #include "schedule/ClockState.h"
 #include "schedule/TimeSignal.h"
@@ -13,7 +14,9 @@ namespace velmora {
 // the display wake, the alarm's start, repetition, snooze and Esc, the
 // music's rotation, the dialog's test ramp, the redraw, the time signal, the
 // mouse-hide rule, the volume and mute restore, the recording's progress and
-// the before-sound limit. Everything it works with is injected.
+// the before-sound limit. A wall clock that jumped (set, or a new time zone)
+// or ticks that stopped (the computer slept) make it look at the time
+// afresh first. Everything it works with is injected.
 class ClockEngine {
 public:
     ClockEngine(ClockState& state, const ClockServices& services);
@@ -25,11 +28,21 @@ public:
     void MainTimerTimer();
     // The STOP picture was pressed.
     void StopButtonPressed();
+    // The desktop says the computer has just woken up.
+    void Resumed() { watch_.NoteResume(); }
 
     AlarmArming& Arming() { return arming_; }
     AlarmRinging& Ringing() { return ringing_; }
 
 private:
+    // Moves the moments kept on the old wall clock by a step, so periods
+    // measured from them keep their length, and asks for a fresh look.
+    void NoteClockChange(const ClockChange& change);
+    // After a step of the wall clock: the alarm still ahead is armed again (a
+    // clock set back may bring an earlier day's alarm; a new zone moves the
+    // wake-up timer). One that passed rings or is reported by the alarm's
+    // own step.
+    void LookAfresh(DateTime now);
     void RunDeferredStartup(DateTime now);
     void WakeDisplayBeforeAlarm(DateTime now);
     void StartAlarmIfDue(DateTime now);
@@ -45,6 +58,8 @@ private:
     AlarmArming arming_;
     AlarmRinging ringing_;
     TimeSignal jiho_;
+    ClockChangeWatch watch_;
+    bool lookAfresh_ = false;
 };
 
 }  // namespace velmora

@@ -53,6 +53,14 @@ struct ClockState {
     // firing window runs on from here. 0: not held.
     DateTime AlarmHeldAt = 0;
 
+    // The alarm moment that rang last, and the millisecond count then: a
+    // clock set back must not ring the same morning twice.
+    DateTime LastAlarmMoment = 0;
+    std::uint32_t LastAlarmCount = 0;
+    // The last change of the time was a clock set forward, not a sleep: it
+    // names why an alarm was missed.
+    bool ClockSetForward = false;
+
     // The tick has decided to speak and has not yet handed the utterance
     // over: nothing else may start meanwhile (a tick nested in its waits).
     bool SpeakPending = false;

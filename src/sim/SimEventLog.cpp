@@ -25,13 +25,13 @@ SimEventLog::SimEventLog(VirtualTime& time, const BeforeSoundLists& lists, std::
 
 void SimEventLog::Add(std::string name, std::string details) {
     if (out_ != nullptr) {
-        *out_ << FormatSimMoment(time_.NowMs()) << ' ' << name;
+        *out_ << FormatSimMoment(time_.WallMs()) << ' ' << name;
         if (!details.empty()) {
             *out_ << ' ' << details;
         }
         *out_ << '\n';
     }
-    events_.push_back(SimEvent{time_.NowMs(), std::move(name), std::move(details)});
+    events_.push_back(SimEvent{time_.WallMs(), std::move(name), std::move(details)});
 }
 
 void SimEventLog::SpeakRequested(const SpeakRequest& request) {
@@ -80,6 +80,10 @@ void SimEventLog::WakeUpArmed(DateTime wakeTime, DateTime alarmMoment) {
 
 void SimEventLog::AlarmSwitchedOff() {
     Add("OFF");
+}
+
+void SimEventLog::Resumed() {
+    Add("RESUME");
 }
 
 void SimEventLog::NoticeShown(const std::string& text) {

@@ -13,7 +13,7 @@ namespace velmora {
 
 // One happening of the simulated clock.
 struct SimEvent {
-    long long Ms = 0;  // virtual milliseconds since 1899/12/30
+    long long Ms = 0;  // the wall clock, virtual milliseconds since 1899/12/30
     std::string Name;  // "JIHO", "VOLUME", "ALARM-START", ...
     std::string Details;
 };
@@ -41,6 +41,8 @@ public:
     void MusicStarted(const std::string& path);
     // A message box, its text on one line (line breaks become spaces).
     void NoticeShown(const std::string& text);
+    // The computer woke up from sleep.
+    void Resumed();
 
     // Told each time the alarm starts ringing, also after a snooze pause.
     void SetRingingHandler(std::function<void()> handler) { onRinging_ = std::move(handler); }

@@ -7,7 +7,7 @@
 namespace velmora {
 
 // A wake-up timer that remembers its moment: a simulated computer asleep is
-// resumed there (Simulation::SleepBetween), and the tick finds the alarm due
+// resumed there (Simulation::Sleep), and the tick finds the alarm due
 // without being told, so the fired handler is never needed.
 class SimWakeTimer final : public WakeUpTimer {
 public:

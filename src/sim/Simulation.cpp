@@ -1,5 +1,6 @@
 #include "sim/Simulation.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "clock/ClockHints.h"
@@ -86,12 +87,14 @@ Simulation::Simulation(SimulationConfig config, FileLengthMs lengths, WaveFileRe
                 .Notice = main_,
                 .Events = log_,
                 .AudibleLeadMs = config_.AudibleLeadMs},
-      engine_(state_, services_) {
+      engine_(state_, services_),
+      weather_(config_.Weather) {
     beforePlayer_.SetStartHandler(
         [this](const std::string& path) { log_.BeforeSoundStarted(path); });
     musicPlayer_.SetStartHandler([this](const std::string& path) { log_.MusicStarted(path); });
     log_.SetRingingHandler([this] { RingingStarted(); });
     main_.SetShownHandler([this](const std::string& text) { log_.NoticeShown(text); });
+    wake_.SetWakesFromSleep(config_.WakeRight);
     state_.HelpHint = HelpHint();
     if (settings_.HowTo == 1) {
         speech_.LoadRecordedVoice();
@@ -101,16 +104,54 @@ Simulation::Simulation(SimulationConfig config, FileLengthMs lengths, WaveFileRe
 }
 
 long long Simulation::NextTickAfter(long long ms) const {
-    return ms + (config_.IdealTicks ? kMainTickMs : MsToNextTick(ms, config_.AudibleLeadMs));
+    // The program phases its ticks on the wall clock's tenths.
+    return ms + (config_.IdealTicks
+                     ? kMainTickMs
+                     : MsToNextTick(ms + time_.WallOffsetMs(), config_.AudibleLeadMs));
+}
+
+std::vector<ClockWeather>::iterator Simulation::NextWeather() {
+    auto next = weather_.end();
+    for (auto it = weather_.begin(); it != weather_.end(); ++it) {
+        // A moment the wall clock has passed comes again only after a step
+        // back.
+        if (it->AtMs >= time_.WallMs() && (next == weather_.end() || it->AtMs < next->AtMs)) {
+            next = it;
+        }
+    }
+    return next;
+}
+
+void Simulation::RunWeatherUntil(long long wallMs, bool allWeather) {
+    for (auto next = NextWeather(); next != weather_.end() && (allWeather || next->AtMs <= wallMs);
+         next = NextWeather()) {
+        time_.RunUntil(next->AtMs - time_.WallOffsetMs());
+        const ClockWeather weather = *next;
+        weather_.erase(next);
+        if (weather.What == ClockWeather::Kind::Step) {
+            time_.StepWall(weather.Ms);
+        } else {
+            sleepFrom_ = time_.NowMs();
+            sleepUntil_ = sleepFrom_ + weather.Ms;
+        }
+    }
+    time_.RunUntil(std::max(time_.NowMs(), wallMs - time_.WallOffsetMs()));
 }
 
 void Simulation::ScheduleTick(long long at) {
     time_.At(at, [this, at] {
         // The next tick is due whatever this one does, also while it waits.
         ScheduleTick(NextTickAfter(at));
-        if (!Asleep(at)) {
-            RunTick();
+        if (Asleep(at)) {
+            asleep_ = true;
+            return;
         }
+        if (asleep_) {
+            asleep_ = false;
+            log_.Resumed();
+            engine_.Resumed();
+        }
+        RunTick();
     });
 }
 
@@ -128,18 +169,13 @@ void Simulation::RunTick() {
     --tickDepth_;
 }
 
-void Simulation::SleepBetween(long long fromMs, long long untilMs, bool timerWakes) {
-    sleepFrom_ = fromMs;
-    sleepUntil_ = untilMs;
-    timerWakes_ = timerWakes;
-}
-
 bool Simulation::Asleep(long long at) {
     if (at < sleepFrom_ || at >= sleepUntil_) {
         return false;
     }
     // The wake-up timer resumes the computer at its moment, for good.
-    if (timerWakes_ && wake_.Armed() && at >= MomentMs(wake_.WakeTime())) {
+    if (wake_.WakesFromSleep() && wake_.Armed() &&
+        at + time_.WallOffsetMs() >= MomentMs(wake_.WakeTime())) {
         sleepUntil_ = at;
         return false;
     }

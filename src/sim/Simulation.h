@@ -4,6 +4,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "schedule/ClockEngine.h"
 #include "schedule/ClockSoundActivity.h"
@@ -29,6 +30,18 @@
 
 namespace velmora {
 
+// What the desktop does to the clock: the wall clock is set (by hand or by
+// time sync), or the computer sleeps. Each happens the first time the wall
+// clock reaches `AtMs`.
+struct ClockWeather {
+    enum class Kind { Step, Sleep };
+    Kind What = Kind::Step;
+    long long AtMs = 0;  // the wall clock, virtual milliseconds since 1899/12/30
+    // A step: how far the wall clock jumps (negative goes back). A sleep:
+    // how long the computer sleeps, while the wall clock goes on.
+    long long Ms = 0;
+};
+
 // What a simulation runs with.
 struct SimulationConfig {
     std::string DataFolder;     // ends with a slash: Settei.ini, MyAlarm.wav, the holiday list
@@ -49,6 +62,9 @@ struct SimulationConfig {
     // Ticks on whole tenths of a second, where the program phases them so
     // that a sound started on a tick is heard on the tenth.
     bool IdealTicks = false;
+    // The wake-up timer may resume a sleeping computer.
+    bool WakeRight = true;
+    std::vector<ClockWeather> Weather;
 };
 
 // The config for a data folder: its settings and the tray's check marks
@@ -69,13 +85,21 @@ public:
     Simulation(const Simulation&) = delete;
     Simulation& operator=(const Simulation&) = delete;
 
-    // Runs up to the configured end.
-    void Run() { RunUntil(config_.ToMs); }
-    void RunUntil(long long ms) { time_.RunUntil(ms); }
-    // The computer sleeps over [fromMs, untilMs): no tick runs, unless the
-    // wake-up timer is armed for a moment inside and `timerWakes`, when it
-    // resumes there.
-    void SleepBetween(long long fromMs, long long untilMs, bool timerWakes = true);
+    // Runs until the wall clock passes the configured end with no step or
+    // sleep left to come.
+    void Run() { RunWeatherUntil(config_.ToMs, true); }
+    // Runs until the wall clock first reaches `wallMs`.
+    void RunUntil(long long wallMs) { RunWeatherUntil(wallMs, false); }
+    // The computer sleeps from `wallMs` for `durationMs`: no tick runs, unless
+    // the wake-up timer is armed for a moment inside and the right to wake
+    // is given, when it resumes there.
+    void Sleep(long long wallMs, long long durationMs) {
+        weather_.push_back({ClockWeather::Kind::Sleep, wallMs, durationMs});
+    }
+    // The wall clock jumps by `deltaMs` when it reaches `wallMs`.
+    void StepClock(long long wallMs, long long deltaMs) {
+        weather_.push_back({ClockWeather::Kind::Step, wallMs, deltaMs});
+    }
     // Ticks that ran inside another tick's wait.
     long long NestedTicks() const { return nestedTicks_; }
     // A harsher event loop: every round of it also delivers a tick, so each
@@ -107,6 +131,9 @@ public:
     const BeforeSoundLists& Lists() const { return lists_; }
 
 private:
+    void RunWeatherUntil(long long wallMs, bool allWeather);
+    // The step or sleep that the wall clock reaches first from now, or end.
+    std::vector<ClockWeather>::iterator NextWeather();
     void ScheduleTick(long long at);
     // When the tick after one at `ms` runs.
     long long NextTickAfter(long long ms) const;
@@ -144,9 +171,10 @@ private:
     FileLengthMs lengths_;
     ClockServices services_;
     ClockEngine engine_;
+    std::vector<ClockWeather> weather_;
     long long sleepFrom_ = 0;
     long long sleepUntil_ = 0;
-    bool timerWakes_ = true;
+    bool asleep_ = false;
     bool tickOnEveryPump_ = false;
     int tickDepth_ = 0;
     long long nestedTicks_ = 0;

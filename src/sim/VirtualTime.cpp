@@ -22,7 +22,7 @@ long long VirtualMs(DateTime t) {
 VirtualTime::VirtualTime(long long startMs) : nowMs_(startMs), startMs_(startMs) {}
 
 DateTime VirtualTime::Now() {
-    return static_cast<double>(nowMs_) / static_cast<double>(kMsPerDay);
+    return static_cast<double>(WallMs()) / static_cast<double>(kMsPerDay);
 }
 
 std::uint32_t VirtualTime::Milliseconds() {

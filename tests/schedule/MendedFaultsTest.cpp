@@ -18,20 +18,111 @@ std::vector<std::string> StartDays(const Simulation& sim) {
     return days;
 }
 
-// The computer slept through the alarm window without being woken: the
-// alarm moment must move on to the next alarm day at once, or the next
-// daily window (the 3rd, a no-alarm day) would ring.
+// The computer slept through the alarm and its grace without being woken:
+// the user is told, and the alarm moment moves on to the next alarm day at
+// once, or the next daily window (the 3rd, a no-alarm day) would ring.
 TEST(MissedAlarmWindow, AsleepThroughTheWindowArmsTheNextDay) {
     SimHarness harness(kDailyExceptThird);
-    auto sim = harness.Start("2024/01/02 6:00:00", "2024/01/04 7:00:10",
-                             [](SimulationConfig& c) { c.StopAfterMs = 5000; });
-    sim->SleepBetween(At("2024/01/02 6:50:00"), At("2024/01/02 7:10:00"), false);
+    auto sim = harness.Start("2024/01/02 6:00:00", "2024/01/04 7:00:10", [](SimulationConfig& c) {
+        c.StopAfterMs = 5000;
+        c.WakeRight = false;
+    });
+    sim->Sleep(At("2024/01/02 6:50:00"), 20 * 60'000);
     sim->Run();
     EXPECT_EQ(StartDays(*sim), std::vector<std::string>{"2024/01/04 07:00:00"});
     const auto arms = Named(*sim, "ARM");
     ASSERT_GE(arms.size(), 2u);
     EXPECT_LT(arms[1].Ms - At("2024/01/02 7:10:00"), 100);
     EXPECT_EQ(arms[1].Details, "wake=2024/01/04 06:59:00 alarm=2024/01/04 07:00:00");
+    const auto notices = Named(*sim, "NOTICE");
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_EQ(notices[0].Details,
+              "text=7時00分の目覚ましは、パソコンが眠っていたため鳴らせませんでした。");
+}
+
+// The wall clock set or the computer asleep around the 07:00 alarm: the
+// alarm rings once a morning, late only within its grace, and the time
+// signal goes on on the new clock.
+TEST(ClockWeather, AlarmsRingOnceAMorningAndSignalsFollowTheClock) {
+    struct Case {
+        const char* name;
+        std::vector<ClockWeather> weather;
+        bool wakeRight;
+        std::vector<std::string> starts;
+        std::string notice;  // empty: none
+        // A mark the clock reaches after the change, and how often it is
+        // spoken in all (a clock set back passes some marks twice).
+        std::string mark;
+        size_t spoken;
+    };
+    using K = ClockWeather::Kind;
+    const Case cases[] = {
+        {"set back an hour after ringing",
+         {{K::Step, At("2024/01/02 7:30:00"), -3'600'000}},
+         true,
+         {"2024/01/02 07:00:00"},
+         "",
+         "2024/01/02 6:40:00",
+         2},
+        {"set back a day after ringing",
+         {{K::Step, At("2024/01/02 7:30:00"), -86'400'000}},
+         true,
+         {"2024/01/02 07:00:00", "2024/01/02 07:00:00"},
+         "",
+         "2024/01/01 7:40:00",
+         1},
+        {"set forward a minute over the moment",
+         {{K::Step, At("2024/01/02 6:59:50"), 60'000}},
+         true,
+         {"2024/01/02 07:00:50"},
+         "",
+         "2024/01/02 7:10:00",
+         1},
+        {"set forward an hour over the moment",
+         {{K::Step, At("2024/01/02 6:30:00"), 3'600'000}},
+         true,
+         {},
+         "text=7時00分の目覚ましは、時計が進められたため鳴らせませんでした。",
+         "2024/01/02 7:40:00",
+         1},
+        {"asleep without the right to wake, back within the grace",
+         {{K::Sleep, At("2024/01/02 6:30:00"), 1'950'000}},
+         false,
+         {"2024/01/02 07:02:30"},
+         "",
+         "2024/01/02 7:10:00",
+         1},
+        {"asleep, woken by the timer",
+         {{K::Sleep, At("2024/01/02 6:30:00"), 7'200'000}},
+         true,
+         {"2024/01/02 07:00:00"},
+         "",
+         "2024/01/02 7:10:00",
+         1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SimHarness harness({"[Jiho]", "Use=1", "Mode=0", "MinitInterval=10", "[Alarm]", "Use=1",
+                            "DayTime=2011/01/01 7:00:00", "BeforeSoundNo=4"});
+        auto sim =
+            harness.Start("2024/01/02 6:00:00", "2024/01/02 7:45:00", [&](SimulationConfig& s) {
+                s.StopAfterMs = 5000;
+                s.WakeRight = c.wakeRight;
+                s.Weather = c.weather;
+            });
+        sim->Run();
+        EXPECT_EQ(StartDays(*sim), c.starts);
+        const auto notices = Named(*sim, "NOTICE");
+        EXPECT_LE(notices.size(), 1u);
+        EXPECT_EQ(notices.empty() ? std::string() : notices[0].Details, c.notice);
+        const long long mark = At(c.mark);
+        size_t spoken = 0;
+        for (const SimEvent& e : Named(*sim, "JIHO")) {
+            spoken += e.Ms > mark - 1000 && e.Ms <= mark ? 1 : 0;
+        }
+        EXPECT_EQ(spoken, c.spoken);
+        EXPECT_FALSE(sim->State().Ringing);
+    }
 }
 
 // Other speech covering the alarm's moment holds the alarm back, and it
@@ -82,7 +173,7 @@ TEST(AlarmHeldBySpeech, RingsWhenTheCoveringSpeechEnds) {
 TEST(DisplayWake, ResumedAtTheWakeMomentRingsOnTime) {
     SimHarness harness(kDailyExceptThird);
     auto sim = harness.Start("2024/01/02 6:00:00", "2024/01/02 7:00:30");
-    sim->SleepBetween(At("2024/01/02 6:10:00"), At("2024/01/02 9:00:00"));
+    sim->Sleep(At("2024/01/02 6:10:00"), 170 * 60'000);
     sim->RunUntil(At("2024/01/02 6:58:59.900"));
     EXPECT_EQ(sim->Awake().Wakes(), 0);
     EXPECT_FALSE(sim->Awake().Inhibited());
@@ -114,9 +205,10 @@ TEST(DisplayWake, OncePerAlarmAndReleasedWhenRingingEnds) {
 // alarm's wake moment wakes the display again.
 TEST(DisplayWake, MissedAlarmReleasesAndTheNextWakesAgain) {
     SimHarness harness(kDailyExceptThird);
-    auto sim = harness.Start("2024/01/02 6:00:00", "2024/01/04 7:00:10");
+    auto sim = harness.Start("2024/01/02 6:00:00", "2024/01/04 7:00:10",
+                             [](SimulationConfig& c) { c.WakeRight = false; });
     // Woken at 06:59, then asleep again before the alarm, without a timer.
-    sim->SleepBetween(At("2024/01/02 6:59:30"), At("2024/01/02 7:30:00"), false);
+    sim->Sleep(At("2024/01/02 6:59:30"), 30 * 60'000 + 30'000);
     sim->RunUntil(At("2024/01/02 6:59:10"));
     EXPECT_EQ(sim->Awake().Wakes(), 1);
     sim->RunUntil(At("2024/01/02 7:30:01"));

@@ -30,6 +30,12 @@ TEST(SimulateCommand, RefusesBadArguments) {
          "--loud"},
         {"simulate", "--data", data, "--data", data, "--from", "2024/01/01 7:00:00", "--to",
          "2024/01/02 7:00:00"},
+        {"simulate", "--data", data, "--from", "2024/01/01 7:00:00", "--to", "2024/01/02 7:00:00",
+         "--clock-step", "2024/01/01 8:00:00"},
+        {"simulate", "--data", data, "--from", "2024/01/01 7:00:00", "--to", "2024/01/02 7:00:00",
+         "--sleep", "2024/01/01 8:00:00=-60"},
+        {"simulate", "--data", data, "--from", "2024/01/01 7:00:00", "--to", "2024/01/02 7:00:00",
+         "--sleep"},
     };
     for (const auto& args : bad) {
         const Result r = Cli(args);
@@ -88,6 +94,32 @@ TEST(SimulateCommand, AlarmExample) {
               "2024/01/01 07:00:05.098 ALARM-END\n"
               "2024/01/01 07:00:05.098 ARM wake=2024/01/02 06:59:00 alarm=2024/01/02 07:00:00\n"
               "2024/01/01 07:00:05.198 RESTORE\n");
+}
+
+// Asleep from 06:30 for 32.5 minutes without the right to wake: the alarm
+// rings late on resume, within its grace. The clock set back an hour at
+// 07:10 arms tomorrow, not 07:00 again, and the run goes on until the wall
+// clock passes the end.
+TEST(SimulateCommand, SleepAndClockStepExample) {
+    SimHarness harness(
+        {"[Jiho]", "Use=0", "[Alarm]", "Use=1", "DayTime=2011/01/01 7:00:00", "BeforeSoundNo=1"});
+    const Result r = Cli({"simulate", "--data", harness.DataFolder(), "--from",
+                          "2024/01/01 6:00:00", "--to", "2024/01/01 7:15:00", "--stop-after", "2",
+                          "--utterance-ms", "1500", "--sleep", "2024/01/01 6:30:00=1950",
+                          "--no-wake-right", "--clock-step", "2024/01/01 7:10:00=-3600"});
+    EXPECT_EQ(r.code, cli::kOk);
+    EXPECT_EQ(r.out,
+              "2024/01/01 06:00:10.118 ARM wake=2024/01/01 06:59:00 alarm=2024/01/01 07:00:00\n"
+              "2024/01/01 07:02:30.098 RESUME\n"
+              "2024/01/01 07:02:30.098 ALARM-START\n"
+              "2024/01/01 07:02:30.118 VOLUME percent=50\n"
+              "2024/01/01 07:02:30.128 SPEAK text=あ'さですよ。お'きてください。\n"
+              "2024/01/01 07:02:30.128 BEFORE index=1 list=alarm\n"
+              "2024/01/01 07:02:32.098 STOP\n"
+              "2024/01/01 07:02:32.098 ALARM-END\n"
+              "2024/01/01 07:02:32.098 ARM wake=2024/01/02 06:59:00 alarm=2024/01/02 07:00:00\n"
+              "2024/01/01 07:02:32.198 RESTORE\n"
+              "2024/01/01 06:10:00.108 ARM wake=2024/01/02 06:59:00 alarm=2024/01/02 07:00:00\n");
 }
 
 // Every line: the moment to the millisecond, the event, its details.
