@@ -57,7 +57,8 @@ ClockTicker::ClockTicker(ProgramParts& parts, DialogLink& dialog, NoticeRelay& n
           .Notice = notices,
           .Events = events_,
           .AudibleLeadMs = kSoundStartLatencyMs},
-      engine_(parts.State, services_) {
+      engine_(parts.State, services_),
+      times_(QDBusConnection::systemBus(), [this] { engine_.Resumed(); }) {
     parts.State.HelpHint = HelpHint();
     parts.Config = LoadSettings(parts.Ini, parts.Folders.DataFolder, converter);
     if (parts.Config.HowTo == 1) {

@@ -10,6 +10,7 @@
 #include "app/ProgramParts.h"
 #include "app/QtEventPump.h"
 #include "app/SleepWakeWarning.h"
+#include "app/SystemTimeWatch.h"
 #include "app/TimerfdWakeUpTimer.h"
 #include "base/SystemWallClock.h"
 #include "clock/QtClockDesktop.h"
@@ -61,6 +62,7 @@ private:
     ClockEvents events_;
     ClockServices services_;
     ClockEngine engine_;
+    SystemTimeWatch times_;
     QTimer mainTimer_;
 };
 

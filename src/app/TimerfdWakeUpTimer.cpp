@@ -55,6 +55,7 @@ TimerfdWakeUpTimer::~TimerfdWakeUpTimer() {
 }
 
 bool TimerfdWakeUpTimer::Arm(DateTime wakeAt) {
+    wakeAt_ = wakeAt;
     const auto when = EpochOf(wakeAt);
     if (fd_ < 0 || !when) {
         return false;
@@ -64,10 +65,12 @@ bool TimerfdWakeUpTimer::Arm(DateTime wakeAt) {
     if (spec.it_value.tv_sec == 0 && spec.it_value.tv_nsec == 0) {
         spec.it_value.tv_nsec = 1;  // zero would disarm instead
     }
-    return ::timerfd_settime(fd_, TFD_TIMER_ABSTIME, &spec, nullptr) == 0;
+    // Cancelled when the clock is set, so the moment is resolved again then.
+    return ::timerfd_settime(fd_, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &spec, nullptr) == 0;
 }
 
 void TimerfdWakeUpTimer::Disarm() {
+    wakeAt_.reset();
     if (fd_ >= 0) {
         const itimerspec off{};
         ::timerfd_settime(fd_, TFD_TIMER_ABSTIME, &off, nullptr);
@@ -77,7 +80,13 @@ void TimerfdWakeUpTimer::Disarm() {
 void TimerfdWakeUpTimer::Fired() {
     std::uint64_t expirations = 0;
     if (::read(fd_, &expirations, sizeof expirations) != static_cast<ssize_t>(sizeof expirations)) {
-        return;  // a moment already replaced by a new one
+        // The clock was set: the local moment may now lie at another instant
+        // (a step across a change of daylight saving), and a cancelled timer
+        // would never wake the computer.
+        if (errno == ECANCELED && wakeAt_) {
+            Arm(*wakeAt_);
+        }
+        return;  // else a moment already replaced by a new one
     }
     if (fired_) {
         fired_();

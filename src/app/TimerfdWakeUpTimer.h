@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <functional>
+#include <optional>
 
 #include "schedule/WakeUpTimer.h"
 
@@ -14,7 +15,8 @@ namespace velmora {
 // needs the CAP_WAKE_ALARM capability; without it the timer still fires
 // while the computer is awake). The descriptor is watched by the event loop,
 // so no thread waits on it. The moment is absolute wall-clock time, so a
-// clock adjustment in between does not shift the alarm.
+// clock adjustment in between does not shift the alarm; a clock that is set
+// cancels the timer, which then arms itself again.
 class TimerfdWakeUpTimer final : public QObject, public WakeUpTimer {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TimerfdWakeUpTimer)
@@ -34,6 +36,7 @@ public:
 private:
     void Fired();
 
+    std::optional<DateTime> wakeAt_;
     int fd_ = -1;
     bool wakesFromSleep_ = false;
     int alarmClockError_ = 0;

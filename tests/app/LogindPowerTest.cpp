@@ -1,12 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDBusMessage>
 #include <QDBusVirtualObject>
 #include <QThread>
+#include <cmath>
+#include <cstdlib>
+#include <ctime>
 #include <mutex>
 #include <vector>
 
 #include "app/LogindPower.h"
+#include "app/SystemTimeWatch.h"
+#include "base/SystemWallClock.h"
 #include "support/PrivateBus.h"
 
 namespace velmora::test {
@@ -115,6 +121,53 @@ TEST_F(LogindPowerTest, AnyAnswerButYesRefuses) {
     }
     EXPECT_FALSE(power.MayEnter(PowerAction::Hibernate));
     EXPECT_FALSE(power.MayEnter(PowerAction::None));
+}
+
+// The computer woke up (logind's PrepareForSleep(false)), and timedated
+// changed the zone: the C library, which keeps the zone it read first,
+// reads it again, and the wall clock is the new zone's.
+TEST_F(LogindPowerTest, ResumeAndANewTimeZoneAreHeard) {
+    ASSERT_TRUE(service_.registerService(QStringLiteral("org.freedesktop.timedate1")));
+    int resumed = 0;
+    SystemTimeWatch watch(bus_.Connect(QStringLiteral("program")), [&] { ++resumed; });
+    const auto pump = [](const std::function<bool()>& done) {
+        for (int i = 0; i < 200 && !done(); ++i) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+            QThread::msleep(10);
+        }
+        return done();
+    };
+    for (const bool sleeping : {true, false}) {
+        QDBusMessage signal = QDBusMessage::createSignal(
+            QStringLiteral("/org/freedesktop/login1"),
+            QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("PrepareForSleep"));
+        signal << sleeping;
+        ASSERT_TRUE(service_.send(signal));
+    }
+    EXPECT_TRUE(pump([&] { return resumed > 0; }));
+    EXPECT_EQ(resumed, 1);
+
+    const char* const old = std::getenv("TZ");
+    const std::string before = old ? old : "";
+    ::setenv("TZ", "Asia/Tokyo", 1);
+    ::tzset();
+    SystemWallClock wall;
+    const auto hoursAhead = [&] {
+        const DateTime utc = static_cast<double>(std::time(nullptr)) / 86400.0 + 25569.0;
+        return std::lround((wall.Now() - utc) * 24.0);
+    };
+    EXPECT_EQ(hoursAhead(), 9);
+    ::setenv("TZ", "UTC", 1);
+    EXPECT_EQ(hoursAhead(), 9);  // not yet read again
+    QDBusMessage changed = QDBusMessage::createSignal(
+        QStringLiteral("/org/freedesktop/timedate1"),
+        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("PropertiesChanged"));
+    changed << QStringLiteral("org.freedesktop.timedate1")
+            << QVariantMap{{QStringLiteral("Timezone"), QStringLiteral("UTC")}} << QStringList();
+    ASSERT_TRUE(service_.send(changed));
+    EXPECT_TRUE(pump([&] { return hoursAhead() == 0; }));
+    old ? ::setenv("TZ", before.c_str(), 1) : ::unsetenv("TZ");
+    ::tzset();
 }
 
 TEST(LogindPowerAbsent, NoLogindOrNoBusRefuses) {
