@@ -25,6 +25,7 @@ VELMORA_TEST_PACKAGES=(
   trayer  # an XEmbed tray on the virtual display for the tray end-to-end test
   clang-format  # scripts/check-format
   python3  # scripts/check-layers
+  faketime  # the real program under a clock that is set while it runs
   open-jtalk  # open_jtalk's full-context labels are what the voices' labels are checked against
 )
 
