@@ -18,7 +18,10 @@ bool ClockWindowOpsAdapter::Visible() const {
 }
 
 void ClockWindowOpsAdapter::Hide() {
-    form_.hide();
+    // Without a tray the clock is the only way in.
+    if (!parts_.NoTray) {
+        form_.hide();
+    }
 }
 
 void ClockWindowOpsAdapter::EnlargeForRinging() {
@@ -78,7 +81,16 @@ void ClockWindowOpsAdapter::CentreClock() {
 }
 
 void ClockWindowOpsAdapter::SetHint(const std::string& hint) {
+    hint_ = hint;
     form_.SetClockHint(QString::fromStdString(hint));
+}
+
+void ClockWindowOpsAdapter::ReplaceHelpHint(const std::string& oldHelp,
+                                            const std::string& newHelp) {
+    const size_t at = hint_.rfind(oldHelp);
+    if (!oldHelp.empty() && at != std::string::npos && at + oldHelp.size() == hint_.size()) {
+        SetHint(hint_.substr(0, at) + newHelp);
+    }
 }
 
 void ClockWindowOpsAdapter::SetAlarmLabel(const std::string& text) {

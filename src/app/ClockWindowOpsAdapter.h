@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "app/ProgramParts.h"
 #include "schedule/ClockWindowOps.h"
 
@@ -31,10 +33,14 @@ public:
     void ApplyFontName(const QString& face);
     // The clock in the middle of the screen.
     void CentreClock();
+    // The usage hint at the end of the hint shown now changed (a tray came
+    // or went).
+    void ReplaceHelpHint(const std::string& oldHelp, const std::string& newHelp);
 
 private:
     ProgramParts& parts_;
     TClockForm& form_;
+    std::string hint_;
 };
 
 }  // namespace velmora

@@ -27,8 +27,10 @@ struct ProgramParts {
     ClockTicker* Clock = nullptr;
     TVelmoraSetteiForm* Dialog = nullptr;
     TVelmoraVersionForm* About = nullptr;
+    // The desktop shows no tray icons: the clock window must stay shown.
+    bool NoTray = false;
     // Ends the program in order with the exit code given.
-    std::function<void(int code)> End;
+    std::function<void(int code)> End = nullptr;
 };
 
 }  // namespace velmora

@@ -40,7 +40,8 @@ void ProgramTrayHost::ShowClock() {
 }
 
 void ProgramTrayHost::SaveAndCloseClock() {
-    if (parts_.Clock != nullptr) {
+    // Without a tray the clock is the only way in.
+    if (parts_.Clock != nullptr && !parts_.NoTray) {
         parts_.Clock->Form().SaveClockGeometry();
         parts_.Clock->Form().hide();
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <string>
 
 #include "app/ProgramFolders.h"
@@ -26,6 +27,8 @@ void ShowLockFolderRefused(MessageService& messages, const std::string& folder);
 struct StartupContext {
     AppFolders Folders;
     StartupSettings Switches;
+    // Whether the desktop shows tray icons; unset: Qt's answer.
+    std::function<bool()> TrayAvailable;
 };
 
 StartupContext PrepareStartup();

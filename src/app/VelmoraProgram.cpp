@@ -1,11 +1,13 @@
 #include "app/VelmoraProgram.h"
 
 #include <QCoreApplication>
+#include <QSystemTrayIcon>
 #include <QThread>
 
 #include "about/TVelmoraVersionForm.h"
 #include "app/ClockTicker.h"
 #include "app/TVelmoraMainForm.h"
+#include "app/TrayPresence.h"
 #include "dialog/DialogActions.h"
 #include "dialog/TVelmoraSetteiForm.h"
 #include "speech/mecab/MecabReadingService.h"
@@ -16,7 +18,7 @@ VelmoraProgram::VelmoraProgram(const StartupContext& context, MessageService& me
     : context_(context),
       messages_(messages),
       ini_(context_.Folders.DataFolder + kSettingsFileName),
-      parts_{context_.Folders, settings_, state_, ini_, nullptr, nullptr, nullptr, nullptr, {}},
+      parts_{.Folders = context_.Folders, .Config = settings_, .State = state_, .Ini = ini_},
       converter_(MecabReadingServiceFactory()),
       notices_(messages),
       dialogLink_(parts_),
@@ -41,6 +43,9 @@ VelmoraProgram::VelmoraProgram(const StartupContext& context, MessageService& me
 
     clock_ = std::make_unique<ClockTicker>(parts_, dialogLink_, notices_, messages_, converter_);
     parts_.Clock = clock_.get();
+    trayPresence_ = std::make_unique<TrayPresence>(
+        parts_, notices_,
+        context_.TrayAvailable ? context_.TrayAvailable : &QSystemTrayIcon::isSystemTrayAvailable);
 
     dialog_ = std::make_unique<TVelmoraSetteiForm>(settingsHost_, messages_, converter_,
                                                    context_.Folders);
@@ -83,6 +88,7 @@ VelmoraProgram::VelmoraProgram(const StartupContext& context, MessageService& me
 
 VelmoraProgram::~VelmoraProgram() {
     clock_->StopTimer();
+    trayPresence_.reset();
     parts_.About = nullptr;
     about_.reset();
     main_->MenuOps().SetTestPlaybackHandler(nullptr);

@@ -26,6 +26,7 @@ class MessageService;
 class TVelmoraMainForm;
 class TVelmoraSetteiForm;
 class TVelmoraVersionForm;
+class TrayPresence;
 
 // The running program: its four windows created in order (the hidden main
 // window, the clock window, the settings dialog and the about window) and
@@ -49,6 +50,7 @@ public:
 
     // The windows as created, for the program's tests.
     const ProgramParts& Parts() const { return parts_; }
+    TrayPresence& Presence() { return *trayPresence_; }
 
 private:
     StartupContext context_;
@@ -73,6 +75,7 @@ private:
     LogindPower power_;
     std::unique_ptr<TVelmoraMainForm> main_;
     std::unique_ptr<ClockTicker> clock_;
+    std::unique_ptr<TrayPresence> trayPresence_;
     std::unique_ptr<TVelmoraSetteiForm> dialog_;
     std::unique_ptr<DialogActions> actions_;
     std::unique_ptr<TVelmoraVersionForm> about_;

@@ -14,6 +14,7 @@
 #include "app/ProgramFatalNotice.h"
 #include "app/Startup.h"
 #include "app/TVelmoraMainForm.h"
+#include "app/TrayPresence.h"
 #include "app/VelmoraProgram.h"
 #include "clock/ClockHints.h"
 #include "dialog/RadioGroup.h"
@@ -38,12 +39,15 @@ protected:
     std::string SettingsPath() const { return context.Folders.DataFolder + kSettingsFileName; }
     void Start() {
         context = PrepareStartup();
+        context.TrayAvailable = [this] { return trayAvailable; };
         program = std::make_unique<VelmoraProgram>(context, messages);
     }
     TVelmoraMainForm& Main() const { return *program->Parts().Main; }
     TrayPopupMenu& Menu() const { return Main().Menu(); }
 
     StartupContext context;
+    // The offscreen platform has no tray; the tests play a desktop with one.
+    bool trayAvailable = true;
     test::FakeMessageService messages;
     std::unique_ptr<VelmoraProgram> program;
 };
@@ -182,6 +186,38 @@ TEST_F(MainWindowTest, SnoozeUncheckedWhileRingingRestoresTheClocksShape) {
     // Switched off from the menu, the clock's hint says so above the usage.
     EXPECT_EQ(clock.findChild<QWidget*>(QStringLiteral("ImgHari"))->toolTip().toStdString(),
               "ALARM OFF\n............\n" + HelpHint());
+}
+
+// A desktop without tray icons: the clock stays shown whatever the settings
+// or the menu say, the menu item is greyed with the reason under the hint,
+// the user is told once; a tray that comes later takes the icon, and
+// hiding works again.
+TEST_F(MainWindowTest, WithoutATrayTheClockStaysUntilATrayComes) {
+    test::WriteBytes(SettingsPath(), "[Clock]\r\nShow=0\r\n");
+    trayAvailable = false;
+    Start();
+    TClockForm& clock = program->Parts().Clock->Form();
+    const auto hint = [&] {
+        return clock.findChild<QWidget*>(QStringLiteral("ImgHari"))->toolTip().toStdString();
+    };
+    Menu().Action(TrayMenuItem::Alarm)->trigger();  // any hint shown after the start
+    EXPECT_EQ(hint().substr(hint().size() - std::string(kNoTrayHint).size()), kNoTrayHint);
+    EXPECT_FALSE(Menu().Enabled(TrayMenuItem::ShowClock));
+    program->Parts().Clock->Ops().Hide();  // the start-up step for Show=0
+    Main().Commands().Run(TrayMenuItem::ShowClock);
+    EXPECT_TRUE(clock.isVisible());
+    program->Presence().Check();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(messages.shown.size(), 1U);
+    EXPECT_EQ(messages.shown[0].text.toStdString(), kNoTrayMessage);
+
+    trayAvailable = true;
+    program->Presence().Check();
+    EXPECT_TRUE(Menu().Enabled(TrayMenuItem::ShowClock));
+    EXPECT_EQ(hint().find(kNoTrayHint), std::string::npos);
+    Main().Commands().Run(TrayMenuItem::ShowClock);
+    EXPECT_FALSE(clock.isVisible());
+    EXPECT_EQ(messages.shown.size(), 1U);
 }
 
 // A voice that cannot be loaded: the message once, then the program ends.
