@@ -29,12 +29,13 @@ void TrayPresence::Check() {
 
 void TrayPresence::Follow(bool available) {
     const std::string oldHelp = parts_.State.HelpHint;
+    const bool came = shown_ == false && available;
     shown_ = available;
     parts_.NoTray = !available;
     parts_.State.HelpHint = available ? HelpHint() : HelpHint() + "\n" + kNoTrayHint;
     if (parts_.Main != nullptr) {
         parts_.Main->Menu().SetEnabled(TrayMenuItem::ShowClock, available);
-        if (available) {
+        if (came) {
             // Put in afresh: an icon made while no tray was there is not
             // always taken in by the one that came.
             parts_.Main->Tray().Remove();

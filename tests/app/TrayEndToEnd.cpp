@@ -1,19 +1,30 @@
 // The real program on a virtual display with an XEmbed tray (trayer), its
 // own session bus and a PulseAudio server of this process's own, driven
-// with xdotool as a user would. Run by tray_e2e.sh, which starts the
-// display, the tray and the bus; photographs go to the folder given.
+// with xdotool as a user would; and the same program on the same bus with a
+// StatusNotifier watcher of the test's own standing in for the desktop's
+// (KDE, GNOME's AppIndicator extension, XFCE), driven over D-Bus as the
+// desktop's panel would. Run by tray_e2e.sh, which starts the display, the
+// tray and the bus; photographs go to the folder given.
 #include <gtest/gtest.h>
 
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVariant>
+#include <QDBusVirtualObject>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QThread>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <mutex>
 #include <optional>
 #include <thread>
 
@@ -343,6 +354,293 @@ TEST_F(TrayEndToEnd, WithoutTheWakeRightTheUserIsToldOnce) {
     std::this_thread::sleep_for(std::chrono::milliseconds(1500));
     EXPECT_TRUE(boxes().empty()) << "told a second time";
     EXPECT_EQ(EndFromMenu(), 0);
+}
+
+const QString kWatcher = QStringLiteral("org.kde.StatusNotifierWatcher");
+const QString kItem = QStringLiteral("org.kde.StatusNotifierItem");
+const QString kDBusMenu = QStringLiteral("com.canonical.dbusmenu");
+const QString kProperties = QStringLiteral("org.freedesktop.DBus.Properties");
+
+// A desktop panel's StatusNotifierWatcher with its host registered,
+// answering from a thread of its own; it writes down the items that
+// register with it.
+class FakeWatcher final : public QDBusVirtualObject {
+public:
+    bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override {
+        const QString member = message.member();
+        if (message.interface() == kProperties && member == QStringLiteral("Get")) {
+            const QString name = message.arguments().value(1).toString();
+            return connection.send(message.createReply(QVariant::fromValue(QDBusVariant(
+                name == QStringLiteral("IsStatusNotifierHostRegistered") ? QVariant(true)
+                : name == QStringLiteral("ProtocolVersion")              ? QVariant(0)
+                                                                         : QVariant(Items())))));
+        }
+        if (message.interface() == kWatcher &&
+            member == QStringLiteral("RegisterStatusNotifierItem")) {
+            {
+                std::lock_guard lock(mutex_);
+                // The name given, or the sender's own when only a path is.
+                const QString named = message.arguments().value(0).toString();
+                items_ << (named.startsWith(QLatin1Char('/')) ? message.service() : named);
+            }
+            return connection.send(message.createReply());
+        }
+        return false;
+    }
+    QString introspect(const QString&) const override {
+        return QStringLiteral(
+            "<interface name=\"org.kde.StatusNotifierWatcher\">"
+            "<method name=\"RegisterStatusNotifierItem\"><arg type=\"s\" direction=\"in\"/>"
+            "</method><method name=\"RegisterStatusNotifierHost\"><arg type=\"s\" "
+            "direction=\"in\"/></method>"
+            "<property name=\"RegisteredStatusNotifierItems\" type=\"as\" access=\"read\"/>"
+            "<property name=\"IsStatusNotifierHostRegistered\" type=\"b\" access=\"read\"/>"
+            "<property name=\"ProtocolVersion\" type=\"i\" access=\"read\"/>"
+            "<signal name=\"StatusNotifierItemRegistered\"><arg type=\"s\"/></signal>"
+            "<signal name=\"StatusNotifierHostRegistered\"/></interface>");
+    }
+    QStringList Items() {
+        std::lock_guard lock(mutex_);
+        return items_;
+    }
+
+private:
+    std::mutex mutex_;
+    QStringList items_;
+};
+
+// One entry of the exported menu, as GetLayout gives it.
+struct MenuEntry {
+    int id = 0;
+    QVariantMap properties;
+    std::vector<MenuEntry> children;
+};
+
+MenuEntry ReadEntry(const QDBusArgument& arg) {
+    MenuEntry entry;
+    arg.beginStructure();
+    arg >> entry.id >> entry.properties;
+    arg.beginArray();
+    while (!arg.atEnd()) {
+        QDBusVariant child;
+        arg >> child;
+        entry.children.push_back(ReadEntry(qvariant_cast<QDBusArgument>(child.variant())));
+    }
+    arg.endArray();
+    arg.endStructure();
+    return entry;
+}
+
+// The visible items of a menu and its submenus, depth first.
+void Flatten(const MenuEntry& entry, std::vector<MenuEntry>& out) {
+    for (const MenuEntry& child : entry.children) {
+        if (child.properties.value(QStringLiteral("visible"), true).toBool() &&
+            child.properties.value(QStringLiteral("type")).toString() !=
+                QStringLiteral("separator")) {
+            out.push_back(child);
+        }
+        Flatten(child, out);
+    }
+}
+
+class StatusNotifierTray : public TrayEndToEnd {
+protected:
+    void SetUp() override {
+        TrayEndToEnd::SetUp();
+        watcherBus_ =
+            QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("watcher"));
+        ASSERT_TRUE(watcherBus_.isConnected());
+        worker_.start();
+        watcher_.moveToThread(&worker_);
+        ASSERT_TRUE(watcherBus_.registerService(kWatcher));
+        ASSERT_TRUE(
+            watcherBus_.registerVirtualObject(QStringLiteral("/StatusNotifierWatcher"), &watcher_));
+    }
+    void TearDown() override {
+        TrayEndToEnd::TearDown();
+        // The XEmbed tests on this bus must find no watcher.
+        watcherBus_.unregisterObject(QStringLiteral("/StatusNotifierWatcher"));
+        watcherBus_.unregisterService(kWatcher);
+        worker_.quit();
+        worker_.wait();
+        QDBusConnection::disconnectFromBus(QStringLiteral("watcher"));
+    }
+
+    QDBusMessage Call(const QString& path, const QString& interface, const QString& method,
+                      const QVariantList& args = {}) const {
+        QDBusMessage call = QDBusMessage::createMethodCall(item_, path, interface, method);
+        call.setArguments(args);
+        return QDBusConnection::sessionBus().call(call, QDBus::Block, 5000);
+    }
+    QVariant Property(const QString& name) const {
+        const QDBusMessage answer = Call(QStringLiteral("/StatusNotifierItem"), kProperties,
+                                         QStringLiteral("Get"), {kItem, name});
+        return answer.arguments().isEmpty()
+                   ? QVariant()
+                   : qvariant_cast<QDBusVariant>(answer.arguments().constFirst()).variant();
+    }
+    // The tooltip's title and text.
+    QString ToolTip() const {
+        const QDBusArgument arg = qvariant_cast<QDBusArgument>(Property(QStringLiteral("ToolTip")));
+        QString icon;
+        QString title;
+        QString text;
+        arg.beginStructure();
+        arg >> icon;
+        arg.beginArray();
+        while (!arg.atEnd()) {
+            int width = 0;
+            int height = 0;
+            QByteArray pixels;
+            arg.beginStructure();
+            arg >> width >> height >> pixels;
+            arg.endStructure();
+        }
+        arg.endArray();
+        arg >> title >> text;
+        arg.endStructure();
+        return title + QLatin1Char('|') + text;
+    }
+    // What the icon looks like: its name, or its pixels.
+    QString IconNow() const {
+        const QString name = Property(QStringLiteral("IconName")).toString();
+        if (!name.isEmpty()) {
+            QFile file(name);
+            return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll().toBase64())
+                                                  : name;
+        }
+        const QDBusArgument arg =
+            qvariant_cast<QDBusArgument>(Property(QStringLiteral("IconPixmap")));
+        QString pixels;
+        arg.beginArray();
+        while (!arg.atEnd()) {
+            int width = 0;
+            int height = 0;
+            QByteArray data;
+            arg.beginStructure();
+            arg >> width >> height >> data;
+            arg.endStructure();
+            pixels += QString::fromLatin1(data.toBase64());
+        }
+        arg.endArray();
+        return pixels;
+    }
+    std::vector<MenuEntry> Menu() const {
+        const QString path =
+            qvariant_cast<QDBusObjectPath>(Property(QStringLiteral("Menu"))).path();
+        const QDBusMessage answer =
+            Call(path, kDBusMenu, QStringLiteral("GetLayout"), {0, -1, QStringList()});
+        std::vector<MenuEntry> items;
+        if (answer.arguments().size() == 2) {
+            Flatten(ReadEntry(qvariant_cast<QDBusArgument>(answer.arguments().at(1))), items);
+        }
+        return items;
+    }
+    // Clicks the item of that label in the exported menu, as the panel does.
+    void Click(const QString& label) const {
+        const QString path =
+            qvariant_cast<QDBusObjectPath>(Property(QStringLiteral("Menu"))).path();
+        for (const MenuEntry& entry : Menu()) {
+            if (entry.properties.value(QStringLiteral("label")).toString() == label) {
+                Call(path, kDBusMenu, QStringLiteral("Event"),
+                     {entry.id, QStringLiteral("clicked"),
+                      QVariant::fromValue(QDBusVariant(QVariant(0))), 0U});
+                return;
+            }
+        }
+        ADD_FAILURE() << "no menu item " << label.toStdString();
+    }
+
+    QDBusConnection watcherBus_{QString()};
+    QThread worker_;
+    FakeWatcher watcher_;
+    QString item_;
+};
+
+TEST_F(StatusNotifierTray, ThePanelSeesTheItemItsStatesAndItsMenu) {
+    test::SinkMonitor monitor;
+    std::string error;
+    ASSERT_TRUE(monitor.Start(&error)) << error;
+    const QString velmora = QString::fromStdString(test::ProgramDir() + "/velmora");
+    program_.setProcessEnvironment(env_);
+    program_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    program_.start(velmora, {});
+    ASSERT_TRUE(WaitFor([&] { return !watcher_.Items().isEmpty(); }))
+        << "no item registered with the watcher";
+    item_ = watcher_.Items().constLast();
+    EXPECT_FALSE(TrayIcon().has_value()) << "an XEmbed icon beside the StatusNotifierItem";
+
+    EXPECT_EQ(Property(QStringLiteral("Title")).toString(), QStringLiteral("ベルモラ"));
+    EXPECT_TRUE(ToolTip().contains(QStringLiteral("ALARM OFF"))) << ToolTip().toStdString();
+    const QString offIcon = IconNow();
+    EXPECT_FALSE(offIcon.isEmpty());
+
+    // Every item with its caption (the accelerator as dbusmenu writes it),
+    // enabled state and check mark, as a start without settings has them.
+    struct Expected {
+        const char* label;
+        bool enabled;
+        int toggle;  // -1: no check mark
+    };
+    const Expected expected[] = {
+        {"スタートアップに登録(_S)", true, -1},
+        {"目覚まし(_M)", true, 0},
+        {"スヌーズ(_N)", true, 0},
+        {"音楽停止(_O)", false, -1},
+        {"設定画面を表示(_A)", false, -1},
+        {"時計表示(_C)", true, 1},
+        {"文字盤の色(_B)", true, -1},
+        {"グレー(_G)", true, 1},
+        {"白(_W)", true, 0},
+        {"時計を常に最前面にする(_F)", true, 1},
+        {"マウスが近づいたら時計を隠す(_H)", true, 0},
+        {"現在の画面解像度(1280x800)になったら時計を現在の位置にする(_P)", true, 0},
+        {"時報をしゃべる(_J)", true, 0},
+        {"現在時刻(_T)", true, -1},
+        {"ヘルプの表示(_R)", true, -1},
+        {"バージョン情報(_V)", true, -1},
+        {"終了(_E)", true, -1},
+    };
+    const std::vector<MenuEntry> menu = Menu();
+    ASSERT_EQ(menu.size(), std::size(expected));
+    for (size_t i = 0; i < menu.size(); ++i) {
+        const QVariantMap& p = menu[i].properties;
+        SCOPED_TRACE(expected[i].label);
+        EXPECT_EQ(p.value(QStringLiteral("label")).toString(),
+                  QString::fromUtf8(expected[i].label));
+        EXPECT_EQ(p.value(QStringLiteral("enabled"), true).toBool(), expected[i].enabled);
+        EXPECT_EQ(p.value(QStringLiteral("toggle-type")).toString().isEmpty()
+                      ? -1
+                      : p.value(QStringLiteral("toggle-state")).toInt(),
+                  expected[i].toggle);
+    }
+
+    // "現在時刻": heard on the sound server's output.
+    const auto before = monitor.IndexAt(test::SinkMonitor::Clock::now());
+    Click(QStringLiteral("現在時刻(_T)"));
+    EXPECT_TRUE(WaitFor([&] { return HeardFrom(monitor, before); }, 10000))
+        << "no speech was heard";
+
+    // "目覚まし": its key written, the tooltip and icon of an armed alarm.
+    Click(QStringLiteral("目覚まし(_M)"));
+    EXPECT_TRUE(WaitFor([&] { return Key("Alarm", "Use") == "1"; }, 5000));
+    EXPECT_TRUE(WaitFor([&] { return ToolTip().contains(QStringLiteral("ALARM ON")); }, 5000))
+        << ToolTip().toStdString();
+    EXPECT_NE(IconNow(), offIcon);
+
+    // The panel's left click opens the settings dialog.
+    Call(QStringLiteral("/StatusNotifierItem"), kItem, QStringLiteral("Activate"), {0, 0});
+    EXPECT_TRUE(WaitFor([] {
+        for (const XWindow& w : Windows()) {
+            if (IsOurs(w) && w.name == QStringLiteral("\"ベルモラの設定\"")) {
+                return true;
+            }
+        }
+        return false;
+    })) << "Activate did not open the settings dialog";
+
+    program_.terminate();
+    EXPECT_TRUE(program_.waitForFinished(15000)) << "the program did not end on SIGTERM";
 }
 
 }  // namespace
