@@ -3,6 +3,10 @@
 #include <utility>
 
 #include "clock/ClockHints.h"
+#include "dialog/DialogValuesLoader.h"
+#include "dialog/DialogValuesSaver.h"
+#include "dialog/SettingsValidation.h"
+#include "dialog/TrayMenuSync.h"
 #include "schedule/TickPhase.h"
 #include "settings/SettingsLoader.h"
 
@@ -86,7 +90,13 @@ Simulation::Simulation(SimulationConfig config, FileLengthMs lengths, WaveFileRe
                 .Notice = main_,
                 .Events = log_,
                 .AudibleLeadMs = config_.AudibleLeadMs},
-      engine_(state_, services_) {
+      engine_(state_, services_),
+      settingsHost_({.Services = services_,
+                     .State = state_,
+                     .Engine = engine_,
+                     .Menu = menu_,
+                     .Window = window_,
+                     .Ini = ini_}) {
     beforePlayer_.SetStartHandler(
         [this](const std::string& path) { log_.BeforeSoundStarted(path); });
     musicPlayer_.SetStartHandler([this](const std::string& path) { log_.MusicStarted(path); });
@@ -132,6 +142,39 @@ void Simulation::SleepBetween(long long fromMs, long long untilMs, bool timerWak
     sleepFrom_ = fromMs;
     sleepUntil_ = untilMs;
     timerWakes_ = timerWakes;
+}
+
+DialogValues Simulation::OpenSettings(PhoneticConverter& converter) {
+    DialogValues form;
+    LoadAddedSounds(ini_, form);
+    const DialogValuesLoadContext context{.Live = settings_,
+                                          .CurrentMonth = DecodeDate(time_.Now()).month - 1,
+                                          .AlarmWordPath = config_.DataFolder + kAlarmWordFileName,
+                                          .FallbackFontName = {},
+                                          .Converter = converter};
+    LoadDialogValues(ini_, context, form);
+    return form;
+}
+
+bool Simulation::ConfirmSettings(DialogValues form) {
+    const DialogValuesValidation check = ValidateDialogValues(form);
+    if (!check.Passed) {
+        main_.ShowNotice(check.Message);
+        return false;
+    }
+    const DialogValuesSaveResult saved =
+        SaveDialogValues(ini_, form, check.DayOfMonthList, settings_,
+                         {.AlarmWordPath = config_.DataFolder + kAlarmWordFileName,
+                          .RecordedVoicePath = config_.DataFolder + kRecordedVoiceFileName});
+    if (!saved.Saved) {
+        main_.ShowNotice(saved.Error);
+        return false;
+    }
+    if (settings_.SpeakBeforeSound) {
+        settingsHost_.RebuildPreAnnouncement();
+    }
+    BringTrayMenuInLine(settingsHost_, form);
+    return true;
 }
 
 bool Simulation::Asleep(long long at) {
