@@ -391,10 +391,13 @@ TEST(WeekSoak, SettingsChangedThroughTheDialogAllWeek) {
         }
     }
 
-    // 2. Every mark is spoken once, at its volume and with its words. A
-    // ringing (its snooze pauses too) holds every time signal back: a mark
-    // whose second of testing lies in a ringing may go unspoken, and one
-    // the ringing leaves part of that second to may be spoken late in it.
+    // 2. Every mark is spoken once, at its volume and with its words. While
+    // the alarm rings, its snooze pauses included, the time signal keeps
+    // quiet rather than talk over it, and a mark is tested only within its
+    // own second (a time said later would be wrong): a mark whose second of
+    // testing the ringing covers is gone for good, one whose second the
+    // ringing covers in part may be spoken in the rest of it or not at all,
+    // and every other mark must be spoken, once.
     std::map<long long, int> spoken;
     const auto& events = sim->Log().Events();
     for (size_t i = 0; i < events.size(); ++i) {
