@@ -39,8 +39,13 @@ void AlarmArming::ArmWakeUp() {
         SetAlarmOff();
         return;
     }
-    // The display is woken once per wake moment; a new moment gets its own.
+    // The display is woken once per wake moment; a new moment gets its own,
+    // and the keep-awake taken for the old one must not last until the new
+    // one has rung.
     if (MomentMs(*wake) != MomentMs(state_.WakeTime)) {
+        if (state_.DisplayWakeDone && !state_.Ringing) {
+            s_.Awake.Release();
+        }
         state_.DisplayWakeDone = false;
     }
     state_.WakeTime = *wake;

@@ -13,6 +13,7 @@ public:
 
     bool Visible() const override { return visible_; }
     void Hide() override { visible_ = false; }
+    void Show() { visible_ = true; }
     void EnlargeForRinging() override {
         visible_ = true;
         enlarged_ = true;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "dialog/TrayMenuItem.h"
 #include "schedule/TrayMenuOps.h"
 #include "settings/StartupSettings.h"
 
@@ -40,6 +41,10 @@ public:
         snooze_ = snooze;
     }
     void SetSpeakJiho(bool on) { speakJiho_ = on; }
+    // The marks the settings dialog reads and sets; the headless menu keeps
+    // those the clock acts on, and the others read as unchecked.
+    bool Checked(TrayMenuItem item) const;
+    void SetChecked(TrayMenuItem item, bool checked);
 
     bool RingingLock() const { return ringingLock_; }
     bool ShowSetteiEnabled() const { return showSetteiEnabled_; }
@@ -47,6 +52,10 @@ public:
     TrayIcon Icon() const { return icon_; }
 
 private:
+    // The mark kept for the item; null for one the headless menu has not.
+    template <typename Self>
+    static auto MarkOf(Self& self, TrayMenuItem item) -> decltype(&self.alarm_);
+
     bool alarm_;
     bool snooze_;
     bool speakJiho_;

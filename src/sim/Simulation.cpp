@@ -4,6 +4,10 @@
 #include <utility>
 
 #include "clock/ClockHints.h"
+#include "dialog/DialogValuesLoader.h"
+#include "dialog/DialogValuesSaver.h"
+#include "dialog/SettingsValidation.h"
+#include "dialog/TrayMenuSync.h"
 #include "schedule/TickPhase.h"
 #include "settings/SettingsLoader.h"
 
@@ -88,6 +92,12 @@ Simulation::Simulation(SimulationConfig config, FileLengthMs lengths, WaveFileRe
                 .Events = log_,
                 .AudibleLeadMs = config_.AudibleLeadMs},
       engine_(state_, services_),
+      settingsHost_({.Services = services_,
+                     .State = state_,
+                     .Engine = engine_,
+                     .Menu = menu_,
+                     .Window = window_,
+                     .Ini = ini_}),
       weather_(config_.Weather) {
     beforePlayer_.SetStartHandler(
         [this](const std::string& path) { log_.BeforeSoundStarted(path); });
@@ -167,6 +177,39 @@ void Simulation::RunTick() {
     ++tickDepth_;
     engine_.MainTimerTimer();
     --tickDepth_;
+}
+
+DialogValues Simulation::OpenSettings(PhoneticConverter& converter) {
+    DialogValues form;
+    LoadAddedSounds(ini_, form);
+    const DialogValuesLoadContext context{.Live = settings_,
+                                          .CurrentMonth = DecodeDate(time_.Now()).month - 1,
+                                          .AlarmWordPath = config_.DataFolder + kAlarmWordFileName,
+                                          .FallbackFontName = {},
+                                          .Converter = converter};
+    LoadDialogValues(ini_, context, form);
+    return form;
+}
+
+bool Simulation::ConfirmSettings(DialogValues form) {
+    const DialogValuesValidation check = ValidateDialogValues(form);
+    if (!check.Passed) {
+        main_.ShowNotice(check.Message);
+        return false;
+    }
+    const DialogValuesSaveResult saved =
+        SaveDialogValues(ini_, form, check.DayOfMonthList, settings_,
+                         {.AlarmWordPath = config_.DataFolder + kAlarmWordFileName,
+                          .RecordedVoicePath = config_.DataFolder + kRecordedVoiceFileName});
+    if (!saved.Saved) {
+        main_.ShowNotice(saved.Error);
+        return false;
+    }
+    if (settings_.SpeakBeforeSound) {
+        settingsHost_.RebuildPreAnnouncement();
+    }
+    BringTrayMenuInLine(settingsHost_, form);
+    return true;
 }
 
 bool Simulation::Asleep(long long at) {

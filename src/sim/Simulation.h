@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "dialog/DialogValues.h"
 #include "schedule/ClockEngine.h"
 #include "schedule/ClockSoundActivity.h"
 #include "schedule/ClockSpeakContext.h"
@@ -14,6 +15,7 @@
 #include "sim/HeadlessClockWindow.h"
 #include "sim/HeadlessDialog.h"
 #include "sim/HeadlessMainWindow.h"
+#include "sim/HeadlessSettingsHost.h"
 #include "sim/HeadlessTrayMenu.h"
 #include "sim/SeededRandom.h"
 #include "sim/SimDisplayAwake.h"
@@ -106,6 +108,14 @@ public:
     // wait and each message round of the clock runs a tick inside it.
     void SetTickOnEveryPump(bool on) { tickOnEveryPump_ = on; }
 
+    // The settings dialog as it opens now: its values read from the settings
+    // file and the live record. `converter` reads the user's own words.
+    DialogValues OpenSettings(PhoneticConverter& converter);
+    // OK in the settings dialog after an edit: the values checked, saved and
+    // applied to the running clock as the program's dialog does it. False,
+    // with the message shown, when the check or a write refuses them.
+    bool ConfirmSettings(DialogValues form);
+
     // The event loop the clock's waits run.
     void ProcessEvents() override;
 
@@ -171,6 +181,7 @@ private:
     FileLengthMs lengths_;
     ClockServices services_;
     ClockEngine engine_;
+    HeadlessSettingsHost settingsHost_;
     std::vector<ClockWeather> weather_;
     long long sleepFrom_ = 0;
     long long sleepUntil_ = 0;

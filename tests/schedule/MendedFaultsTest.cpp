@@ -218,6 +218,23 @@ TEST(DisplayWake, MissedAlarmReleasesAndTheNextWakesAgain) {
     EXPECT_EQ(StartDays(*sim), std::vector<std::string>{"2024/01/04 07:00:00"});
 }
 
+// Woken for the alarm, the user moves it later in the dialog: the keep-awake
+// taken for the old moment ends there, and the new moment wakes anew.
+TEST(DisplayWake, AlarmMovedAfterTheWakeReleasesUntilTheNewMoment) {
+    SimHarness harness(kDailyExceptThird);
+    auto sim = harness.Start("2024/01/02 6:58:00", "2024/01/02 7:10:10");
+    sim->RunUntil(At("2024/01/02 6:59:30"));
+    ASSERT_TRUE(sim->Awake().Inhibited());
+    NoReadingService converter;
+    DialogValues form = sim->OpenSettings(converter);
+    form.DayTime = {"7", "10", "0"};
+    ASSERT_TRUE(sim->ConfirmSettings(form));
+    EXPECT_FALSE(sim->Awake().Inhibited());
+    sim->Run();
+    EXPECT_EQ(sim->Awake().Wakes(), 2);
+    EXPECT_EQ(StartDays(*sim), std::vector<std::string>{"2024/01/02 07:10:00"});
+}
+
 // STOP while the first sound plays: Speak goes on to the words once the
 // sound ends, and those must not be heard; nor may the music start.
 TEST(StopDuringBeforeSound, SilencesTheWordsAndTheMusic) {
