@@ -26,6 +26,7 @@ VELMORA_TEST_PACKAGES=(
   clang-format  # scripts/check-format
   python3  # scripts/check-layers
   faketime  # the real program under a clock that is set while it runs
+  weston xwayland qt6-wayland  # the program in a Wayland session, with and without XWayland
   open-jtalk  # open_jtalk's full-context labels are what the voices' labels are checked against
 )
 

@@ -37,6 +37,7 @@ public:
     ~ClockTicker() override;
 
     TClockForm& Form() { return form_; }
+    const ClockDesktop& Desktop() const { return desktop_; }
     ClockEngine& Engine() { return engine_; }
     const ClockServices& Services() const { return services_; }
     WakeUpTimer& Wake() { return wake_; }

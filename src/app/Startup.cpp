@@ -1,12 +1,15 @@
 #include "app/Startup.h"
 
 #include <QApplication>
+#include <cstdlib>
 #include <optional>
+#include <string_view>
 
 #include "app/BoxMessageService.h"
 #include "app/SingleInstance.h"
 #include "app/TerminationSignals.h"
 #include "app/VelmoraProgram.h"
+#include "clock/WindowSystemProbe.h"
 #include "settings/IniFile.h"
 #include "settings/Settings.h"
 
@@ -23,6 +26,25 @@ QString LockFolderRefusedText(const std::string& folder) {
                "このフォルダーを削除してから、もう一度起動してください。\n"
                "（他のユーザーのものは、管理者に削除を依頼してください。）")
         .arg(QString::fromStdString(folder));
+}
+
+bool Set(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr && *value != '\0';
+}
+
+// In a Wayland session Qt takes its Wayland platform when it is installed,
+// and there the clock can neither place itself nor stay on top nor see the
+// pointer. Through XWayland it can, so the X display is taken wherever one
+// answers, unless the user chose a platform.
+void PreferXWayland() {
+    const char* session = std::getenv("XDG_SESSION_TYPE");
+    const bool wayland =
+        Set("WAYLAND_DISPLAY") || (session != nullptr && std::string_view(session) == "wayland");
+    if (wayland && !Set("QT_QPA_PLATFORM") && Set("DISPLAY") &&
+        ProbeXDisplay(std::getenv("DISPLAY"))) {
+        ::setenv("QT_QPA_PLATFORM", "xcb", 1);
+    }
 }
 
 }  // namespace
@@ -58,6 +80,7 @@ StartupContext PrepareStartup() {
 }
 
 int RunVelmora(int argc, char** argv) {
+    PreferXWayland();
     BlockTerminationSignals();
     // Taken before anything else, so a second start creates no window.
     const SingleInstance instance(kInstanceName);

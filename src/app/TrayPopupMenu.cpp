@@ -52,6 +52,7 @@ QAction* TrayPopupMenu::Add(QMenu* menu, TrayMenuItem item, const char* name,
     action->setObjectName(QLatin1String(name));
     action->setCheckable(checkable);
     actions_[Index(item)] = action;
+    wanted_[Index(item)] = true;
     connect(action, &QAction::triggered, this, [this, action, item] {
         // Qt has already inverted the mark of a checkable item; put it back
         // so the command sees the state the user clicked on.
@@ -76,7 +77,13 @@ bool TrayPopupMenu::Enabled(TrayMenuItem item) const {
 }
 
 void TrayPopupMenu::SetEnabled(TrayMenuItem item, bool enabled) {
-    Action(item)->setEnabled(enabled);
+    wanted_[Index(item)] = enabled;
+    Action(item)->setEnabled(enabled && !unavailable_[Index(item)]);
+}
+
+void TrayPopupMenu::SetUnavailable(TrayMenuItem item, bool unavailable) {
+    unavailable_[Index(item)] = unavailable;
+    Action(item)->setEnabled(wanted_[Index(item)] && !unavailable);
 }
 
 void TrayPopupMenu::SetCaption(TrayMenuItem item, const QString& caption) {

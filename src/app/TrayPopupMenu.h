@@ -24,6 +24,10 @@ public:
     void SetChecked(TrayMenuItem item, bool checked);
     bool Enabled(TrayMenuItem item) const;
     void SetEnabled(TrayMenuItem item, bool enabled);
+    // An item the desktop cannot serve (hiding the clock without a tray,
+    // placing it on Wayland) stays greyed whatever SetEnabled says, and
+    // gets the state last asked for back when the desktop can again.
+    void SetUnavailable(TrayMenuItem item, bool unavailable);
     void SetCaption(TrayMenuItem item, const QString& caption);
 
 signals:
@@ -35,6 +39,8 @@ private:
                  bool checkable);
 
     std::array<QAction*, kTrayMenuItemCount> actions_{};
+    std::array<bool, kTrayMenuItemCount> wanted_{};
+    std::array<bool, kTrayMenuItemCount> unavailable_{};
 };
 
 }  // namespace velmora

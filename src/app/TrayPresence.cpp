@@ -34,7 +34,7 @@ void TrayPresence::Follow(bool available) {
     parts_.NoTray = !available;
     parts_.State.HelpHint = available ? HelpHint() : HelpHint() + "\n" + kNoTrayHint;
     if (parts_.Main != nullptr) {
-        parts_.Main->Menu().SetEnabled(TrayMenuItem::ShowClock, available);
+        parts_.Main->Menu().SetUnavailable(TrayMenuItem::ShowClock, !available);
         if (came) {
             // Put in afresh: an icon made while no tray was there is not
             // always taken in by the one that came.

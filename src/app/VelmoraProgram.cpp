@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QSystemTrayIcon>
 #include <QThread>
+#include <QTimer>
 
 #include "about/TVelmoraVersionForm.h"
 #include "app/ClockTicker.h"
@@ -13,6 +14,15 @@
 #include "speech/mecab/MecabReadingService.h"
 
 namespace velmora {
+namespace {
+
+// Told once a run on Wayland without an X display.
+constexpr const char* kWaylandLimitsMessage =
+    "この Wayland のセッションには X のディスプレイ（XWayland）がないため、"
+    "時計の位置の記憶、常に最前面、マウスが近づいたら隠す機能は使えません。\n"
+    "XWayland を入れると、次の起動からこれらが使えます。";
+
+}  // namespace
 
 VelmoraProgram::VelmoraProgram(const StartupContext& context, MessageService& messages)
     : context_(context),
@@ -46,6 +56,15 @@ VelmoraProgram::VelmoraProgram(const StartupContext& context, MessageService& me
     trayPresence_ = std::make_unique<TrayPresence>(
         parts_, notices_,
         context_.TrayAvailable ? context_.TrayAvailable : &QSystemTrayIcon::isSystemTrayAvailable);
+    if (!clock_->Desktop().PlacesWindows()) {
+        // Wayland with no X display to run on: what needs the window to place
+        // itself or see the pointer is switched off, and the user told why.
+        for (const TrayMenuItem item : {TrayMenuItem::ClockAllwaysFront, TrayMenuItem::OnMouseHide,
+                                        TrayMenuItem::SetClockPosition}) {
+            main_->Menu().SetUnavailable(item, true);
+        }
+        QTimer::singleShot(0, main_.get(), [this] { notices_.ShowNotice(kWaylandLimitsMessage); });
+    }
 
     dialog_ = std::make_unique<TVelmoraSetteiForm>(settingsHost_, messages_, converter_,
                                                    context_.Folders);

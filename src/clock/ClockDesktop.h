@@ -22,6 +22,9 @@ public:
     // Used to learn when an interactive move or resize handed to the window
     // manager has ended, which the window is not told.
     virtual std::optional<bool> LeftButtonDown() const = 0;
+    // Whether the window system lets a window place itself, stay on top and
+    // see the pointer anywhere on the screen (X11 does; Wayland does not).
+    virtual bool PlacesWindows() const { return true; }
     // `changed` runs whenever the screen configuration changes.
     virtual void WatchScreens(std::function<void()> changed) = 0;
 };

@@ -32,6 +32,10 @@ std::optional<bool> QtClockDesktop::LeftButtonDown() const {
     return ProbeLeftButtonDown();
 }
 
+bool QtClockDesktop::PlacesWindows() const {
+    return !QGuiApplication::platformName().startsWith(QStringLiteral("wayland"));
+}
+
 void QtClockDesktop::WatchScreens(std::function<void()> changed) {
     changed_ = std::move(changed);
     auto* app = qGuiApp;

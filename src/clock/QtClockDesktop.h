@@ -23,6 +23,7 @@ public:
     bool CtrlDown() const override;
     bool Compositing() const override;
     std::optional<bool> LeftButtonDown() const override;
+    bool PlacesWindows() const override;
     void WatchScreens(std::function<void()> changed) override;
 
 private:

@@ -220,7 +220,15 @@ QRect TClockForm::AlarmLabelGeometry() const {
 }
 
 void TClockForm::SaveClockGeometry() {
-    velmora::SaveClockGeometry(settings_, ToPixelRect(geometry()));
+    PixelRect window = ToPixelRect(geometry());
+    if (!desktop_.PlacesWindows()) {
+        // The window system does not say where the window is: the place
+        // stored before stays, for the next start on X11.
+        const StoredClockGeometry stored = ReadStoredClockGeometry(settings_);
+        window.left = stored.Left.value_or(window.left);
+        window.top = stored.Top.value_or(window.top);
+    }
+    velmora::SaveClockGeometry(settings_, window);
 }
 
 void TClockForm::SetTopMost(bool topMost) {
@@ -258,8 +266,12 @@ void TClockForm::ApplyMouseHideRule() {
     in.MenuOnMouseHide = host_.HideNearMouse();
     in.MessageShowing = host_.MessageShowing();
     in.MenuShowClock = host_.ShowClock();
-    if (in.Ringing || !in.MenuOnMouseHide || in.MessageShowing || !in.MenuShowClock) {
-        return;  // spares the window system a question every tick
+    if (in.Ringing || !in.MenuOnMouseHide || in.MessageShowing || !in.MenuShowClock ||
+        !desktop_.PlacesWindows()) {
+        // Spares the window system a question every tick; where the
+        // pointer is only known over our own windows, a clock hidden from
+        // it would never come back.
+        return;
     }
     const QPoint cursor = desktop_.CursorPos();
     in.Cursor = {cursor.x(), cursor.y()};

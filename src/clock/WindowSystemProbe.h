@@ -15,4 +15,7 @@ bool ProbeCompositing();
 // The left mouse button is held down; nullopt when unknown.
 std::optional<bool> ProbeLeftButtonDown();
 
+// An X server answers on `display` (before Qt is started).
+bool ProbeXDisplay(const char* display);
+
 }  // namespace velmora

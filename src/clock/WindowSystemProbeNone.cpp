@@ -10,4 +10,8 @@ std::optional<bool> ProbeLeftButtonDown() {
     return std::nullopt;
 }
 
+bool ProbeXDisplay(const char* /*display*/) {
+    return false;
+}
+
 }  // namespace velmora

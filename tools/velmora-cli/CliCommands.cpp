@@ -22,7 +22,9 @@ std::span<const Command> Commands() {
         {"volume", "volume get | volume set PERCENT", &RunVolume},
         {"simulate",
          "simulate --data DIR --from \"YYYY/MM/DD H:NN:SS\" --to \"YYYY/MM/DD H:NN:SS\" "
-         "[--stop-after S] [--snooze-answer yes|no] [--utterance-ms N]",
+         "[--stop-after S] [--snooze-answer yes|no] [--utterance-ms N] "
+         "[--clock-step \"YYYY/MM/DD H:NN:SS=SECONDS\"]... "
+         "[--sleep \"YYYY/MM/DD H:NN:SS=SECONDS\"]... [--no-wake-right]",
          &RunSimulate},
         {"speak", "speak [--voice N] [--speed S] [--before N --list alarm|jiho] TEXT", &RunSpeak},
         {"play", "play FILE", &RunPlay},

@@ -81,4 +81,11 @@ std::optional<bool> ProbeLeftButtonDown() {
     return (pointer->mask & XCB_BUTTON_MASK_1) != 0;
 }
 
+bool ProbeXDisplay(const char* display) {
+    xcb_connection_t* connection = xcb_connect(display, nullptr);
+    const bool answers = xcb_connection_has_error(connection) == 0;
+    xcb_disconnect(connection);
+    return answers;
+}
+
 }  // namespace velmora
