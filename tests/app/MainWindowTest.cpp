@@ -203,6 +203,9 @@ TEST_F(MainWindowTest, WithoutATrayTheClockStaysUntilATrayComes) {
     Menu().Action(TrayMenuItem::Alarm)->trigger();  // any hint shown after the start
     EXPECT_EQ(hint().substr(hint().size() - std::string(kNoTrayHint).size()), kNoTrayHint);
     EXPECT_FALSE(Menu().Enabled(TrayMenuItem::ShowClock));
+    Main().MenuOps().SetRingingLock(true);  // a ringing that ends gives the items back
+    Main().MenuOps().SetRingingLock(false);
+    EXPECT_FALSE(Menu().Enabled(TrayMenuItem::ShowClock));
     program->Parts().Clock->Ops().Hide();  // the start-up step for Show=0
     Main().Commands().Run(TrayMenuItem::ShowClock);
     EXPECT_TRUE(clock.isVisible());
