@@ -409,6 +409,23 @@ private:
     QStringList items_;
 };
 
+// An item's pictures, a(iiay): their pixels one after the other.
+QString ReadPixmaps(const QDBusArgument& arg) {
+    QString pixels;
+    arg.beginArray();
+    while (!arg.atEnd()) {
+        int width = 0;
+        int height = 0;
+        QByteArray data;
+        arg.beginStructure();
+        arg >> width >> height >> data;
+        arg.endStructure();
+        pixels += QString::fromLatin1(data.toBase64());
+    }
+    arg.endArray();
+    return pixels;
+}
+
 // One entry of the exported menu, as GetLayout gives it.
 struct MenuEntry {
     int id = 0;
@@ -487,16 +504,7 @@ protected:
         QString text;
         arg.beginStructure();
         arg >> icon;
-        arg.beginArray();
-        while (!arg.atEnd()) {
-            int width = 0;
-            int height = 0;
-            QByteArray pixels;
-            arg.beginStructure();
-            arg >> width >> height >> pixels;
-            arg.endStructure();
-        }
-        arg.endArray();
+        ReadPixmaps(arg);
         arg >> title >> text;
         arg.endStructure();
         return title + QLatin1Char('|') + text;
@@ -509,21 +517,7 @@ protected:
             return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll().toBase64())
                                                   : name;
         }
-        const QDBusArgument arg =
-            qvariant_cast<QDBusArgument>(Property(QStringLiteral("IconPixmap")));
-        QString pixels;
-        arg.beginArray();
-        while (!arg.atEnd()) {
-            int width = 0;
-            int height = 0;
-            QByteArray data;
-            arg.beginStructure();
-            arg >> width >> height >> data;
-            arg.endStructure();
-            pixels += QString::fromLatin1(data.toBase64());
-        }
-        arg.endArray();
-        return pixels;
+        return ReadPixmaps(qvariant_cast<QDBusArgument>(Property(QStringLiteral("IconPixmap"))));
     }
     std::vector<MenuEntry> Menu() const {
         const QString path =

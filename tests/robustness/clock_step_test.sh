@@ -15,13 +15,8 @@ faketime_lib=$(find /usr/lib -name libfaketimeMT.so.1 -print -quit 2>/dev/null)
 source "$(dirname "$0")/program_lib.sh"
 
 start_services
-set_key Jiho Use 0
-set_key Alarm Use 1
-set_key Alarm Snooze 0
-set_key Alarm DayOrWeek 0
-set_key Alarm BeforeSoundNo 1
 # An hour and a minute ahead: armed at start-up, and nowhere near ringing.
-set_key Alarm DayTime "2011/01/01 $(date -d "+3660 sec" +%H:%M:%S)"
+set_daily_alarm "$(date -d "+3660 sec" +%H:%M:%S)"
 
 # The program's clock is the real one plus the offset in this file, read
 # again every second; the millisecond count and Qt's timers stay real.

@@ -105,6 +105,17 @@ wait_heard() {
 data="$dir/home/Documents/ハルカゼ舎/VelmoraData"
 ini=$data/Settei.ini
 set_key() { "$cli" ini set "$ini" "$@" >/dev/null || fail "velmora-cli ini set $*"; }
+# An alarm every day at HH:MM:SS, without time signals or snooze: a before
+# sound (a wave on a sound channel) and then the preset words, round after
+# round.
+set_daily_alarm() {
+  set_key Jiho Use 0
+  set_key Alarm Use 1
+  set_key Alarm Snooze 0
+  set_key Alarm DayOrWeek 0
+  set_key Alarm BeforeSoundNo 1
+  set_key Alarm DayTime "2011/01/01 $1"
+}
 # The display, the sound server and the data folder.
 start_services() {
   velmora_start_xvfb "$dir" 1280x800x24 || fail "Xvfb did not start"

@@ -14,13 +14,6 @@ cli=$2
 source "$(dirname "$0")/program_lib.sh"
 
 start_services
-set_key Jiho Use 0
-set_key Alarm Use 1
-set_key Alarm Snooze 0
-set_key Alarm DayOrWeek 0
-# A before sound (a wave on a sound channel) and then the preset words,
-# round after round.
-set_key Alarm BeforeSoundNo 1
 
 # A program started just before its alarm time rings it on its first tick
 # in the five seconds after that time (the wake-up moment is only computed
@@ -28,7 +21,7 @@ set_key Alarm BeforeSoundNo 1
 # seconds gets another try with more time.
 rang=
 for lead in 5 9 14; do
-  set_key Alarm DayTime "2011/01/01 $(date -d "+$lead sec" +%H:%M:%S)"
+  set_daily_alarm "$(date -d "+$lead sec" +%H:%M:%S)"
   record "$dir/before.raw"
   launch
   if wait_heard "$dir/before.raw" $((lead + 8)); then
