@@ -177,10 +177,20 @@ void AlarmRinging::RepeatIfIdle(DateTime now) {
 }
 
 void AlarmRinging::ResumeAfterSnoozeIfDue(DateTime now) {
-    if (!state_.Ringing || !state_.SnoozeWaiting || state_.SnoozeStart <= 0 ||
-        state_.AlarmUtteranceBusy || state_.SpeakPending || s_.Speech.Speaking() ||
-        !s_.SpeechIdle() ||
-        MomentMs(now) < MomentMs(state_.SnoozeStart) + s_.Config.SnoozeInterval * 60'000LL) {
+    if (!state_.Ringing || !state_.SnoozeWaiting || state_.SnoozeStart <= 0) {
+        return;
+    }
+    const long long due = MomentMs(state_.SnoozeStart) + s_.Config.SnoozeInterval * 60'000LL;
+    if (MomentMs(now) > due + kMissedAlarmGraceMs) {
+        // The computer slept through the pause: the snooze ends, as an
+        // alarm missed the same way does, rather than ringing hours late.
+        EndRinging();
+        s_.Notice.ShowNotice(
+            MissedAlarmMessage(static_cast<double>(due) / kMsPerDay, state_.ClockSetForward));
+        return;
+    }
+    if (state_.AlarmUtteranceBusy || state_.SpeakPending || s_.Speech.Speaking() ||
+        !s_.SpeechIdle() || MomentMs(now) < due) {
         return;
     }
     state_.SnoozeWaiting = false;

@@ -54,6 +54,7 @@ TEST(ClockWeather, AlarmsRingOnceAMorningAndSignalsFollowTheClock) {
         // spoken in all (a clock set back passes some marks twice).
         std::string mark;
         size_t spoken;
+        bool snooze = false;  // in SNOOZE, the user asking for the snooze
     };
     using K = ClockWeather::Kind;
     const Case cases[] = {
@@ -99,14 +100,24 @@ TEST(ClockWeather, AlarmsRingOnceAMorningAndSignalsFollowTheClock) {
          "",
          "2024/01/02 7:10:00",
          1},
+        {"asleep through the snooze pause",
+         {{K::Sleep, At("2024/01/02 7:01:00"), 1'800'000}},
+         false,
+         {"2024/01/02 07:00:00"},
+         "text=7時03分の目覚ましは、パソコンが眠っていたため鳴らせませんでした。",
+         "2024/01/02 7:40:00",
+         1,
+         true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        SimHarness harness({"[Jiho]", "Use=1", "Mode=0", "MinitInterval=10", "[Alarm]", "Use=1",
-                            "DayTime=2011/01/01 7:00:00", "BeforeSoundNo=4"});
+        SimHarness harness({"[Jiho]", "Use=1", "Mode=0", "MinitInterval=10", "[Alarm]",
+                            c.snooze ? "Snooze=1" : "Use=1", "DayTime=2011/01/01 7:00:00",
+                            "BeforeSoundNo=4"});
         auto sim =
             harness.Start("2024/01/02 6:00:00", "2024/01/02 7:45:00", [&](SimulationConfig& s) {
                 s.StopAfterMs = 5000;
+                s.SnoozeAnswerYes = !c.snooze;
                 s.WakeRight = c.wakeRight;
                 s.Weather = c.weather;
             });
