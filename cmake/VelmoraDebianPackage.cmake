@@ -20,8 +20,11 @@ string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 # The install rules place the /usr/bin links and the desktop entry's Exec
 # from CMAKE_INSTALL_PREFIX at install time: it must be the final /usr, with
 # the staging folder only in DESTDIR.
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# (With DESTDIR staging cpack installs to CPACK_INSTALL_PREFIX, not to the
+# build tree's own prefix.)
 set(CPACK_SET_DESTDIR ON)
+set(CPACK_INSTALL_PREFIX /usr)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)

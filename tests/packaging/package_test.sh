@@ -16,14 +16,14 @@ skip() {
 }
 [[ $(id -u) -eq 0 ]] || skip "installing a package needs root"
 for tool in cpack dpkg-deb dpkg-shlibdeps file lintian appstreamcli desktop-file-validate \
-  apt-get Xvfb trayer xwininfo dbus-launch; do
+  apt-get getcap Xvfb trayer xwininfo dbus-launch; do
   command -v "$tool" >/dev/null || skip "$tool is not installed"
 done
 if dpkg-query -W -f='${Status}' velmora 2>/dev/null | grep -q installed; then
   skip "a velmora package is installed already"
 fi
 
-# shellcheck source=../../scripts/lib/xvfb.sh
+# shellcheck source=SCRIPTDIR/../../scripts/lib/xvfb.sh
 source "$source_dir/scripts/lib/xvfb.sh"
 
 work=$(mktemp -d /tmp/velmora-package.XXXXXX)
@@ -33,15 +33,18 @@ pids=()
 cleanup() {
   local pid
   for pid in "${pids[@]}" "$VELMORA_XVFB_PID"; do
-    [[ -n $pid ]] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+    if [[ -n $pid ]] && kill "$pid" 2>/dev/null; then
+      wait "$pid" 2>/dev/null || true
+    fi
   done
   # A failure half-way never leaves the package on the machine.
   if [[ $installed == yes ]]; then
-    apt-get purge -y -qq velmora >/dev/null 2>&1 || dpkg --purge velmora >/dev/null 2>&1
+    apt-get purge -y -qq -o DPkg::Lock::Timeout=600 velmora >/dev/null 2>&1 || dpkg --purge velmora >/dev/null 2>&1
   fi
   rm -rf "$work"
 }
 trap cleanup EXIT
+trap 'exit 1' INT TERM HUP
 fail() {
   echo "FAIL: $*" >&2
   exit 1
@@ -65,18 +68,15 @@ desktop-file-validate unpacked/usr/share/applications/velmora.desktop
 echo "== appstreamcli validate"
 # The one warning accepted: the component id is the desktop file's plain
 # name, since the project has no domain of its own for a reverse-DNS id.
-appstreamcli validate --pedantic --no-net \
-  unpacked/usr/share/metainfo/velmora.metainfo.xml >appstream.log 2>&1 || true
-cat appstream.log
-if grep -E '^[EW]:' appstream.log | grep -vq 'cid-desktopapp-is-not-rdns'; then
-  fail "appstreamcli reports more than the accepted warning"
-fi
+# (The infos left say a Japanese summary starts with no capital letter.)
+appstreamcli validate --pedantic --no-net --override=cid-desktopapp-is-not-rdns=info \
+  unpacked/usr/share/metainfo/velmora.metainfo.xml || fail "appstreamcli reports errors or warnings"
 echo "== lintian"
-lintian --fail-on error "$deb" || fail "lintian reports errors"
+lintian --fail-on error,warning "$deb" || fail "lintian reports errors or warnings"
 
 echo "== apt-get install"
 installed=yes
-DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" 2>&1 | tail -n 5
+DEBIAN_FRONTEND=noninteractive apt-get install -y -qq -o DPkg::Lock::Timeout=600 "$deb" 2>&1 | tail -n 5
 dpkg -L velmora | sort >files
 for path in /usr/lib/velmora/{velmora,velmora-cli,ReadMe.txt,音声記号列仕様.pdf} \
   /usr/lib/velmora/{f1,f2,m1,m2,r1,r2}/libAquesTalk.so \
@@ -87,12 +87,16 @@ for path in /usr/lib/velmora/{velmora,velmora-cli,ReadMe.txt,音声記号列仕�
   grep -qxF "$path" files || fail "the package lacks $path"
 done
 grep -q '^/usr/lib/velmora/Data/' files || fail "the package lacks Data/"
-[[ $(readlink /usr/bin/velmora) == /usr/lib/velmora/velmora ]] || fail "/usr/bin/velmora"
-[[ $(readlink /usr/bin/velmora-cli) == /usr/lib/velmora/velmora-cli ]] || fail "/usr/bin/velmora-cli"
+for command in velmora velmora-cli; do
+  [[ $(readlink -f "/usr/bin/$command") == "/usr/lib/velmora/$command" ]] ||
+    fail "/usr/bin/$command does not lead to the program folder"
+done
 file -L /usr/lib/velmora/velmora /usr/lib/velmora/f1/libAquesTalk.so | grep -v ', stripped' &&
   fail "unstripped binaries"
 grep -q '^Exec="/usr/lib/velmora/velmora"$' /usr/share/applications/velmora.desktop ||
   fail "the desktop entry starts something else"
+# The install script's grant: the alarm may wake the computer from sleep.
+getcap /usr/lib/velmora/velmora | grep -q cap_wake_alarm=ep || fail "no cap_wake_alarm on the program"
 
 echo "== velmora-cli from /usr/bin"
 export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_RUNTIME_DIR=$work/runtime
@@ -106,7 +110,7 @@ for voice in 0 1 2 3 4 5; do
 done
 # Kanji go through MeCab and the dictionary package the package depends on.
 velmora-cli reading 東京 | tee reading
-grep -q "とーきょー\|とうきょう" reading || fail "no reading for 東京"
+[[ $(cat reading) == とーきょー ]] || fail "no reading for 東京"
 mkdir "$work/data"
 printf '[Alarm]\r\nDayTime=2011/01/01 5:30:00\r\n' >"$work/data/Settei.ini"
 velmora-cli next-alarm --data "$work/data" --now "2024/05/02 8:00:00" | tee next
@@ -155,7 +159,7 @@ kill "${pids[-1]}"
 wait "${pids[-1]}" 2>/dev/null || true
 
 echo "== apt-get purge"
-apt-get purge -y -qq velmora 2>&1 | tail -n 3
+apt-get purge -y -qq -o DPkg::Lock::Timeout=600 velmora 2>&1 | tail -n 3
 installed=no
 left=0
 while read -r path; do
