@@ -14,6 +14,7 @@ VELMORA_BUILD_PACKAGES=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav gstreamer1.0-pulseaudio
   xdg-utils
   libcap2-bin  # setcap: the right to wake the computer for the alarm
+  dpkg-dev file  # scripts/package: cpack finds the package's dependencies with dpkg-shlibdeps
 )
 
 VELMORA_TEST_PACKAGES=(
@@ -28,6 +29,7 @@ VELMORA_TEST_PACKAGES=(
   faketime  # the real program under a clock that is set while it runs
   weston xwayland qt6-wayland  # the program in a Wayland session, with and without XWayland
   open-jtalk  # open_jtalk's full-context labels are what the voices' labels are checked against
+  lintian appstream desktop-file-utils  # the Debian package, its metadata and menu entry are checked
 )
 
 # scripts/fuzz only: libFuzzer comes with clang.
