@@ -5,7 +5,14 @@
 // sound, the speech. Needs a display and a running PulseAudio server
 // (bench/jiho_accuracy.sh provides both); prints figures, passes no
 // judgement.
+//
+// With --soak the same program also rings an alarm every ten minutes, which
+// the bench lets ring a few seconds, stops with Esc and sets ten minutes on
+// through the settings dialog, as a user would; every minute it notes the
+// program's resident memory, its windows and the sound server's streams, so
+// that an hour shows what the program leaks while it keeps working.
 //   jiho_accuracy_bench [--minutes N] [--mode tone|speech|both]
+//                       [--soak [--alarm-every N] [--warm-up N]]
 #include <unistd.h>
 
 #include <QCoreApplication>
@@ -16,13 +23,17 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "DesktopUser.h"
 #include "app/ProgramFolders.h"
+#include "settings/IniFile.h"
+#include "settings/Settings.h"
 #include "support/SinkMonitor.h"
 
 namespace {
@@ -39,7 +50,18 @@ struct Options {
     int Minutes = 5;
     bool Tone = true;
     bool Speech = true;
+    bool Soak = false;
+    int AlarmEvery = 10;  // minutes between alarms in a soak
+    int WarmUp = 5;       // minutes before memory growth is counted
 };
+
+// Alarms ring this long after their mark: clear of the time signal, which
+// does not sound while an alarm rings.
+constexpr std::chrono::seconds kAlarmAfterMark(15);
+constexpr std::chrono::seconds kRinging(6);
+// Where in each minute the footprint is taken: after any alarm round,
+// before the next time signal's pips.
+constexpr std::chrono::seconds kMeasureAfterMark(45);
 
 // Wall-clock time of the steady clock's `t`, from one reading of both.
 SystemClock::time_point ToWall(SteadyClock::time_point t) {
@@ -97,13 +119,27 @@ Onset FindOnset(const SinkMonitor& monitor, SystemClock::time_point mark, millis
     return {};
 }
 
-void WriteSettings(const std::string& data, bool tone) {
+void WriteSettings(const std::string& data, bool tone, bool alarm) {
     std::filesystem::create_directories(data);
-    std::ofstream ini(data + "Settei.ini", std::ios::binary);
-    // Every minute, at full volume, the chosen sound first; no alarm.
+    std::ofstream ini(data + velmora::kSettingsFileName, std::ios::binary);
+    // Every minute, at full volume, the chosen sound first; the alarm, when
+    // asked for, every day, its time set before each round, the clock shown
+    // to be double-clicked.
     ini << "[Jiho]\r\nUse=1\r\nMode=0\r\nMinitInterval=1\r\nVolume=100\r\n"
         << "BeforeSoundNo=" << (tone ? 5 : 0) << "\r\nSpeakBeforeSound=0\r\n"
-        << "[Alarm]\r\nUse=0\r\n[VoiceNo]\r\nValue=0\r\n";
+        << "[Alarm]\r\nUse=" << (alarm ? 1 : 0) << "\r\nSnooze=0\r\nDayOrWeek=0\r\n"
+        << "[Clock]\r\nShow=1\r\nOnMouseHide=0\r\n[VoiceNo]\r\nValue=0\r\n";
+}
+
+// Sets the every-day alarm to the local time of day of `at`.
+bool SetAlarmTime(const std::string& iniPath, SystemClock::time_point at) {
+    const std::time_t t = SystemClock::to_time_t(at);
+    std::tm local{};
+    localtime_r(&t, &local);
+    velmora::IniFile ini(iniPath);
+    return ini.WriteDateTime(
+        "Alarm", "DayTime",
+        velmora::kAlarmTimeDate + velmora::EncodeTime(local.tm_hour, local.tm_min, local.tm_sec));
 }
 
 void PrintSummary(const char* what, std::vector<double> offsets, int missed, const char* goal) {
@@ -122,6 +158,104 @@ void PrintSummary(const char* what, std::vector<double> offsets, int missed, con
         what, median, sorted.front(), sorted.back(), worst, offsets.size(), missed, goal);
 }
 
+struct AlarmTally {
+    int Due = 0;
+    int Rang = 0;
+    int Stopped = 0;
+    int SetAgain = 0;
+};
+
+std::string LocalTimeText(SystemClock::time_point at) {
+    const std::time_t t = SystemClock::to_time_t(at);
+    std::tm local{};
+    localtime_r(&t, &local);
+    char text[16];
+    std::strftime(text, sizeof text, "%H:%M:%S", &local);
+    return text;
+}
+
+// One round: the alarm set for kAlarmAfterMark after `mark` rings (the clock
+// grows to its ringing size), rings a few seconds, is stopped with Esc and,
+// unless `next` is the mark it passes, is set for the same moment after
+// `next` through the settings dialog.
+void AlarmRound(const DesktopUser& user, const std::string& iniPath, SystemClock::time_point mark,
+                SystemClock::time_point next, AlarmTally& tally) {
+    ++tally.Due;
+    const int normalWidth = user.ClockWindow().Width;
+    std::this_thread::sleep_until(ToSteady(mark + kAlarmAfterMark - std::chrono::seconds(1)));
+    const bool rang =
+        WaitFor(milliseconds(10000), [&] { return user.ClockWindow().Width > normalWidth; });
+    const double rangAt = std::chrono::duration<double>(SystemClock::now() - mark).count();
+    bool stopped = false;
+    if (rang) {
+        ++tally.Rang;
+        std::this_thread::sleep_for(kRinging);
+        user.PressEscape();
+        stopped =
+            WaitFor(milliseconds(5000), [&] { return user.ClockWindow().Width <= normalWidth; });
+        tally.Stopped += stopped ? 1 : 0;
+    }
+    std::string setAgain = "not set again (the last round)";
+    if (next != mark) {
+        const bool set = SetAlarmTime(iniPath, next + kAlarmAfterMark) && user.ConfirmSettings();
+        tally.SetAgain += set ? 1 : 0;
+        setAgain =
+            set ? "set for " + LocalTimeText(next + kAlarmAfterMark) + " with the dialog's OK"
+                : "NOT set again (the dialog did not come or go)";
+    }
+    if (rang) {
+        std::printf("    alarm rang at +%.1f s, %s with Esc; %s\n", rangAt,
+                    stopped ? "stopped" : "NOT stopped", setAgain.c_str());
+    } else {
+        std::printf("    alarm did NOT ring by +%.1f s; %s\n", rangAt, setAgain.c_str());
+    }
+}
+
+void PrintFootprint(int minute, const DesktopUser::Footprint& f) {
+    std::printf(
+        "    minute %2d: VmRSS %ld KiB; windows %d (%d shown), display %d; "
+        "sink-inputs %d, source-outputs %d, clients %d\n",
+        minute, f.ResidentKiB, f.Windows, f.ShownWindows, f.RootChildren, f.SinkInputs,
+        f.SourceOutputs, f.Clients);
+}
+
+void PrintSoakSummary(const std::vector<DesktopUser::Footprint>& samples, int warmUp,
+                      const AlarmTally& tally) {
+    std::printf("alarms: %d due, %d rang, %d stopped with Esc, %d set again with the dialog\n",
+                tally.Due, tally.Rang, tally.Stopped, tally.SetAgain);
+    if (samples.size() <= static_cast<std::size_t>(warmUp)) {
+        std::printf("too short for the memory figures: %zu minutes, %d of warm-up\n",
+                    samples.size(), warmUp);
+        return;
+    }
+    const auto& first = samples.front();
+    const auto& warm = samples[static_cast<std::size_t>(warmUp)];
+    const auto& last = samples.back();
+    long highest = warm.ResidentKiB;
+    for (std::size_t i = static_cast<std::size_t>(warmUp); i < samples.size(); ++i) {
+        highest = std::max(highest, samples[i].ResidentKiB);
+    }
+    const long growth = last.ResidentKiB - warm.ResidentKiB;
+    std::printf(
+        "VmRSS: %ld KiB at minute 0, %ld KiB after %d minutes of warm-up, %ld KiB at minute "
+        "%zu, highest after warm-up %ld KiB\n",
+        first.ResidentKiB, warm.ResidentKiB, warmUp, last.ResidentKiB, samples.size() - 1, highest);
+    std::printf("growth after warm-up: %+ld KiB (highest %+ld KiB)  goal < 1024 KiB: %s\n", growth,
+                highest - warm.ResidentKiB,
+                growth < 1024 && highest - warm.ResidentKiB < 1024 ? "met" : "NOT met");
+    const auto row = [](const char* what, int a, int b, int c) {
+        std::printf("%-32s minute 0: %3d  after warm-up: %3d  end: %3d  %s\n", what, a, b, c,
+                    c == b ? "no leak" : (c > b ? "LEAK?" : "fewer"));
+    };
+    row("program's windows", first.Windows, warm.Windows, last.Windows);
+    row("program's shown windows", first.ShownWindows, warm.ShownWindows, last.ShownWindows);
+    row("top-level windows on the display", first.RootChildren, warm.RootChildren,
+        last.RootChildren);
+    row("sink-inputs", first.SinkInputs, warm.SinkInputs, last.SinkInputs);
+    row("source-outputs", first.SourceOutputs, warm.SourceOutputs, last.SourceOutputs);
+    row("clients", first.Clients, warm.Clients, last.Clients);
+}
+
 bool RunOne(const Options& options, bool tone) {
     const char* label = tone ? "tone (時報音)" : "speech, no before sound";
     char pattern[] = "/tmp/velmora-jiho-bench.XXXXXX";
@@ -133,7 +267,9 @@ bool RunOne(const Options& options, bool tone) {
     const std::string runtime = home + "run";
     std::filesystem::create_directories(runtime);
     std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
-    WriteSettings(home + "Documents/ハルカゼ舎/VelmoraData/", tone);
+    const std::string data = home + "Documents/ハルカゼ舎/VelmoraData/";
+    const std::string iniPath = data + velmora::kSettingsFileName;
+    WriteSettings(data, tone, options.Soak);
 
     // 2 ms blocks: the null sink mixes at most that far ahead of its clock,
     // so what the monitor records is dated as a 2 ms sound card plays it.
@@ -157,6 +293,15 @@ bool RunOne(const Options& options, bool tone) {
     }
     // The first mark that leaves the program time to come up.
     SystemClock::time_point mark = NextMinute(SystemClock::now() + std::chrono::seconds(8));
+    // The first alarm comes a minute after the first mark: the program's
+    // deferred start-up step is over by then.
+    if (options.Soak && !SetAlarmTime(iniPath, mark + std::chrono::minutes(1) + kAlarmAfterMark)) {
+        std::printf("cannot set the alarm in %s\n", iniPath.c_str());
+        return false;
+    }
+    const DesktopUser user(program.processId());
+    std::vector<DesktopUser::Footprint> samples;
+    AlarmTally tally;
     std::printf("%s: %d marks, the first at +%.0f s\n", label, options.Minutes,
                 std::chrono::duration<double>(mark - SystemClock::now()).count());
     std::fflush(stdout);
@@ -182,6 +327,18 @@ bool RunOne(const Options& options, bool tone) {
             offsets.push_back(onset.OffsetMs);
             std::printf("  mark %d: %+7.1f ms\n", i + 1, onset.OffsetMs);
         }
+        if (options.Soak) {
+            if (i >= 1 && (i - 1) % options.AlarmEvery == 0) {
+                const int nextRound = i + options.AlarmEvery;
+                AlarmRound(
+                    user, iniPath, mark,
+                    nextRound < options.Minutes ? mark + std::chrono::minutes(nextRound - i) : mark,
+                    tally);
+            }
+            std::this_thread::sleep_until(ToSteady(mark + kMeasureAfterMark));
+            samples.push_back(user.Measure());
+            PrintFootprint(i, samples.back());
+        }
         std::fflush(stdout);
     }
     program.terminate();
@@ -192,6 +349,9 @@ bool RunOne(const Options& options, bool tone) {
     monitor.Stop();
     std::filesystem::remove_all(home);
     PrintSummary(label, offsets, missed, tone ? "±20 ms" : "0..150 ms");
+    if (options.Soak) {
+        PrintSoakSummary(samples, options.WarmUp, tally);
+    }
     return !offsets.empty();
 }
 
@@ -207,8 +367,16 @@ int main(int argc, char** argv) {
             const std::string mode = argv[++i];
             options.Tone = mode != "speech";
             options.Speech = mode != "tone";
+        } else if (std::strcmp(argv[i], "--soak") == 0) {
+            options.Soak = true;
+        } else if (std::strcmp(argv[i], "--alarm-every") == 0 && i + 1 < argc) {
+            options.AlarmEvery = std::max(1, std::atoi(argv[++i]));
+        } else if (std::strcmp(argv[i], "--warm-up") == 0 && i + 1 < argc) {
+            options.WarmUp = std::max(0, std::atoi(argv[++i]));
         } else {
-            std::printf("usage: jiho_accuracy_bench [--minutes N] [--mode tone|speech|both]\n");
+            std::printf(
+                "usage: jiho_accuracy_bench [--minutes N] [--mode tone|speech|both]\n"
+                "                           [--soak [--alarm-every N] [--warm-up N]]\n");
             return 2;
         }
     }

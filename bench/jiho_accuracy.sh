@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Times the real program's time signal against the minute marks: a display,
 # a session bus and PulseAudio with a null sink of their own (those of the
-# test run), then jiho_accuracy_bench.
+# test run), then jiho_accuracy_bench. With --soak it also rings and stops
+# an alarm every ten minutes and follows the program's memory, windows and
+# sound streams (xdotool, xwininfo and pactl drive and watch it).
 #   bench/jiho_accuracy.sh BUILD_DIR [--minutes N] [--mode tone|speech|both]
+#                          [--soak [--alarm-every N] [--warm-up N]]
 set -eu
 build=$1
 shift
