@@ -21,6 +21,7 @@ mkdir -p "$dir/runtime" "$dir/home"
 chmod 700 "$dir/runtime"
 weston_pid=
 session=
+program=
 cleanup() {
   [[ -n $session ]] && kill "$session" 2>/dev/null && wait "$session" 2>/dev/null
   [[ -n $weston_pid ]] && kill "$weston_pid" 2>/dev/null && wait "$weston_pid" 2>/dev/null
@@ -55,16 +56,25 @@ set_key Clock Top 200
 set_key Clock Width 200
 
 # Starts the program in the Wayland session with the X display given (or
-# none) and no platform chosen; $session is the bus around it.
+# none) and no platform chosen; $program is the program itself, $session
+# the bus around it.
 launch() {
+  rm -f "$dir/pid"
+  # shellcheck disable=SC2016  # $$ is the inner shell's, which becomes the program
   HOME=$dir/home XDG_CONFIG_HOME=$dir/home/.config XDG_RUNTIME_DIR=$dir/runtime \
     WAYLAND_DISPLAY=velmora-wl XDG_SESSION_TYPE=wayland DISPLAY=$1 \
-    env -u QT_QPA_PLATFORM dbus-run-session -- "$velmora" >"$dir/velmora.log" 2>&1 &
+    env -u QT_QPA_PLATFORM dbus-run-session -- sh -c 'echo $$ >"$0"; exec "$1"' "$dir/pid" \
+    "$velmora" >"$dir/velmora.log" 2>&1 &
   session=$!
+  for _ in $(seq 1 100); do
+    [[ -s $dir/pid ]] && break
+    sleep 0.05
+  done
+  program=$(cat "$dir/pid" 2>/dev/null) || fail "the program did not start"
 }
 # Ends the program with SIGTERM; fails unless it ends cleanly and soon.
 end() {
-  pkill -TERM -f "^$velmora\$" || fail "the program was not running"
+  kill -TERM "$program" || fail "the program was not running"
   for _ in $(seq 1 100); do
     kill -0 "$session" 2>/dev/null || break
     sleep 0.1
