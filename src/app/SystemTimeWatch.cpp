@@ -13,6 +13,9 @@ SystemTimeWatch::SystemTimeWatch(QDBusConnection bus, std::function<void()> resu
     : QObject(parent), bus_(std::move(bus)), resumed_(std::move(resumed)) {
     // Without the buses (a bare session) the tick still notices a sleep or a
     // new zone by the jump of the wall clock; these only make it sure.
+    if (!bus_.isConnected()) {
+        return;
+    }
     bus_.connect(QStringLiteral("org.freedesktop.login1"),
                  QStringLiteral("/org/freedesktop/login1"),
                  QStringLiteral("org.freedesktop.login1.Manager"),

@@ -361,11 +361,19 @@ void TClockForm::resizeEvent(QResizeEvent* event) {
     LayoutClock();
 }
 
-void TClockForm::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (!firstShowDone_) {
+void TClockForm::setVisible(bool visible) {
+    // Placed before the native window exists, so that it is created where
+    // it belongs: window managers that place new windows themselves (the
+    // XWayland ones among them) take a window's place from its creation
+    // and do not follow a move made while it is being mapped.
+    if (visible && !firstShowDone_) {
         PlaceForFirstShow();
     }
+    QWidget::setVisible(visible);
+}
+
+void TClockForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
     if (host_.AlwaysOnTop()) {
         SetTopMost(true);
     }

@@ -90,6 +90,8 @@ public:
     bool FirstShowDone() const { return firstShowDone_; }
     bool UsesShapeMask() const { return shapeMasked_; }
 
+    void setVisible(bool visible) override;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
