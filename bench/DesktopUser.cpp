@@ -2,6 +2,7 @@
 
 #include <QProcess>
 #include <chrono>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 
@@ -139,9 +140,16 @@ DesktopUser::Footprint DesktopUser::Measure() const {
     Footprint f;
     std::ifstream status("/proc/" + std::to_string(pid_) + "/status");
     for (std::string line; std::getline(status, line);) {
-        if (line.rfind("VmRSS:", 0) == 0) {
-            f.ResidentKiB = std::atol(line.c_str() + 6);
-        }
+        const auto field = [&line](const char* name, long* value) {
+            const std::size_t length = std::strlen(name);
+            if (line.compare(0, length, name) == 0) {
+                *value = std::atol(line.c_str() + length);
+            }
+        };
+        field("VmRSS:", &f.ResidentKiB);
+        field("RssAnon:", &f.AnonKiB);
+        field("RssFile:", &f.FileKiB);
+        field("RssShmem:", &f.ShmemKiB);
     }
     const QString pid = QString::number(pid_);
     f.Windows = CountLines(RunTool(QStringLiteral("xdotool"),

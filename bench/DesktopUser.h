@@ -21,6 +21,9 @@ public:
     };
     struct Footprint {
         long ResidentKiB = -1;
+        long AnonKiB = -1;       // of it, the heap and other private memory
+        long FileKiB = -1;       // mapped files: the program and its libraries
+        long ShmemKiB = -1;      // shared memory: the sound server's pools, X's images
         int Windows = -1;        // the program's top-level windows, shown or not
         int ShownWindows = -1;   // of those, the mapped ones
         int RootChildren = -1;   // every top-level window on the display

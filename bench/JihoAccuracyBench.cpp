@@ -213,10 +213,10 @@ void AlarmRound(const DesktopUser& user, const std::string& iniPath, SystemClock
 
 void PrintFootprint(int minute, const DesktopUser::Footprint& f) {
     std::printf(
-        "    minute %2d: VmRSS %ld KiB; windows %d (%d shown), display %d; "
-        "sink-inputs %d, source-outputs %d, clients %d\n",
-        minute, f.ResidentKiB, f.Windows, f.ShownWindows, f.RootChildren, f.SinkInputs,
-        f.SourceOutputs, f.Clients);
+        "    minute %2d: VmRSS %ld KiB (anon %ld, file %ld, shmem %ld); windows %d (%d shown), "
+        "display %d; sink-inputs %d, source-outputs %d, clients %d\n",
+        minute, f.ResidentKiB, f.AnonKiB, f.FileKiB, f.ShmemKiB, f.Windows, f.ShownWindows,
+        f.RootChildren, f.SinkInputs, f.SourceOutputs, f.Clients);
 }
 
 void PrintSoakSummary(const std::vector<DesktopUser::Footprint>& samples, int warmUp,
@@ -243,6 +243,9 @@ void PrintSoakSummary(const std::vector<DesktopUser::Footprint>& samples, int wa
     std::printf("growth after warm-up: %+ld KiB (highest %+ld KiB)  goal < 1024 KiB: %s\n", growth,
                 highest - warm.ResidentKiB,
                 growth < 1024 && highest - warm.ResidentKiB < 1024 ? "met" : "NOT met");
+    std::printf("of the growth: anon %+ld KiB, file %+ld KiB, shmem %+ld KiB\n",
+                last.AnonKiB - warm.AnonKiB, last.FileKiB - warm.FileKiB,
+                last.ShmemKiB - warm.ShmemKiB);
     const auto row = [](const char* what, int a, int b, int c) {
         std::printf("%-32s minute 0: %3d  after warm-up: %3d  end: %3d  %s\n", what, a, b, c,
                     c == b ? "no leak" : (c > b ? "LEAK?" : "fewer"));
