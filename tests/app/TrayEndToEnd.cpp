@@ -195,9 +195,13 @@ protected:
         const std::string data = home_.Path() + "Documents/ハルカゼ舎/VelmoraData/";
         std::filesystem::create_directories(data);
         settings_ = data + "Settei.ini";
-        // No time signal may sound into the test's listening; the slowest
-        // speech leaves time to end the program while it speaks.
-        test::WriteBytes(settings_, "[Jiho]\r\nUse=0\r\n[SpeakSpead]\r\nValue=50\r\n");
+        // No time signal may sound into the test's listening. The tone
+        // before the time, the longest ending and the slowest speech make
+        // the announcement last some six seconds, long enough to end the
+        // program from its menu while it sounds on a loaded machine.
+        test::WriteBytes(settings_,
+                         "[Jiho]\r\nUse=0\r\nBeforeSoundNo=5\r\nGobiNo=2\r\n"
+                         "[SpeakSpead]\r\nValue=50\r\n");
     }
     void TearDown() override {
         if (program_.state() != QProcess::NotRunning) {
