@@ -16,3 +16,14 @@ if(VELMORA_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer)
   add_link_options(-fsanitize=address,undefined)
 endif()
+
+# The program runs all night in the user's session and reads files the user
+# may have fetched from anywhere (sounds, word lists), so it is built the way
+# Debian builds its own packages: stack canaries, checked string functions in
+# optimised builds, and read-only relocations resolved at start. The
+# sanitizers bring their own checks and do not mix with fortified calls.
+if(NOT VELMORA_SANITIZE)
+  add_compile_options(-fstack-protector-strong
+    $<$<CONFIG:Release,RelWithDebInfo,MinSizeRel>:-U_FORTIFY_SOURCE$<SEMICOLON>-D_FORTIFY_SOURCE=2>)
+  add_link_options(LINKER:-z,relro LINKER:-z,now)
+endif()
