@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -161,21 +162,31 @@ TEST_F(PulseVolume, WithoutAServerTheMixerPathIsChosen) {
     ASSERT_NE(path.volume, nullptr);
 }
 
-TEST(PulseRestart, AStoppedAndRestartedServerIsFollowed) {
-    if (std::system("command -v pulseaudio >/dev/null 2>&1") != 0) {
-        GTEST_SKIP() << "no pulseaudio program to run a server of the test's own";
+// A server of the test's own, so that it can be stopped and started again on
+// the same socket without touching the one the other tests share.
+class PulseRestart : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (std::system("command -v pulseaudio >/dev/null 2>&1") != 0) {
+            GTEST_SKIP() << "no pulseaudio program to run a server of the test's own";
+        }
+        ASSERT_TRUE(server_.Start());
+        use_.emplace(server_.Address());
     }
-    test::TempDir folder;
-    test::OwnPulseServer server(folder.Path());
-    ASSERT_TRUE(server.Start());
-    ServerOverride use(server.Address());
+
+    test::TempDir folder_;
+    test::OwnPulseServer server_{folder_.Path()};
+    std::optional<ServerOverride> use_;
+};
+
+TEST_F(PulseRestart, AStoppedAndRestartedServerIsFollowed) {
     PulseEndpointVolume volume;
     ASSERT_TRUE(volume.SetLevel(30));
-    server.Stop();
+    server_.Stop();
     EXPECT_FALSE(volume.Find());
     EXPECT_FALSE(volume.SetLevel(40));
     EXPECT_EQ(volume.GetMute(), std::nullopt);
-    ASSERT_TRUE(server.Start());
+    ASSERT_TRUE(server_.Start());
     EXPECT_TRUE(volume.Find());
     EXPECT_TRUE(volume.SetLevel(50));
     EXPECT_EQ(volume.GetLevel(), 50.0);
@@ -184,14 +195,7 @@ TEST(PulseRestart, AStoppedAndRestartedServerIsFollowed) {
 // The server restarts while an announcement holds the raised level: the
 // next tick raises it again on the new server, and the restore still gives
 // back the user's level from before.
-TEST(PulseRestart, ARaisedLevelIsRaisedAgainAfterARestartAndTheUsersComesBack) {
-    if (std::system("command -v pulseaudio >/dev/null 2>&1") != 0) {
-        GTEST_SKIP() << "no pulseaudio program to run a server of the test's own";
-    }
-    test::TempDir folder;
-    test::OwnPulseServer server(folder.Path());
-    ASSERT_TRUE(server.Start());
-    ServerOverride use(server.Address());
+TEST_F(PulseRestart, ARaisedLevelIsRaisedAgainAfterARestartAndTheUsersComesBack) {
     PulseEndpointVolume user;
     ASSERT_TRUE(user.SetLevel(30));
     test::FakeSoundActivity activity;
@@ -201,9 +205,9 @@ TEST(PulseRestart, ARaisedLevelIsRaisedAgainAfterARestartAndTheUsersComesBack) {
     control.KeepProgramLevel();
     ASSERT_NEAR(user.GetLevel().value_or(-1), 80.0, 0.5);
 
-    server.Stop();
+    server_.Stop();
     control.KeepProgramLevel();
-    ASSERT_TRUE(server.Start());
+    ASSERT_TRUE(server_.Start());
     ASSERT_TRUE(user.SetLevel(45));  // what the new server starts the output at
     control.KeepProgramLevel();
     EXPECT_NEAR(user.GetLevel().value_or(-1), 80.0, 0.5);
