@@ -103,8 +103,12 @@ void MasterVolumeControl::UnmuteMaster() {
     }
 }
 
+// The alarm's level holds for the whole ringing, its snooze pause included:
+// music alone, or a sound without words, leaves the speech channels quiet,
+// and the user's own level (perhaps nearly muted) would otherwise come back
+// on the very next tick and stay for the rest of the ringing.
 RestoreResult MasterVolumeControl::RestoreMasterVolume() {
-    if (!volumeChanged_ || !volumeSaved_ || activity_.RampRunning() ||
+    if (!volumeChanged_ || !volumeSaved_ || activity_.RampRunning() || activity_.Ringing() ||
         activity_.MusicTestPlaying() || !SpeechQuiet()) {
         return RestoreResult::NotDue;
     }

@@ -117,7 +117,7 @@ TEST(AlarmRinging, TimerThatCannotBeSetStillRingsWhileAwake) {
 
 // SNOOZE answered No: the words come back SnoozeInterval minutes after the
 // answer, at the level the ramp had reached, and the ramp goes on from
-// there; the user's level is back during the pause.
+// there; the alarm's level holds through the pause.
 TEST(AlarmRinging, SnoozeRepeatsAtTheRampLevel) {
     SimHarness harness({"[Jiho]", "Use=0", "[Alarm]", "Snooze=1", "DayTime=2011/01/01 7:00:00",
                         "BeforeSoundNo=4", "VolumeUp=1", "FirstVolume=50", "MaxVolume=100",
@@ -137,8 +137,7 @@ TEST(AlarmRinging, SnoozeRepeatsAtTheRampLevel) {
     ASSERT_GE(before.size(), 3u);
     EXPECT_EQ(before[0], "50");
     EXPECT_EQ(before[1], "53");
-    const auto restore = NamedBetween(*sim, "RESTORE", "2024/01/02 7:00:10", "2024/01/02 7:02:10");
-    EXPECT_EQ(restore.size(), 1u);
+    EXPECT_TRUE(Named(*sim, "RESTORE").empty());
     EXPECT_TRUE(
         NamedBetween(*sim, "SPEAK", "2024/01/02 7:00:10.100", "2024/01/02 7:02:10").empty());
     // Back after two minutes, on the tick after the answer plus the interval.
@@ -191,6 +190,32 @@ TEST(AlarmRinging, MusicAloneStillRampsTheVolume) {
         EXPECT_LE(gap, 3100);
     }
     EXPECT_EQ(Percents(volumes).back(), "92");
+}
+
+// Without words and without the ramp nothing keeps the speech channels busy,
+// yet the alarm's level holds through the ringing (the user's own level may
+// be nearly muted) and the user's comes back only at its end.
+TEST(AlarmRinging, TheAlarmLevelHoldsWithoutWordsOrRamp) {
+    SimHarness harness({});
+    const std::string music = harness.WriteWave("music.wav", 60'000);
+    const std::vector<std::pair<const char*, std::vector<std::string>>> rings = {
+        {"music alone", {"[Music]", "No=1", "Count=2", "1=" + music}},
+        {"a sound alone", {"BeforeSoundNo=3"}},
+    };
+    for (const auto& [name, sound] : rings) {
+        SCOPED_TRACE(name);
+        harness.WriteIni(With({"[Jiho]", "Use=0", "[Alarm]", "Use=1", "DayTime=2011/01/01 7:00:00",
+                               "Word=0", "FirstVolume=90"},
+                              sound));
+        auto sim = harness.Start("2024/01/02 6:58:00", "2024/01/02 7:01:10",
+                                 [](SimulationConfig& c) { c.StopAfterMs = 40'000; });
+        sim->Run();
+        EXPECT_EQ(Percents(Named(*sim, "VOLUME")), std::vector<std::string>{"90"});
+        const auto restores = Named(*sim, "RESTORE");
+        ASSERT_EQ(restores.size(), 1u) << Journal(*sim);
+        ASSERT_EQ(Named(*sim, "ALARM-END").size(), 1u);
+        EXPECT_GE(restores[0].Ms, Named(*sim, "ALARM-END")[0].Ms);
+    }
 }
 
 // A ramp needs room: a first volume at or above the maximum stays put.
