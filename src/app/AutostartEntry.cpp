@@ -120,13 +120,23 @@ std::string FindAutostartEntryTo(const std::string& programFile, const std::stri
     }
     // Directory order is arbitrary; sorted order makes the choice repeatable.
     std::sort(entries.begin(), entries.end());
+    // An entry of an older copy elsewhere may sort before ours; ours wins, so
+    // the menu does not offer to register a program that is registered.
+    const std::string self = LowerAscii(programFile);
+    std::string sameName;
     for (const std::string& path : entries) {
-        const std::string target = ResolveAutostartEntry(path);
-        if (!target.empty() && LowerAscii(FileNameOf(target)) == key) {
+        const std::string target = LowerAscii(ResolveAutostartEntry(path));
+        if (target.empty() || FileNameOf(target) != key) {
+            continue;
+        }
+        if (target == self) {
             return path;
         }
+        if (sameName.empty()) {
+            sameName = path;
+        }
     }
-    return {};
+    return sameName;
 }
 
 bool AutostartEntryIsOurs(const std::string& entryPath, const std::string& programFile) {

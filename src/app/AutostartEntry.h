@@ -21,8 +21,8 @@ std::string AutostartFolder();
 // the file cannot be read or has no such line.
 std::string ResolveAutostartEntry(const std::string& entryPath);
 
-// The first entry in `folder` whose program has the same file name as
-// `programFile` (letter case aside), or empty.
+// The entry in `folder` that starts `programFile` itself, else the first
+// whose program has the same file name (letter case aside), or empty.
 std::string FindAutostartEntryTo(const std::string& programFile, const std::string& folder);
 
 // Whether the found entry starts this very program (letter case aside).

@@ -55,6 +55,11 @@ TEST_F(AutostartSwitchTest, TheSameProgramElsewhereIsFoundButNotTakenForOurs) {
     ASSERT_TRUE(autostart.Register().Succeeded);
     EXPECT_TRUE(std::filesystem::exists(Folder() + "/old.desktop"));
     EXPECT_TRUE(std::filesystem::exists(OurEntry()));
+
+    // At the next start the other entry still sorts first; ours is found.
+    AutostartSwitch restarted(Program(), Folder());
+    EXPECT_TRUE(restarted.Registered());
+    EXPECT_EQ(restarted.EntryPath(), OurEntry());
 }
 
 TEST_F(AutostartSwitchTest, LetterCaseOfTheStoredPathDoesNotMatter) {
