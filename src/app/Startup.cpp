@@ -1,8 +1,15 @@
 #include "app/Startup.h"
 
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 #include <QApplication>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "app/BoxMessageService.h"
@@ -47,6 +54,68 @@ void PreferXWayland() {
     }
 }
 
+// A Wayland compositor accepts connections on its socket: WAYLAND_DISPLAY
+// as a path, or as a name in the session's runtime folder.
+bool WaylandAnswers() {
+    const char* name = std::getenv("WAYLAND_DISPLAY");
+    std::string path = name != nullptr && *name != '\0' ? name : "wayland-0";
+    if (path.front() != '/') {
+        const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+        if (runtime == nullptr || *runtime == '\0') {
+            return false;
+        }
+        path = std::string(runtime) + "/" + path;
+    }
+    sockaddr_un address{};
+    if (path.size() >= sizeof address.sun_path) {
+        return false;
+    }
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0) {
+        return false;
+    }
+    const bool answers =
+        ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    ::close(fd);
+    return answers;
+}
+
+bool XAnswers() {
+    return Set("DISPLAY") && ProbeXDisplay(std::getenv("DISPLAY"));
+}
+
+bool PlatformAnswers(std::string_view platform) {
+    const std::string_view name = platform.substr(0, platform.find(':'));
+    if (name == "xcb") {
+        return XAnswers();
+    }
+    if (name.substr(0, 7) == "wayland") {
+        return WaylandAnswers();
+    }
+    // Offscreen, vnc and the like need no display: the user's own choice.
+    return true;
+}
+
+// Qt aborts with a core dump when no platform it tries can start, so the
+// display each platform needs is looked for first.
+bool DisplayAnswers() {
+    const char* chosen = std::getenv("QT_QPA_PLATFORM");
+    if (chosen == nullptr || *chosen == '\0') {
+        return XAnswers() || WaylandAnswers();
+    }
+    std::string_view rest(chosen);
+    while (!rest.empty()) {
+        const size_t end = rest.find(';');
+        if (PlatformAnswers(rest.substr(0, end))) {
+            return true;
+        }
+        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+    }
+    return false;
+}
+
 }  // namespace
 
 QString ApplicationTitle() {
@@ -80,6 +149,13 @@ StartupContext PrepareStartup() {
 }
 
 int RunVelmora(int argc, char** argv) {
+    if (!DisplayAnswers()) {
+        std::fputs(
+            "ベルモラ: 画面に接続できません。デスクトップのセッション（X11 または Wayland）"
+            "の中で起動してください。\n",
+            stderr);
+        return 1;
+    }
     PreferXWayland();
     BlockTerminationSignals();
     // Taken before anything else, so a second start creates no window.

@@ -159,5 +159,20 @@ TEST_F(RunningProgram, SetsUpFoldersAndKeepsASecondStartOut) {
     EXPECT_TRUE(SingleInstance(kInstanceName).Acquired()) << "a killed instance left its lock";
 }
 
+// Started where no display answers (a text console, an ssh session), it
+// says so in one line and ends, rather than aborting with a core dump.
+TEST_F(RunningProgram, WithoutADisplaySaysSoAndEnds) {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        env.remove(QString::fromLatin1(name));
+    }
+    Start(first);
+    ASSERT_TRUE(first.waitForFinished(10000));
+    EXPECT_EQ(first.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(first.exitCode(), 1);
+    const QString said = QString::fromUtf8(first.readAllStandardError());
+    EXPECT_EQ(said.count(QLatin1Char('\n')), 1) << said.toStdString();
+    EXPECT_TRUE(said.contains(QStringLiteral("画面に接続できません"))) << said.toStdString();
+}
+
 }  // namespace
 }  // namespace velmora
