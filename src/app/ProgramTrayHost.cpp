@@ -9,10 +9,6 @@
 
 namespace velmora {
 
-bool ProgramTrayHost::SettingsDialogVisible() const {
-    return parts_.Dialog != nullptr && parts_.Dialog->isVisible();
-}
-
 bool ProgramTrayHost::SettingsDialogIdle() const {
     return parts_.Dialog == nullptr || parts_.Dialog->State().Unchanged;
 }
@@ -20,6 +16,12 @@ bool ProgramTrayHost::SettingsDialogIdle() const {
 void ProgramTrayHost::ShowSettingsDialog() {
     if (parts_.Dialog != nullptr) {
         parts_.Dialog->ShowSettings();
+    }
+}
+
+void ProgramTrayHost::SettingsDialogFollowMenu(TrayMenuItem item) {
+    if (parts_.Dialog != nullptr) {
+        parts_.Dialog->FollowTrayMenu(item);
     }
 }
 

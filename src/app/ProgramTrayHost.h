@@ -10,9 +10,9 @@ class ProgramTrayHost final : public TrayMenuHost {
 public:
     explicit ProgramTrayHost(ProgramParts& parts) : parts_(parts) {}
 
-    bool SettingsDialogVisible() const override;
     bool SettingsDialogIdle() const override;
     void ShowSettingsDialog() override;
+    void SettingsDialogFollowMenu(TrayMenuItem item) override;
     void ShowAboutWindow() override;
 
     bool ClockVisible() const override;

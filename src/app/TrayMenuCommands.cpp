@@ -87,11 +87,15 @@ void TrayMenuCommands::MenuAlarmClick() {
     if (!menusLive_) {
         return;
     }
-    if (s_.Host.SettingsDialogIdle()) {
+    const bool toggled = s_.Host.SettingsDialogIdle();
+    if (toggled) {
         ToggleChecked(TrayMenuItem::Alarm);
     }
     if (s_.Menu.Checked(TrayMenuItem::Alarm)) {
         s_.Menu.SetChecked(TrayMenuItem::Snooze, false);
+    }
+    if (toggled) {
+        s_.Host.SettingsDialogFollowMenu(TrayMenuItem::Alarm);
     }
     ApplyAlarmModes();
 }
@@ -103,11 +107,15 @@ void TrayMenuCommands::MenuSnoozeClick() {
     if (s_.Menu.Checked(TrayMenuItem::Snooze) && s_.Host.Ringing()) {
         s_.Host.StopRingingFromSnoozeMenu();
     }
-    if (s_.Host.SettingsDialogIdle()) {
+    const bool toggled = s_.Host.SettingsDialogIdle();
+    if (toggled) {
         ToggleChecked(TrayMenuItem::Snooze);
     }
     if (s_.Menu.Checked(TrayMenuItem::Snooze)) {
         s_.Menu.SetChecked(TrayMenuItem::Alarm, false);
+    }
+    if (toggled) {
+        s_.Host.SettingsDialogFollowMenu(TrayMenuItem::Snooze);
     }
     ApplyAlarmModes();
 }
@@ -128,6 +136,7 @@ void TrayMenuCommands::MenuShowClockClick() {
     }
     if (s_.Host.SettingsDialogIdle()) {
         ToggleChecked(TrayMenuItem::ShowClock);
+        s_.Host.SettingsDialogFollowMenu(TrayMenuItem::ShowClock);
     }
     const bool show = s_.Menu.Checked(TrayMenuItem::ShowClock);
     if (show) {
@@ -145,9 +154,8 @@ void TrayMenuCommands::MenuClockBackColorClick(bool gray) {
     s_.Menu.SetChecked(TrayMenuItem::BackColorGray, gray);
     s_.Menu.SetChecked(TrayMenuItem::BackColorWhite, !gray);
     s_.Host.ShowDial(gray ? DialColour::Gray : DialColour::White);
-    if (!s_.Host.SettingsDialogVisible()) {
-        ReportWrite(s_.Ini.WriteString("Clock", "BackColor", gray ? "Gray" : "White"));
-    }
+    s_.Host.SettingsDialogFollowMenu(TrayMenuItem::BackColorGray);
+    ReportWrite(s_.Ini.WriteString("Clock", "BackColor", gray ? "Gray" : "White"));
 }
 
 void TrayMenuCommands::MenuClockAllwaysFrontClick() {
@@ -159,9 +167,8 @@ void TrayMenuCommands::MenuClockAllwaysFrontClick() {
     if (s_.Host.ClockVisible()) {
         s_.Host.SetClockTopMost(front);
     }
-    if (!s_.Host.SettingsDialogVisible()) {
-        ReportWrite(s_.Ini.WriteBool("Clock", "AllwaysFront", front));
-    }
+    s_.Host.SettingsDialogFollowMenu(TrayMenuItem::ClockAllwaysFront);
+    ReportWrite(s_.Ini.WriteBool("Clock", "AllwaysFront", front));
 }
 
 void TrayMenuCommands::MenuOnMouseHideClick() {
@@ -169,10 +176,9 @@ void TrayMenuCommands::MenuOnMouseHideClick() {
         return;
     }
     ToggleChecked(TrayMenuItem::OnMouseHide);
-    if (!s_.Host.SettingsDialogVisible()) {
-        ReportWrite(
-            s_.Ini.WriteBool("Clock", "OnMouseHide", s_.Menu.Checked(TrayMenuItem::OnMouseHide)));
-    }
+    s_.Host.SettingsDialogFollowMenu(TrayMenuItem::OnMouseHide);
+    ReportWrite(
+        s_.Ini.WriteBool("Clock", "OnMouseHide", s_.Menu.Checked(TrayMenuItem::OnMouseHide)));
 }
 
 void TrayMenuCommands::MenuSetClockPositionClick() {
@@ -205,6 +211,7 @@ void TrayMenuCommands::MenuSpeakJihoClick() {
     }
     if (s_.Host.SettingsDialogIdle()) {
         ToggleChecked(TrayMenuItem::SpeakJiho);
+        s_.Host.SettingsDialogFollowMenu(TrayMenuItem::SpeakJiho);
     }
     ReportWrite(s_.Ini.WriteBool("Jiho", "Use", s_.Menu.Checked(TrayMenuItem::SpeakJiho)));
 }

@@ -2,6 +2,7 @@
 
 #include "clock/DialColour.h"
 #include "clock/PixelGeometry.h"
+#include "dialog/TrayMenuItem.h"
 #include "settings/StartupSettings.h"
 
 namespace velmora {
@@ -13,10 +14,12 @@ class TrayMenuHost {
 public:
     virtual ~TrayMenuHost() = default;
 
-    // The settings dialog: shown, and without unsaved changes.
-    virtual bool SettingsDialogVisible() const = 0;
+    // The settings dialog: without unsaved changes (or not shown).
     virtual bool SettingsDialogIdle() const = 0;
     virtual void ShowSettingsDialog() = 0;
+    // The menu has changed the mark of `item`: an open dialog shows it too,
+    // so that its OK stores what the menu chose.
+    virtual void SettingsDialogFollowMenu(TrayMenuItem item) = 0;
     // The about window, modal.
     virtual void ShowAboutWindow() = 0;
 

@@ -99,6 +99,10 @@ void AlarmPage::Load(const DialogValues& form) {
     sounds_->Load(form);
     leSnoozeMinit_->setText(QString::fromStdString(form.SnoozeMinit));
     volumes_->Load(form);
+    LoadMenuSwitches(form);
+}
+
+void AlarmPage::LoadMenuSwitches(const DialogValues& form) {
     radioGroupAlarm_->SetItemIndex(form.Alarm);
     ApplyAlarmMode(form.Alarm);
     radioGroupShowClock_->SetItemIndex(form.ShowClock);

@@ -28,6 +28,8 @@ public:
     AlarmPage(SettingsDialogState& state, QWidget* parent = nullptr);
 
     void Load(const DialogValues& form);
+    // Only the controls that are also tray menu switches.
+    void LoadMenuSwitches(const DialogValues& form);
     void Store(DialogValues& form) const;
     QWidget* Field(const FormField& field) const;
 

@@ -78,11 +78,15 @@ GeneralPage::GeneralPage(SettingsDialogState& state, QWidget* parent)
 }
 
 void GeneralPage::Load(const DialogValues& form) {
-    checkBoxClockAllwaysFront_->setChecked(form.ClockAllwaysFront);
-    checkBoxOnMouseHide_->setChecked(form.OnMouseHide);
+    LoadMenuSwitches(form);
     ShowFontName(QString::fromStdString(form.FontName));
     radioGroupVoice_->SetItemIndex(form.VoiceNo);
     trackBar1_->setValue(form.SpeakSpead);
+}
+
+void GeneralPage::LoadMenuSwitches(const DialogValues& form) {
+    checkBoxClockAllwaysFront_->setChecked(form.ClockAllwaysFront);
+    checkBoxOnMouseHide_->setChecked(form.OnMouseHide);
 }
 
 void GeneralPage::Store(DialogValues& form) const {

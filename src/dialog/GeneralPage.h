@@ -24,6 +24,8 @@ public:
     GeneralPage(SettingsDialogState& state, QWidget* parent = nullptr);
 
     void Load(const DialogValues& form);
+    // Only the controls that are also tray menu switches.
+    void LoadMenuSwitches(const DialogValues& form);
     void Store(DialogValues& form) const;
     void ShowFontName(const QString& name);
 

@@ -182,6 +182,10 @@ void JihoPage::Load(const DialogValues& form) {
     comboBoxJihoGobi_->setCurrentIndex(form.GobiNo);
     comboBoxBeforeJihoSound_->setCurrentIndex(form.JihoBeforeSoundNo);
     checkBoxSpeakJihoBeforeSound_->setChecked(form.SpeakBeforeSound);
+    LoadMenuSwitches(form);
+}
+
+void JihoPage::LoadMenuSwitches(const DialogValues& form) {
     radioGroupJiho_->SetItemIndex(form.Jiho);
 }
 

@@ -33,6 +33,8 @@ public:
     void AppendSounds(const QStringList& names);
     void RemoveSound(int index);
     void Load(const DialogValues& form);
+    // Only the controls that are also tray menu switches.
+    void LoadMenuSwitches(const DialogValues& form);
     void Store(DialogValues& form) const;
     QWidget* Field(const FormField& field) const;
     // The list of the sounds before the time signal's words.

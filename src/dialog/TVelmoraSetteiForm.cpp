@@ -384,6 +384,45 @@ void TVelmoraSetteiForm::ShowSettings() {
     activateWindow();
 }
 
+void TVelmoraSetteiForm::FollowTrayMenu(TrayMenuItem item) {
+    if (!isVisible()) {
+        return;
+    }
+    DialogValues form = ReadControls();
+    const auto checked = [this](TrayMenuItem i) { return host_.MenuChecked(i); };
+    switch (item) {
+        case TrayMenuItem::Alarm:
+        case TrayMenuItem::Snooze:
+            form.Alarm = checked(TrayMenuItem::Snooze) ? 2 : checked(TrayMenuItem::Alarm) ? 1 : 0;
+            break;
+        case TrayMenuItem::ShowClock:
+            form.ShowClock = checked(TrayMenuItem::ShowClock) ? 1 : 0;
+            break;
+        case TrayMenuItem::BackColorGray:
+        case TrayMenuItem::BackColorWhite:
+            form.BackColor = checked(TrayMenuItem::BackColorGray) ? 0 : 1;
+            break;
+        case TrayMenuItem::ClockAllwaysFront:
+            form.ClockAllwaysFront = checked(TrayMenuItem::ClockAllwaysFront);
+            break;
+        case TrayMenuItem::OnMouseHide:
+            form.OnMouseHide = checked(TrayMenuItem::OnMouseHide);
+            break;
+        case TrayMenuItem::SpeakJiho:
+            form.Jiho = checked(TrayMenuItem::SpeakJiho) ? 1 : 0;
+            break;
+        default:
+            return;
+    }
+    // Not the user's edit: the change handlers must neither mark the dialog
+    // changed nor apply the colour again.
+    state_.DialogLoaded = false;
+    generalPage_->LoadMenuSwitches(form);
+    alarmPage_->LoadMenuSwitches(form);
+    jihoPage_->LoadMenuSwitches(form);
+    state_.DialogLoaded = true;
+}
+
 void TVelmoraSetteiForm::ShowAlarmPlan() {
     if (planWindow_ == nullptr) {
         planWindow_ = new AlarmPlanWindow(this);

@@ -9,6 +9,7 @@
 #include "dialog/NoticeRoutine.h"
 #include "dialog/SettingsDialogTypes.h"
 #include "dialog/SettingsValidation.h"
+#include "dialog/TrayMenuItem.h"
 
 class QCheckBox;
 class QComboBox;
@@ -52,6 +53,11 @@ public:
     void ShowSettings();
     void BtnOKClick();
     void BtnCancelClick();
+    // The tray menu changed the mark of `item` while the dialog may be open:
+    // the dialog's own control for that switch takes the mark, so that OK
+    // stores the menu's choice rather than what the dialog was opened with.
+    // The user's other edits, and whether there are any, stay as they are.
+    void FollowTrayMenu(TrayMenuItem item);
 
     // The program's message routine (see NoticeRoutine).
     void ShowNotice(const std::string& text) { notices_.ShowNotice(text); }

@@ -163,6 +163,33 @@ TEST_F(MainWindowTest, TheDialogsOkBringsTheMenuInLineAndArmsTheAlarm) {
     EXPECT_GT(parts.State.WakeTime, 0);
 }
 
+// What the tray switches while the dialog is open survives the dialog's OK,
+// with or without edits of the user's in it.
+TEST_F(MainWindowTest, TheTraysChoiceSurvivesTheOpenDialogsOk) {
+    for (const bool edited : {false, true}) {
+        SCOPED_TRACE(edited ? "dialog edited" : "dialog unchanged");
+        test::WriteBytes(SettingsPath(), "[Alarm]\r\nUse=1\r\n[Clock]\r\nOnMouseHide=0\r\n");
+        Start();
+        const ProgramParts& parts = program->Parts();
+        parts.Dialog->ShowSettings();
+        Menu().Action(TrayMenuItem::Alarm)->trigger();
+        Menu().Action(TrayMenuItem::OnMouseHide)->trigger();
+        ASSERT_EQ(Main().Tray().Tip(), QStringLiteral("ベルモラ\nALARM OFF"));
+        if (edited) {
+            parts.Dialog->State().Unchanged = false;
+        }
+        parts.Dialog->BtnOKClick();
+        ASSERT_FALSE(parts.Dialog->isVisible());
+        const IniFile ini(SettingsPath());
+        EXPECT_FALSE(ini.ReadBool("Alarm", "Use", true));
+        EXPECT_TRUE(ini.ReadBool("Clock", "OnMouseHide", false));
+        EXPECT_FALSE(Menu().Checked(TrayMenuItem::Alarm));
+        EXPECT_TRUE(Menu().Checked(TrayMenuItem::OnMouseHide));
+        EXPECT_EQ(Main().Tray().Tip(), QStringLiteral("ベルモラ\nALARM OFF"));
+        program.reset();
+    }
+}
+
 // Unchecking snooze while it rings ends the ringing and gives the clock its
 // stored size back, the height following the width: a stored height is not
 // used, so the dial cannot come back squashed.

@@ -133,16 +133,23 @@ TEST_F(TrayMenuCommandsTest, SnoozeClickedWhileRingingStopsTheRingingFirst) {
     EXPECT_TRUE(menu.Checked(TrayMenuItem::Snooze));
 }
 
-TEST_F(TrayMenuCommandsTest, WhileTheDialogIsOpenTheClockChangesButNothingIsWritten) {
+// An open dialog shows each switch the menu changes, and the menu still
+// stores it: a Cancel of the dialog must not lose the menu's choice.
+TEST_F(TrayMenuCommandsTest, WhileTheDialogIsOpenTheMenuStoresAndTheDialogFollows) {
     host.dialogVisible = true;
     Click(TrayMenuItem::ClockAllwaysFront);
     Click(TrayMenuItem::OnMouseHide);
     Click(TrayMenuItem::BackColorWhite);
+    Click(TrayMenuItem::Alarm);
     EXPECT_FALSE(menu.Checked(TrayMenuItem::ClockAllwaysFront));
     EXPECT_TRUE(menu.Checked(TrayMenuItem::OnMouseHide));
     EXPECT_TRUE(menu.Checked(TrayMenuItem::BackColorWhite));
-    EXPECT_EQ(host.log, (Log{"clock lowered", "dial white"}));
-    EXPECT_FALSE(ini.Exists());
+    EXPECT_EQ(host.log, (Log{"clock lowered", "dialog follows", "dialog follows", "dial white",
+                             "dialog follows", "dialog follows", "arm"}));
+    EXPECT_EQ(Key("Clock", "AllwaysFront"), "0");
+    EXPECT_EQ(Key("Clock", "OnMouseHide"), "1");
+    EXPECT_EQ(Key("Clock", "BackColor"), "White");
+    EXPECT_EQ(Key("Alarm", "Use"), "1");
 
     host.dialogVisible = false;
     host.clockVisible = false;

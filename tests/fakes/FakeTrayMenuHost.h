@@ -11,11 +11,15 @@ namespace velmora::test {
 // action the commands take is written down in order.
 class FakeTrayMenuHost final : public TrayMenuHost {
 public:
-    bool SettingsDialogVisible() const override { return dialogVisible; }
     bool SettingsDialogIdle() const override { return dialogIdle; }
     void ShowSettingsDialog() override {
         dialogVisible = true;
         log.push_back("show dialog");
+    }
+    void SettingsDialogFollowMenu(TrayMenuItem /*item*/) override {
+        if (dialogVisible) {
+            log.push_back("dialog follows");
+        }
     }
     void ShowAboutWindow() override { log.push_back("about"); }
 
