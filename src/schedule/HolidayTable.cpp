@@ -1,16 +1,13 @@
 #include "schedule/HolidayTable.h"
 
 #include <algorithm>
-#include <fstream>
 
 #include "base/ShiftJis.h"
 #include "base/TextUtil.h"
+#include "settings/DurableFile.h"
 
 namespace velmora {
 namespace {
-
-// The real list is a few kilobytes; anything far larger is not that list.
-constexpr std::streamoff kMaxFileBytes = 1 << 20;
 
 // U+FFFD, which the decoder puts where a byte is not Shift-JIS.
 constexpr std::string_view kReplacementChar = "\xEF\xBF\xBD";
@@ -78,21 +75,8 @@ std::optional<HolidayTable> HolidayTable::Parse(std::string_view sjisBytes) {
 }
 
 std::optional<HolidayTable> HolidayTable::Load(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return std::nullopt;
-    }
-    file.seekg(0, std::ios::end);
-    const std::streamoff size = file.tellg();
-    if (size < 0 || size > kMaxFileBytes) {
-        return std::nullopt;
-    }
-    file.seekg(0, std::ios::beg);
-    std::string bytes(static_cast<size_t>(size), '\0');
-    if (!file.read(bytes.data(), static_cast<std::streamsize>(size))) {
-        return std::nullopt;
-    }
-    return Parse(bytes);
+    const auto bytes = ReadWholeFile(path);
+    return bytes ? Parse(*bytes) : std::nullopt;
 }
 
 bool HolidayTable::CoversYear(int year) const {
