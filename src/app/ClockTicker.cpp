@@ -76,6 +76,10 @@ ClockTicker::ClockTicker(ProgramParts& parts, DialogLink& dialog, NoticeRelay& n
         ArmNextTick();
         engine_.MainTimerTimer();
     });
+    if (!holidays_.Problem().empty()) {
+        // Once, after the windows are up, not in the middle of making them.
+        QTimer::singleShot(0, this, [this, &notices] { notices.ShowNotice(holidays_.Problem()); });
+    }
     engine_.Start();
     ArmNextTick();
     form_.show();

@@ -11,6 +11,9 @@ namespace velmora {
 // A byte that does not start a well-formed character becomes U+FFFD.
 std::u32string DecodeUtf8(std::string_view utf8);
 
+// Whether every byte belongs to a well-formed character.
+bool IsValidUtf8(std::string_view bytes);
+
 std::string EncodeUtf8(std::u32string_view text);
 void AppendUtf8(std::string& out, char32_t c);
 

@@ -15,7 +15,10 @@ HolidayCalendar::HolidayCalendar(std::optional<HolidayTable> published)
     : published_(std::move(published)) {}
 
 HolidayCalendar HolidayCalendar::ForDataFolder(const std::string& dataFolder) {
-    return HolidayCalendar(HolidayTable::Load(dataFolder + kHolidayFileName));
+    std::string problem;
+    HolidayCalendar calendar(HolidayTable::Load(dataFolder + kHolidayFileName, &problem));
+    calendar.problem_ = std::move(problem);
+    return calendar;
 }
 
 bool HolidayCalendar::IsHoliday(const CivilDate& date, std::string& name) const {

@@ -20,9 +20,16 @@ struct FileStamp {
 
 std::optional<FileStamp> StampOf(const std::string& path);
 
-// The whole content, or nullopt when the file is missing or cannot be read
-// (a folder of that name, no permission).
-std::optional<std::string> ReadWholeFile(const std::string& path);
+// Larger files are refused: every file the program reads is far smaller,
+// and this keeps a stray disk image from filling memory.
+inline constexpr std::int64_t kMaxReadBytes = 8 << 20;
+
+// The whole content, or nullopt when the file is missing or cannot be read.
+// Only regular files are read: a named pipe or a device (a link to
+// /dev/zero) would wait forever or never end. `whyNot`, when given, then
+// receives the reason in Japanese ("通常のファイルではありません。"), or
+// stays empty when the file is simply not there.
+std::optional<std::string> ReadWholeFile(const std::string& path, std::string* whyNot = nullptr);
 
 // Gets the file's current content (nullopt when there is none) and returns
 // the new content, or nullopt to leave the file alone.

@@ -55,6 +55,22 @@ std::string ReasonOf(int err) {
     }
 }
 
+std::string ReadReasonOf(int err) {
+    switch (err) {
+        case ENXIO:  // a socket, or a device with nothing behind it
+            return "通常のファイルではありません（名前付きパイプや装置など）。";
+        case EACCES:
+        case EPERM:
+            return "読み込む権限がありません。";
+        default:
+            return ReasonOf(err);
+    }
+}
+
+std::string TooLargeReason() {
+    return "ファイルが大きすぎます（" + std::to_string(kMaxReadBytes >> 20) + " MB まで）。";
+}
+
 std::string FailureMessage(const std::string& path, int err) {
     return "「" + path + "」に書き込めません。\n" + ReasonOf(err);
 }
@@ -98,12 +114,33 @@ std::optional<FileStamp> StampOf(const std::string& path) {
     return StampFromStat(st);
 }
 
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (!fd.ok()) {
+std::optional<std::string> ReadWholeFile(const std::string& path, std::string* whyNot) {
+    const auto fail = [whyNot](std::string reason) -> std::optional<std::string> {
+        if (whyNot != nullptr) {
+            *whyNot = std::move(reason);
+        }
         return std::nullopt;
+    };
+    // Non-blocking, so opening a named pipe does not wait for a writer.
+    Fd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (!fd.ok()) {
+        return fail(errno == ENOENT || errno == ENOTDIR ? std::string() : ReadReasonOf(errno));
+    }
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0) {
+        return fail(ReadReasonOf(errno));
+    }
+    if (S_ISDIR(st.st_mode)) {
+        return fail(ReadReasonOf(EISDIR));
+    }
+    if (!S_ISREG(st.st_mode)) {
+        return fail(ReadReasonOf(ENXIO));
+    }
+    if (st.st_size > kMaxReadBytes) {
+        return fail(TooLargeReason());
     }
     std::string content;
+    content.reserve(static_cast<size_t>(st.st_size));
     char buffer[16384];
     for (;;) {
         const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
@@ -111,12 +148,16 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
             if (errno == EINTR) {
                 continue;
             }
-            return std::nullopt;  // EISDIR for a folder of that name
+            return fail(ReadReasonOf(errno));
         }
         if (n == 0) {
             break;
         }
         content.append(buffer, static_cast<size_t>(n));
+        // The file may grow while we read, and some files report no size.
+        if (content.size() > static_cast<size_t>(kMaxReadBytes)) {
+            return fail(TooLargeReason());
+        }
     }
     return content;
 }
@@ -147,10 +188,12 @@ bool UpdateFileDurably(const std::string& path, const FileEdit& edit, std::strin
     }
     std::optional<std::string> current;
     if (exists) {
-        current = ReadWholeFile(path);
-        if (!current) {
-            // Rewriting a file we could not read would throw its content away.
-            error = FailureMessage(path, errno != 0 ? errno : EIO);
+        std::string whyNot;
+        current = ReadWholeFile(path, &whyNot);
+        // Rewriting a file we could not read would throw its content away
+        // (one that went meanwhile has nothing left to lose).
+        if (!current && !whyNot.empty()) {
+            error = "「" + path + "」に書き込めません。\n" + whyNot;
             return false;
         }
     }

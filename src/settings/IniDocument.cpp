@@ -1,5 +1,7 @@
 #include "settings/IniDocument.h"
 
+#include <algorithm>
+
 #include "base/ShiftJis.h"
 #include "base/TextUtil.h"
 
@@ -18,11 +20,13 @@ IniDocument::Line IniDocument::ParseLine(std::string bytes) {
     line.bytes = std::move(bytes);
     const std::string_view text = Trim(line.bytes);
     if (!text.empty() && text.front() == '[') {
-        // Shift-JIS trail bytes never take the value of ']' (0x5D is below
-        // 0x40), so the byte search is safe on the raw line.
-        const size_t close = text.find(']');
-        const std::string_view name =
-            text.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1);
+        // A Shift-JIS trail byte can be 0x5D, the byte of ']' ("ゾ" is 0x83
+        // 0x5D), so the search steps over double-byte characters whole.
+        size_t close = 1;
+        while (close < text.size() && text[close] != ']') {
+            close += IsSjisLeadByte(static_cast<unsigned char>(text[close])) ? 2u : 1u;
+        }
+        const std::string_view name = text.substr(1, std::min(close, text.size()) - 1);
         line.kind = Kind::Section;
         line.name = SjisToUtf8(Trim(name));
         return line;
@@ -30,7 +34,8 @@ IniDocument::Line IniDocument::ParseLine(std::string bytes) {
     if (text.empty() || text.front() == ';') {
         return line;
     }
-    // '=' (0x3D) cannot be a trail byte either.
+    // '=' (0x3D) is below the smallest trail byte (0x40), so a plain byte
+    // search cannot land inside a character.
     const size_t eq = text.find('=');
     if (eq == std::string_view::npos) {
         return line;

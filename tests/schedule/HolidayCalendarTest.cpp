@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "base/ShiftJis.h"
 #include "schedule/HolidayCalendar.h"
 #include "support/TempDir.h"
@@ -15,15 +18,17 @@ std::string Sjis(const std::string& utf8) {
 
 // A list for 2030 that disagrees with the rules on purpose: it moves
 // 海の日, drops スポーツの日 and adds a one-off day.
+constexpr const char* kList2030 =
+    "2030/1/1,元日\r\n"
+    "2030/1/14,成人の日\r\n"
+    "2030/5/6,休日\r\n"
+    "2030/7/22,海の日\r\n"
+    "2030/8/12,休日\r\n"
+    "2030/9/24,休日\r\n"
+    "2030/12/1,即位の礼\r\n";
+
 std::string List2030() {
-    return Sjis(std::string(kHeader) +
-                "2030/1/1,元日\r\n"
-                "2030/1/14,成人の日\r\n"
-                "2030/5/6,休日\r\n"
-                "2030/7/22,海の日\r\n"
-                "2030/8/12,休日\r\n"
-                "2030/9/24,休日\r\n"
-                "2030/12/1,即位の礼\r\n");
+    return Sjis(std::string(kHeader) + kList2030);
 }
 
 std::string NameOn(const HolidayCalendar& calendar, CivilDate date) {
@@ -83,12 +88,10 @@ TEST(HolidayTable, AcceptsTheFileAsPublished) {
     EXPECT_EQ(table->Find({2031, 1, 2}), nullptr);
 }
 
-TEST(HolidayTable, RejectsMalformedFiles) {
+TEST(HolidayTable, LeavesOutMalformedLines) {
     const std::string header = Sjis(kHeader);
     const std::string good = Sjis("2030/1/1,元日\r\n");
     const std::pair<const char*, std::string> cases[] = {
-        {"empty", ""},
-        {"header only", header},
         {"no comma", header + good + Sjis("2030/1/14 成人の日\r\n")},
         {"no name", header + good + "2030/1/14,\r\n"},
         {"impossible date", header + good + Sjis("2030/2/30,休日\r\n")},
@@ -97,12 +100,20 @@ TEST(HolidayTable, RejectsMalformedFiles) {
         {"time of day", header + good + Sjis("2030/1/14 0:00,成人の日\r\n")},
         {"extra column", header + good + Sjis("2030/1/14,成人の日,月曜\r\n")},
         {"not Shift-JIS", header + good + "2030/1/14,\x81\r\n"},
-        {"UTF-8 text", std::string(kHeader) + "2030/1/1,元日\r\n"},
-        {"second header", header + header + good},
+        {"second header", header + good + header},
+        {"mistyped first line", "\r\n\r\n" + Sjis("2030/13/1,休日\r\n") + good},
     };
     for (const auto& [what, bytes] : cases) {
-        EXPECT_FALSE(HolidayTable::Parse(bytes)) << what;
+        std::vector<int> skipped;
+        const auto table = HolidayTable::Parse(bytes, &skipped);
+        ASSERT_TRUE(table) << what;
+        EXPECT_EQ(table->Size(), 1u) << what;
+        EXPECT_EQ(skipped, std::vector<int>{3}) << what;
     }
+    // Without a single day there is no list.
+    EXPECT_FALSE(HolidayTable::Parse(""));
+    EXPECT_FALSE(HolidayTable::Parse(header));
+    EXPECT_FALSE(HolidayTable::Parse(header + Sjis("2030/13/1,休日\r\n")));
 }
 
 TEST(HolidayCalendar, ReadsTheListFromTheDataFolder) {
@@ -113,17 +124,34 @@ TEST(HolidayCalendar, ReadsTheListFromTheDataFolder) {
     EXPECT_EQ(NameOn(calendar, {2030, 7, 15}), "");
 }
 
-TEST(HolidayCalendar, IgnoresAMalformedOrMissingFile) {
-    test::TempDir dir;
-    EXPECT_FALSE(HolidayCalendar::ForDataFolder(dir.Path()).HasPublishedList());
-
-    // One damaged line spoils the whole file: half a list would silently
-    // turn holidays into alarm days.
-    test::WriteBytes(dir.File(kHolidayFileName), List2030() + Sjis("2030/13/1,休日\r\n"));
-    const HolidayCalendar calendar = HolidayCalendar::ForDataFolder(dir.Path());
-    EXPECT_FALSE(calendar.HasPublishedList());
-    EXPECT_EQ(NameOn(calendar, {2030, 7, 15}), "海の日");
-    EXPECT_EQ(NameOn(calendar, {2030, 12, 1}), "");
+TEST(HolidayCalendar, KeepsTheUsersListHoweverSavedAndTellsWhatItLeftOut) {
+    const std::string utf8 = std::string(kHeader) + kList2030;
+    const struct {
+        const char* what;
+        std::string bytes;
+        std::string told;  // empty: nothing to tell
+    } cases[] = {
+        {"UTF-8", utf8, ""},
+        {"UTF-8 with a byte-order mark", "\xEF\xBB\xBF" + utf8, ""},
+        {"one bad line", List2030() + Sjis("2030/13/1,休日\r\n"), "の 9 行目は読み取れない"},
+    };
+    for (const auto& [what, bytes, told] : cases) {
+        test::TempDir dir;
+        test::WriteBytes(dir.File(kHolidayFileName), bytes);
+        const HolidayCalendar calendar = HolidayCalendar::ForDataFolder(dir.Path());
+        EXPECT_EQ(NameOn(calendar, {2030, 12, 1}), "即位の礼") << what;
+        EXPECT_EQ(NameOn(calendar, {2030, 7, 15}), "") << what;
+        if (told.empty()) {
+            EXPECT_EQ(calendar.Problem(), "") << what;
+        } else {
+            EXPECT_NE(calendar.Problem().find(dir.File(kHolidayFileName) + "」" + told),
+                      std::string::npos)
+                << calendar.Problem();
+        }
+    }
+    test::TempDir none;
+    EXPECT_FALSE(HolidayCalendar::ForDataFolder(none.Path()).HasPublishedList());
+    EXPECT_EQ(HolidayCalendar::ForDataFolder(none.Path()).Problem(), "");
 }
 
 }  // namespace

@@ -95,6 +95,11 @@ TEST(IniDocument, JapaneseNamesMatchAfterDecoding) {
     IniDocument doc = IniDocument::Parse(Sjis("[音声]\r\nア=1\r\n"));
     EXPECT_EQ(doc.Get("音声", "ア"), "1");
     EXPECT_FALSE(doc.Get("音声", "ヂ").has_value());
+    // A trail byte can be ']' too: "ゾ" is 0x83 0x5D. A second write must
+    // find the section the first one made.
+    doc.Set("ゾーン", "鍵", "1");
+    doc.Set("ゾーン", "鍵", "2");
+    EXPECT_EQ(doc.Serialize(), Sjis("[音声]\r\nア=1\r\n[ゾーン]\r\n鍵=2\r\n"));
 }
 
 TEST(IniDocument, SurvivesBinaryJunk) {

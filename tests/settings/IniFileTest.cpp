@@ -129,6 +129,27 @@ TEST_F(IniFileTest, WriteOverAFolderOrIntoAMissingFolderFails) {
     EXPECT_NE(nowhere.LastError().find("フォルダーがありません"), std::string::npos);
 }
 
+TEST_F(IniFileTest, APipeInItsPlaceIsRefusedAtOnce) {
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    // Apart and with a deadline, so waiting for a writer fails the test
+    // instead of hanging it.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::alarm(30);
+        IniFile other(path);
+        const bool refused =
+            other.ReadInteger("Alarm", "Use", 7) == 7 && !other.WriteInteger("Alarm", "Use", 1) &&
+            other.LastError().find("通常のファイルではありません") != std::string::npos &&
+            other.LastError().find(path) != std::string::npos;
+        ::_exit(refused ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_TRUE(std::filesystem::is_fifo(path));
+}
+
 TEST_F(IniFileTest, RefusesTextsTheFileCannotHold) {
     ASSERT_TRUE(ini.WriteString("Music", "1", "a.mp3"));
     const std::string before = ReadBytes(path);

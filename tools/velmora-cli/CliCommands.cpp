@@ -34,7 +34,7 @@ std::span<const Command> Commands() {
     return kCommands;
 }
 
-int Fail(Io io, const std::string& message, int code) {
+void Warn(Io io, const std::string& message) {
     std::string line = message;
     for (char& c : line) {
         if (c == '\n' || c == '\r') {
@@ -42,6 +42,10 @@ int Fail(Io io, const std::string& message, int code) {
         }
     }
     io.err << "velmora-cli: " << line << '\n';
+}
+
+int Fail(Io io, const std::string& message, int code) {
+    Warn(io, message);
     return code;
 }
 

@@ -34,6 +34,9 @@ int RunCli(const std::vector<std::string>& args, Io io);
 
 // A failure message as one line (messages meant for boxes hold line breaks).
 int Fail(Io io, const std::string& message, int code = kFailed);
+// The same line for something the user should know that does not stop the
+// command (a line left out of the holiday list).
+void Warn(Io io, const std::string& message);
 
 int RunIni(Args args, Io io);
 int RunSettings(Args args, Io io);

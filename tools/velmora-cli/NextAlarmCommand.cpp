@@ -44,6 +44,9 @@ int RunNextAlarm(Args args, Io io) {
     NoReadingService converter;
     const Settings settings = LoadSettings(ini, *folder, converter);
     const HolidayCalendar holidays = HolidayCalendar::ForDataFolder(*folder);
+    if (!holidays.Problem().empty()) {
+        Warn(io, holidays.Problem());
+    }
     const auto wake = AlarmSchedule(settings, holidays).ComputeNextAlarm(*now);
     if (!wake) {
         io.out << "OFF\n";

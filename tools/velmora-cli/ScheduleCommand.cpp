@@ -74,6 +74,9 @@ int RunSchedule(Args args, Io io) {
     NoReadingService converter;
     const Settings settings = LoadSettings(ini, *folder, converter);
     const HolidayCalendar holidays = HolidayCalendar::ForDataFolder(*folder);
+    if (!holidays.Problem().empty()) {
+        Warn(io, holidays.Problem());
+    }
     for (const AlarmDayPlan& day :
          AlarmSchedule(settings, holidays).PlanDays(*from, days.value_or(kDefaultDays))) {
         io.out << DateText(day.Date);
