@@ -4,6 +4,7 @@
 
 #include "schedule/AlarmTexts.h"
 #include "schedule/ScopedFlag.h"
+#include "settings/AlarmWords.h"
 #include "speech/TimePhrase.h"
 
 namespace velmora {
@@ -37,9 +38,13 @@ bool AlarmRinging::PumpUnlessStopped(unsigned stopsBefore) {
     return stops_ == stopsBefore;
 }
 
+bool AlarmRinging::SpeaksWords() {
+    return s_.Config.HowTo == 0 || !s_.Speech.RecordedVoiceReadable();
+}
+
 void AlarmRinging::ChooseWord() {
     Settings& c = s_.Config;
-    if (c.HowTo != 0 || c.Word != kWordOwn || c.AlarmWords.empty()) {
+    if (c.Word != kWordOwn || c.AlarmWords.empty()) {
         return;
     }
     const int count = static_cast<int>(c.AlarmWords.size());
@@ -47,9 +52,15 @@ void AlarmRinging::ChooseWord() {
                                  : c.AlarmWords[static_cast<size_t>(s_.Random.Below(count))];
 }
 
-std::string AlarmRinging::AlarmText() {
+std::string AlarmRinging::AlarmText(bool words) {
     const Settings& c = s_.Config;
-    return c.AlarmJiho ? TimePhrase(s_.Wall.Now()) + c.Gobi + c.AlarmWordText : c.AlarmWordText;
+    std::string phrase = words ? c.AlarmWordText : std::string();
+    // Words that stand in for the recording must be heard, also when the
+    // user chose none to speak.
+    if (words && c.HowTo != 0 && phrase.empty() && !c.AlarmJiho) {
+        phrase = PresetAlarmWord(kFirstPresetWord);
+    }
+    return c.AlarmJiho ? TimePhrase(s_.Wall.Now()) + c.Gobi + phrase : phrase;
 }
 
 int AlarmRinging::PickAlarmSound() {
@@ -93,6 +104,15 @@ void AlarmRinging::SpeakIfAudible(int voice, const std::string& text, int sound)
 }
 
 void AlarmRinging::StartAlarm() {
+    BeginRinging();
+    // Told once the words and the music are under way and nothing holds the
+    // ticks back: the box waits for the user while the alarm rings on.
+    if (state_.Ringing && s_.Config.HowTo == 1 && !s_.Speech.RecordedVoiceReadable()) {
+        s_.Notice.ShowNotice(kUnreadableRecordingMessage);
+    }
+}
+
+void AlarmRinging::BeginRinging() {
     const ScopedFlag pending(state_.SpeakPending, true);
     const unsigned stops = stops_;
     state_.DisplayWakeDone = false;
@@ -129,12 +149,11 @@ void AlarmRinging::StartAlarm() {
     }
 
     const int voice = s_.ChooseVoice();
-    if (s_.Config.HowTo != 0) {
-        s_.Config.AlarmWordText.clear();
-    } else {
+    const bool words = SpeaksWords();
+    if (words) {
         ChooseWord();
     }
-    const std::string text = AlarmText();
+    const std::string text = AlarmText(words);
     const int sound = PickAlarmSound();
     state_.MainTimerEnabled = true;
     SpeakIfAudible(voice, text, sound);
@@ -152,8 +171,11 @@ void AlarmRinging::SpeakAlarmOnce(bool repetition) {
         return;
     }
     const int voice = s_.ChooseVoice();
-    ChooseWord();
-    const std::string text = AlarmText();
+    const bool words = SpeaksWords();
+    if (words) {
+        ChooseWord();
+    }
+    const std::string text = AlarmText(words);
     const int sound = PickAlarmSound();
     if (repetition && !PumpUnlessStopped(stops)) {
         return;

@@ -38,9 +38,15 @@ private:
     // Something would sound if the words were repeated now.
     bool SomethingToRing() const;
     bool RampEnabled() const;
+    // StartAlarm up to the first words and the music.
+    void BeginRinging();
+    // The words are spoken: the recorded voice is not chosen, or its file
+    // cannot be read and the words stand in for it.
+    bool SpeaksWords();
     // The user's own words: one of them for the next utterance.
     void ChooseWord();
-    std::string AlarmText();
+    // The time (when told first) and, when spoken, the words.
+    std::string AlarmText(bool words);
     void SpeakIfAudible(int voice, const std::string& text, int sound);
     // Lets events in; false when the user stopped the alarm meanwhile.
     bool PumpUnlessStopped(unsigned stopsBefore);

@@ -11,6 +11,9 @@ namespace velmora {
 
 inline constexpr const char* kSnoozeQuestion = "スヌーズを停止しますか？";
 inline constexpr const char* kWakeUpFailedMessage = "目覚ましの設定に失敗しました。";
+inline constexpr const char* kUnreadableRecordingMessage =
+    "録音した声（MyAlarm.wav）を読み込めないため、代わりに目覚めの言葉をしゃべります。\n"
+    "設定画面の「目覚めの言葉」で録音し直してください。";
 
 inline constexpr const char* kAlarmOffLabel = "ALARM OFF";
 inline constexpr const char* kAlarmOnLabel = "ALARM ON";

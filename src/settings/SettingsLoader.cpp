@@ -119,11 +119,9 @@ void LoadWords(const IniFile& ini, const std::string& dataFolder, PhoneticConver
     std::error_code ec;
     const bool haveRecording =
         std::filesystem::is_regular_file(dataFolder + kRecordedVoiceFileName, ec);
-    // Only 0 and 1 mean anything; the recording needs its file.
+    // Only 0 and 1 mean anything; the recording needs its file. The words
+    // are read with a recording too: they are spoken when it cannot be.
     s.HowTo = ini.ReadInteger("Alarm", "HowTo", 0) == 1 && haveRecording ? 1 : 0;
-    if (s.HowTo != 0) {
-        return;
-    }
     s.Word = InRangeOr(ini.ReadInteger("Alarm", "Word", 2), kWordNone, kLastPresetWord, 2);
     s.AlarmWords.clear();
     if (s.Word == kWordNone) {

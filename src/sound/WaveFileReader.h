@@ -8,7 +8,8 @@
 namespace velmora {
 
 // Reads a wave file as 16-bit samples in its own rate and channel count.
-// nullopt for a missing file or one that is not a readable wave.
+// nullopt for a missing file, one that is not a readable wave, or one whose
+// format no sound output takes (PlayableWaveFormat).
 class WaveFileReader {
 public:
     virtual ~WaveFileReader() = default;

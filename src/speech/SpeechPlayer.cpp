@@ -16,6 +16,21 @@ constexpr size_t kHeaderSilenceSamples = 44 / sizeof(std::int16_t);
 
 }  // namespace
 
+std::string SpeechPlayer::RecordedVoicePath() const {
+    return s_.DataFolder + kRecordedVoiceFileName;
+}
+
+SpeechPlayer::FileStamp SpeechPlayer::StampOf(const std::string& path) {
+    FileStamp stamp;
+    std::error_code error;
+    stamp.Exists = std::filesystem::exists(path, error);
+    if (stamp.Exists) {
+        stamp.Size = std::filesystem::file_size(path, error);
+        stamp.Written = std::filesystem::last_write_time(path, error);
+    }
+    return stamp;
+}
+
 SpeechPlayer::SpeechPlayer(Services services) : s_(std::move(services)) {}
 
 int SpeechPlayer::Speak(const SpeakRequest& request) {
@@ -89,20 +104,20 @@ void SpeechPlayer::PlayRecordedVoice(const SpeakRequest& request) {
           s_.Context.PlayRecordingRequested())) {
         return;
     }
+    // A recorded voice that cannot be read is skipped rather than played as
+    // an empty wave, and nothing is waited for.
+    if (!RecordedVoiceReadable()) {
+        s_.Context.ClearPlayRecordingRequested();
+        return;
+    }
     // Only an utterance playing once is waited for; a looped one never ends.
     while (SpeechChannelStatus(kSpeechChannel) == kChannelPlayingOnce) {
         s_.Pump.ProcessEvents();
     }
-    if (!recordedVoice_) {
-        if (auto wave = s_.Reader.ReadWaveFile(s_.DataFolder + kRecordedVoiceFileName)) {
-            recordedVoice_ = std::make_shared<const WaveData>(std::move(*wave));
-        }
-    }
     // The user may have stopped the alarm while the utterance played.
     const bool wanted = (s_.Context.Ringing() && s_.Context.AlarmUtteranceBusy()) ||
                         s_.Context.PlayRecordingRequested();
-    // A recorded voice that cannot be read is skipped rather than played as
-    // an empty wave.
+    // A new recording read while the utterance played may have failed.
     if (wanted && recordedVoice_ && s_.Device.Open() &&
         s_.Device.SetWave(kRecordedVoiceChannel, recordedVoice_)) {
         s_.Device.SetVolume(kRecordedVoiceChannel, request.Attenuation);
@@ -121,15 +136,35 @@ void SpeechPlayer::StopSpeech(int channel) {
 }
 
 bool SpeechPlayer::LoadRecordedVoice() {
-    auto wave = s_.Reader.ReadWaveFile(s_.DataFolder + kRecordedVoiceFileName);
-    if (!wave) {
-        recordedVoice_.reset();
+    recordedVoice_.reset();
+    unreadable_.reset();
+    if (!RecordedVoiceReadable()) {
         return false;
     }
-    recordedVoice_ = std::make_shared<const WaveData>(std::move(*wave));
     if (s_.Device.Open()) {
         s_.Device.SetWave(kRecordedVoiceChannel, recordedVoice_);
     }
+    return true;
+}
+
+bool SpeechPlayer::RecordedVoiceReadable() {
+    if (recordedVoice_) {
+        return true;
+    }
+    // Looked at before the read, so that a change made while it reads is
+    // read again next time.
+    const std::string path = RecordedVoicePath();
+    const FileStamp stamp = StampOf(path);
+    if (unreadable_ == stamp) {
+        return false;
+    }
+    auto wave = s_.Reader.ReadWaveFile(path);
+    if (!wave) {
+        unreadable_ = stamp;
+        return false;
+    }
+    unreadable_.reset();
+    recordedVoice_ = std::make_shared<const WaveData>(std::move(*wave));
     return true;
 }
 

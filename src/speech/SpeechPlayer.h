@@ -1,6 +1,9 @@
 #pragma once
 
+#include <cstdint>
+#include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "base/EventPump.h"
@@ -68,8 +71,22 @@ public:
     // the file cannot be read (the recorded voice then stays unloaded).
     bool LoadRecordedVoice();
     bool HasRecordedVoice() const { return recordedVoice_ != nullptr; }
+    // True when the recorded voice is loaded or its file can be read now.
+    // A file that could not be read is not read again until it changes or
+    // LoadRecordedVoice is asked to: the alarm asks before every utterance.
+    bool RecordedVoiceReadable();
 
 private:
+    // The recorded voice's file as the file system describes it.
+    struct FileStamp {
+        bool Exists = false;
+        std::uintmax_t Size = 0;
+        std::filesystem::file_time_type Written{};
+        bool operator==(const FileStamp&) const = default;
+    };
+
+    static FileStamp StampOf(const std::string& path);
+    std::string RecordedVoicePath() const;
     int SpeakText(const SpeakRequest& request);
     void PlayBeforeSoundAndWait(const SpeakRequest& request);
     void PlayRecordedVoice(const SpeakRequest& request);
@@ -77,6 +94,8 @@ private:
     Services s_;
     bool speaking_ = false;
     std::shared_ptr<const WaveData> recordedVoice_;
+    // The file as it was when it last could not be read.
+    std::optional<FileStamp> unreadable_;
 };
 
 }  // namespace velmora

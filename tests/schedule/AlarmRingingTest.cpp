@@ -142,6 +142,7 @@ TEST(AlarmRinging, SnoozeRepeatsAtTheRampLevel) {
         NamedBetween(*sim, "SPEAK", "2024/01/02 7:00:10.100", "2024/01/02 7:02:10").empty());
     // Back after two minutes, on the tick after the answer plus the interval.
     const auto again = NamedBetween(*sim, "VOLUME", "2024/01/02 7:02:10", "2024/01/02 7:02:19");
+    std::cerr << Journal(*sim);
     ASSERT_FALSE(again.empty());
     EXPECT_LT(again[0].Ms - At("2024/01/02 7:02:10"), 100);
     ASSERT_GE(again.size(), 2u);
@@ -216,6 +217,34 @@ TEST(AlarmRinging, TheAlarmLevelHoldsWithoutWordsOrRamp) {
         ASSERT_EQ(Named(*sim, "ALARM-END").size(), 1u);
         EXPECT_GE(restores[0].Ms, Named(*sim, "ALARM-END")[0].Ms);
     }
+}
+
+// A recorded voice whose header is cut short (no channels): the words stand
+// in for it from the first utterance and the user is told once; a good
+// recording put in its place plays at the snooze's repeat.
+TEST(AlarmRinging, UnreadableRecordingGivesWayToTheWords) {
+    SimHarness harness({"[Jiho]", "Use=0", "[Alarm]", "Snooze=1", "DayTime=2011/01/01 7:00:00",
+                        "SnoozeInterval=1", "HowTo=1", "Word=3"});
+    WriteBytes(harness.DataFolder() + "MyAlarm.wav",
+               std::string("RIFF\x24\0\0\0WAVEfmt \x10\0\0\0\x01\0\0\0", 24));
+    auto sim = harness.Start("2024/01/02 6:59:20", "2024/01/02 7:01:30", [](SimulationConfig& c) {
+        c.StopAfterMs = 10'000;
+        c.SnoozeAnswerYes = false;
+    });
+    sim->RunUntil(At("2024/01/02 7:00:30"));
+    const auto words = Named(*sim, "SPEAK");
+    ASSERT_EQ(words.size(), 5u);  // 2 s each, back to back until STOP
+    for (const SimEvent& e : words) {
+        EXPECT_EQ(e.Details, "text=" + PresetAlarmWord(3));
+    }
+    EXPECT_EQ(sim->MainWindow().Shown(), std::vector<std::string>{kUnreadableRecordingMessage});
+
+    harness.WriteWave("MyAlarm.wav", 1500);
+    sim->Run();
+    const auto again = NamedBetween(*sim, "SPEAK", "2024/01/02 7:01:00", "2024/01/02 7:01:30");
+    ASSERT_GE(again.size(), 2u);
+    EXPECT_EQ(again[0].Details, "text=");
+    EXPECT_GE(again[1].Ms - again[0].Ms, 1500);  // the recording's length
 }
 
 // A ramp needs room: a first volume at or above the maximum stays put.

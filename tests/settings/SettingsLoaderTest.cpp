@@ -146,7 +146,8 @@ TEST_F(LoadSettingsTest, RecordedVoiceNeedsItsFile) {
     WriteBytes(dir.File("MyAlarm.wav"), "RIFF");
     s = Load();
     EXPECT_EQ(s.HowTo, 1);
-    EXPECT_EQ(s.Word, 2);  // not read while the recording plays
+    EXPECT_EQ(s.Word, 3);  // spoken when the recording cannot be read
+    EXPECT_EQ(s.AlarmWordText, "あさだー。おきろー。");
 }
 
 TEST_F(LoadSettingsTest, OwnWordsAreReadAndKanjiConverted) {

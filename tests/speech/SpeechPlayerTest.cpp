@@ -271,15 +271,24 @@ TEST(Speak, ALoopedUtteranceIsNotWaitedForBeforeTheVoice) {
     EXPECT_EQ(f.pump.rounds, 0);
 }
 
-TEST(Speak, AMissingRecordingIsSkippedAndLookedForAgainNextTime) {
+// The alarm asks before every utterance: a recording that cannot be read is
+// skipped without waiting and read again only when it is loaded anew.
+TEST(Speak, AnUnreadableRecordingIsSkippedAndNotReadAgainUntilReloaded) {
     SpeechFixture f;
+    const WaveData voice = f.reader.files.begin()->second;
     f.reader.files.clear();
     f.context.ringing = true;
     f.context.howTo = 1;
-    EXPECT_EQ(f.speech.Speak({.Text = ""}), kSpeakStarted);
-    EXPECT_TRUE(f.device.Plays().empty());
-    EXPECT_FALSE(f.speech.HasRecordedVoice());
+    f.pump.onEvents = [&] { f.device.Finish(0); };
+    EXPECT_EQ(f.speech.Speak({.Text = "あ"}), kSpeakStarted);
+    EXPECT_EQ(f.device.Plays(), std::vector<std::string>{"play:0:once"});
+    EXPECT_EQ(f.pump.rounds, 0);
+    EXPECT_FALSE(f.speech.RecordedVoiceReadable());
     f.speech.Speak({.Text = ""});
+    EXPECT_EQ(f.reader.reads.size(), 1U);
+
+    f.reader.files[f.dataFolder + "MyAlarm.wav"] = voice;
+    EXPECT_TRUE(f.speech.LoadRecordedVoice());
     EXPECT_EQ(f.reader.reads.size(), 2U);
 }
 

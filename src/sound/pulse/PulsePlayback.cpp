@@ -28,6 +28,9 @@ struct PulsePlayback::Shared {
 
 namespace {
 
+// What the wave reader lets through, the server must take.
+static_assert(kMaxWaveRate <= PA_RATE_MAX && kMaxWaveChannels <= PA_CHANNELS_MAX);
+
 // The server's buffer for one stream: enough to ride out a busy moment of
 // the machine, short enough that a stop or a gain change is heard at once.
 constexpr int kBufferMilliseconds = 200;

@@ -20,8 +20,8 @@ std::optional<WaveData> SndfileWaveReader::ReadWaveFile(const std::string& path)
         return std::nullopt;
     }
     const int type = info.format & SF_FORMAT_TYPEMASK;
-    if ((type != SF_FORMAT_WAV && type != SF_FORMAT_WAVEX) || info.channels < 1 ||
-        info.samplerate < 1 || info.frames < 1) {
+    if ((type != SF_FORMAT_WAV && type != SF_FORMAT_WAVEX) ||
+        !PlayableWaveFormat(info.samplerate, info.channels) || info.frames < 1) {
         return std::nullopt;
     }
     WaveData wave;
