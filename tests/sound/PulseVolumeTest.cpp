@@ -105,11 +105,12 @@ TEST_F(PulseVolume, RaisesAndRestoresTheUsersLevelAndMuteOnTheServer) {
     EXPECT_EQ(PulseTestServer::Volumes(sink.Name()), (Volumes{32768, 32768}));
 
     activity.channel0 = kChannelIdle;
-    EXPECT_EQ(control.RestoreMasterVolume(), RestoreResult::Restored);
-    EXPECT_EQ(PulseTestServer::Volumes(sink.Name()), (Volumes{47841, 47841}));
+    EXPECT_EQ(control.RestoreMasterVolume(), RestoreResult::NotDue);
     EXPECT_EQ(control.RestoreMasterMute(), RestoreResult::NotDue);
     EXPECT_FALSE(PulseTestServer::Muted(sink.Name()));
     activity.ringing = false;
+    EXPECT_EQ(control.RestoreMasterVolume(), RestoreResult::Restored);
+    EXPECT_EQ(PulseTestServer::Volumes(sink.Name()), (Volumes{47841, 47841}));
     EXPECT_EQ(control.RestoreMasterMute(), RestoreResult::Restored);
     EXPECT_TRUE(PulseTestServer::Muted(sink.Name()));
 }
