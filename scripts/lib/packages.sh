@@ -24,6 +24,7 @@ VELMORA_TEST_PACKAGES=(
   poppler-utils  # pdftotext reads the word guide back
   xcompmgr x11-apps  # the clock photographed with a compositing manager; xclock for clock_draw_bench and idle_bench.sh
   trayer  # an XEmbed tray on the virtual display for the tray end-to-end test
+  openbox  # a window manager that moves the clock itself in the tray end-to-end test
   clang-format  # scripts/check-format
   python3  # scripts/check-layers
   faketime  # the real program under a clock that is set while it runs

@@ -5,8 +5,9 @@
 namespace velmora {
 
 // The two ways the program tells the user about a failure: the shared
-// notice routine (it lowers the clock window from the top-most band while
-// the box is up) and a plain message box. Texts are UTF-8.
+// notice routine and a plain message box. Either box is shown with the
+// clock window out of the top-most band, so the clock never covers it.
+// Texts are UTF-8.
 class Notices {
 public:
     virtual ~Notices() = default;

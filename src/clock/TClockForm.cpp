@@ -323,8 +323,15 @@ void TClockForm::AskToRememberPosition() {
     if (!RememberedPositionApplies(position, screen)) {
         return;
     }
-    if (messages_.Ask(QGuiApplication::applicationDisplayName().toStdString(),
-                      PositionQuestionText(screen))) {
+    // Out of the top-most band while the question is up: the box comes up
+    // in the middle of the screen, where the clock may stand.
+    SetTopMost(false);
+    const bool remember = messages_.Ask(QGuiApplication::applicationDisplayName().toStdString(),
+                                        PositionQuestionText(screen));
+    if (host_.AlwaysOnTop()) {
+        SetTopMost(true);
+    }
+    if (remember) {
         position.X = geometry().x();
         position.Y = geometry().y();
         WriteRememberedPosition(settings_, {position.X, position.Y});

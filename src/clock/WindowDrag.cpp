@@ -12,6 +12,14 @@ namespace {
 // Where the pointer cannot be asked about, a drag counts as over when the
 // window has not changed for this many polls.
 constexpr int kQuietPollsToFinish = 10;
+// After the button is up, the window's geometry counts as final once it has
+// not changed for this many polls since the window manager last reported
+// it...
+constexpr int kSettledPolls = 4;
+// ...and at the latest after this many, when no report comes: a window
+// manager that reports only at the end has nothing to say about a drag that
+// ended where it began.
+constexpr int kMostSettlePolls = 40;
 
 Qt::Edges ToQtEdges(ResizeEdge edge) {
     switch (edge) {
@@ -76,25 +84,70 @@ bool WindowDrag::MouseMoved(QPoint screenPointer) {
 }
 
 bool WindowDrag::MouseReleased() {
-    if (mode_ == Mode::Idle) {
-        return false;
+    switch (mode_) {
+        case Mode::Idle:
+            return false;
+        case Mode::Manual:
+            Finish();
+            break;
+        case Mode::System:
+            // Qt hands the window a release when the window manager lets the
+            // pointer go; the window itself may not have been told yet where
+            // it now stands.
+            BeginSettling();
+            break;
+        case Mode::Settling:
+            break;
     }
-    Finish();
     return true;
 }
 
 void WindowDrag::Poll() {
     const std::optional<bool> down = desktop_.LeftButtonDown();
-    if (down.has_value()) {
-        if (!*down) {
-            Finish();
-        }
+    const QRect now = window_.geometry();
+    const bool changed = now != lastGeometry_;
+    lastGeometry_ = now;
+    if (down.value_or(false)) {
+        // A release heard while the button is still held was not the end.
+        mode_ = Mode::System;
         return;
     }
-    const QRect now = window_.geometry();
-    quietPolls_ = now == lastGeometry_ ? quietPolls_ + 1 : 0;
-    lastGeometry_ = now;
+    if (mode_ == Mode::Settling) {
+        Settle(changed);
+        return;
+    }
+    if (down.has_value()) {
+        BeginSettling();
+        return;
+    }
+    quietPolls_ = changed ? 0 : quietPolls_ + 1;
     if (quietPolls_ >= kQuietPollsToFinish) {
+        Finish();
+    }
+}
+
+void WindowDrag::BeginSettling() {
+    if (!desktop_.PlacesWindows()) {
+        // The window is never told where it is; there is no report to wait for.
+        Finish();
+        return;
+    }
+    mode_ = Mode::Settling;
+    lastGeometry_ = window_.geometry();
+    // A window that followed the drag has been told where it is as it went.
+    reported_ = lastGeometry_ != startGeometry_;
+    quietPolls_ = 0;
+    settlePolls_ = 0;
+}
+
+void WindowDrag::Settle(bool changed) {
+    if (changed) {
+        reported_ = true;
+        quietPolls_ = 0;
+    } else {
+        ++quietPolls_;
+    }
+    if ((reported_ && quietPolls_ >= kSettledPolls) || ++settlePolls_ >= kMostSettlePolls) {
         Finish();
     }
 }

@@ -34,7 +34,7 @@ void NoticeRoutine::ShowNotice(const std::string& text) {
 }
 
 void NoticeRoutine::ShowMessage(const std::string& text) {
-    messages_.Show(kTitle, text, MessageService::Icon::None);
+    ShowNotice(text);
 }
 
 bool NoticeRoutine::Ask(const std::string& text) {

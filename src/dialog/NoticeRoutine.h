@@ -18,7 +18,8 @@ public:
     NoticeRoutine(SettingsDialogHost& host, MessageService& messages);
 
     void ShowNotice(const std::string& text) override;
-    // A plain box that leaves the clock where it is.
+    // Shown as ShowNotice shows it: a plain box, too, would otherwise come
+    // up under the always-on-top clock.
     void ShowMessage(const std::string& text) override;
     // A Yes/No question under the same care as ShowNotice; true for Yes.
     bool Ask(const std::string& text);

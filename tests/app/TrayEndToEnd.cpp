@@ -3,8 +3,9 @@
 // with xdotool as a user would; and the same program on the same bus with a
 // StatusNotifier watcher of the test's own standing in for the desktop's
 // (KDE, GNOME's AppIndicator extension, XFCE), driven over D-Bus as the
-// desktop's panel would. Run by tray_e2e.sh, which starts the display, the
-// tray and the bus; photographs go to the folder given.
+// desktop's panel would; and its clock dragged under a window manager
+// (openbox) that the test starts. Run by tray_e2e.sh, which starts the
+// display, the tray and the bus; photographs go to the folder given.
 #include <gtest/gtest.h>
 
 #include <QDBusArgument>
@@ -364,6 +365,80 @@ TEST_F(TrayEndToEnd, WithoutTheWakeRightTheUserIsToldOnce) {
     std::this_thread::sleep_for(std::chrono::milliseconds(1500));
     EXPECT_TRUE(boxes().empty()) << "told a second time";
     EXPECT_EQ(EndFromMenu(), 0);
+}
+
+// Under a window manager that carries out the move itself (openbox), the
+// clock dragged across the screen is stored where the window manager put it,
+// not where it was when the button went up.
+TEST_F(TrayEndToEnd, ADraggedClockIsStoredWhereTheWindowManagerPutIt) {
+    if (std::system("command -v openbox >/dev/null") != 0) {
+        GTEST_SKIP() << "openbox is needed to move the clock as a window manager does";
+    }
+    QProcess wm;
+    wm.setStandardOutputFile(QProcess::nullDevice());
+    wm.setStandardErrorFile(QProcess::nullDevice());
+    wm.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
+    ASSERT_TRUE(WaitFor([] {
+        return velmora::Run(QStringLiteral("xprop"),
+                            {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
+            .contains(QStringLiteral("window id"));
+    })) << "openbox did not take the display";
+    StartProgram();
+    auto clockFrame = [] {
+        for (const XWindow& w : Windows()) {
+            if (IsOurs(w) && w.frame.size() == QSize(200, 226)) {
+                return std::optional<QRect>(w.frame);
+            }
+        }
+        return std::optional<QRect>();
+    };
+    std::optional<QRect> start;
+    ASSERT_TRUE(WaitFor([&] { return (start = clockFrame()).has_value(); })) << "no clock";
+
+    // Pressed on the dial, clear of the resize zones; the first small step
+    // hands the move to the window manager, which then follows the pointer.
+    // Steps made before it has taken the move are lost, so the pointer goes
+    // on stepping until the clock has come along; a press made before the
+    // window was ready for it is made again.
+    const QPoint grab = start->topLeft() + QPoint(100, 113);
+    const QPoint target = grab - QPoint(400, 200);
+    bool followed = false;
+    for (int press = 0; press < 3 && !followed; ++press) {
+        Xdotool({QStringLiteral("mousemove"), QString::number(grab.x()), QString::number(grab.y()),
+                 QStringLiteral("mousedown"), QStringLiteral("1"), QStringLiteral("mousemove"),
+                 QString::number(grab.x() + 1), QString::number(grab.y() + 1)});
+        int step = 0;
+        followed = WaitFor(
+            [&] {
+                const QPoint to = target + QPoint(step++ % 2, 0);
+                Xdotool({QStringLiteral("mousemove"), QString::number(to.x()),
+                         QString::number(to.y())});
+                const std::optional<QRect> now = clockFrame();
+                return now && (now->topLeft() - start->topLeft()).manhattanLength() > 300;
+            },
+            5000);
+        if (!followed) {
+            Xdotool({QStringLiteral("mouseup"), QStringLiteral("1")});
+        }
+    }
+    ASSERT_TRUE(followed) << "the clock did not follow the drag";
+    Xdotool({QStringLiteral("mouseup"), QStringLiteral("1")});
+
+    std::optional<QRect> landed;
+    EXPECT_TRUE(WaitFor(
+        [&] {
+            landed = clockFrame();
+            return landed && Key("Clock", "Left") == std::to_string(landed->x()) &&
+                   Key("Clock", "Top") == std::to_string(landed->y());
+        },
+        5000))
+        << "stored " << Key("Clock", "Left") << "," << Key("Clock", "Top") << " for a clock at "
+        << (landed ? landed->x() : -1) << "," << (landed ? landed->y() : -1) << ", dragged from "
+        << start->x() << "," << start->y();
+    program_.terminate();
+    EXPECT_TRUE(program_.waitForFinished(15000)) << "the program did not end on SIGTERM";
+    wm.terminate();
+    wm.waitForFinished(5000);
 }
 
 const QString kWatcher = QStringLiteral("org.kde.StatusNotifierWatcher");

@@ -120,6 +120,10 @@ TEST_F(ClockFormTest, RightEdgeDragKeepsTheMinimumsAndTheAspect) {
     // The position was remembered for this resolution after the clock appeared.
     host.position = {true, 1920, 1080, 0, 0};
     messages.answer = true;
+    bool topMostThen = true;
+    messages.whileShown = [&] {
+        topMostThen = Form().windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    };
     Drag({199, 113}, {{-1, 0}, {-121, 0}});
     EXPECT_EQ(Form().geometry(), QRect(860, 427, 100, 113));
     EXPECT_EQ(Settings().ReadInteger("Clock", "Width", 0), 100);
@@ -127,6 +131,9 @@ TEST_F(ClockFormTest, RightEdgeDragKeepsTheMinimumsAndTheAspect) {
     ASSERT_EQ(messages.asked.size(), 1u);
     EXPECT_EQ(messages.asked[0].text,
               QStringLiteral("現在の画面解像度(1920x1080)になったら\n時計をこの位置にしますか？"));
+    // The question box, in the middle of the screen, is not under the clock.
+    EXPECT_FALSE(topMostThen);
+    EXPECT_TRUE(Form().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_EQ(host.position.X, 860);
     EXPECT_EQ(host.position.Y, 427);
     EXPECT_EQ(Settings().ReadInteger("ClockPosition", "X", 0), 860);

@@ -63,6 +63,10 @@ TEST_F(DialogCommandsTest, AStateTheProgramMayNotEnterIsNamedInTheMessage) {
         const char* logged;
         const char* message;
     };
+    // The message comes right after the clock has been centred: the clock
+    // is out of the top-most band while it is up, so it covers no part of it.
+    bool topMostThen = true;
+    messages.whileShown = [&] { topMostThen = host.clockTopMost; };
     for (const Case c : {Case{1, "may:Standby", "スタンバイに移行できません。"},
                          Case{2, "may:Hibernate", "休止状態に移行できません。"}}) {
         power.log.clear();
@@ -74,6 +78,8 @@ TEST_F(DialogCommandsTest, AStateTheProgramMayNotEnterIsNamedInTheMessage) {
         EXPECT_EQ(power.log, std::vector<std::string>{c.logged});
         ASSERT_EQ(messages.shown.size(), 1U);
         EXPECT_EQ(messages.shown[0].text, QString::fromUtf8(c.message));
+        EXPECT_FALSE(topMostThen);
+        EXPECT_TRUE(host.clockTopMost);
         EXPECT_EQ(ini.ReadRaw("GoToSleep", "Value"), std::to_string(c.item));
     }
     // "電源操作はしない" asks for nothing.
