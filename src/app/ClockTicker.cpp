@@ -76,9 +76,11 @@ ClockTicker::ClockTicker(ProgramParts& parts, DialogLink& dialog, NoticeRelay& n
         ArmNextTick();
         engine_.MainTimerTimer();
     });
-    if (!holidays_.Problem().empty()) {
-        // Once, after the windows are up, not in the middle of making them.
-        QTimer::singleShot(0, this, [this, &notices] { notices.ShowNotice(holidays_.Problem()); });
+    // Once, after the windows are up, not in the middle of making them.
+    for (std::string problem : {parts.Ini.ReadProblem(), holidays_.Problem()}) {
+        if (!problem.empty()) {
+            QTimer::singleShot(0, this, [&notices, problem] { notices.ShowNotice(problem); });
+        }
     }
     engine_.Start();
     ArmNextTick();

@@ -26,6 +26,14 @@ bool IniFile::Exists() const {
     return StampOf(path_).has_value();
 }
 
+std::string IniFile::ReadProblem() const {
+    std::string whyNot;
+    if (ReadWholeFile(path_, &whyNot) || whyNot.empty()) {
+        return {};
+    }
+    return "「" + path_ + "」を読み込めないため、設定は既定の値を使います。\n" + whyNot;
+}
+
 std::optional<std::string> IniFile::ReadRaw(std::string_view section, std::string_view key) const {
     return Current().Get(section, key);
 }

@@ -32,6 +32,11 @@ public:
     DateTime ReadDateTime(std::string_view section, std::string_view key, DateTime fallback) const;
     bool ValueExists(std::string_view section, std::string_view key) const;
     bool Exists() const;
+    // Why something at the path cannot be read as the settings (a named
+    // pipe, a device, a file far too large, no permission), in Japanese for
+    // the user; empty when it reads or is simply not there. Reads then give
+    // their defaults and writes are refused, so the user must be told.
+    std::string ReadProblem() const;
 
     bool WriteInteger(std::string_view section, std::string_view key, int value);
     bool WriteBool(std::string_view section, std::string_view key, bool value);

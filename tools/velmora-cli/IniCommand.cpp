@@ -16,6 +16,9 @@ int RunIni(Args args, Io io) {
     const std::string& verb = args[0];
     if (verb == "get" && (args.size() == 4 || args.size() == 5)) {
         const IniFile ini(args[1]);
+        if (const std::string problem = ini.ReadProblem(); !problem.empty()) {
+            Warn(io, problem);
+        }
         io.out << ini.ReadString(args[2], args[3], args.size() == 5 ? args[4] : std::string())
                << '\n';
         return kOk;

@@ -16,6 +16,9 @@ int RunSettings(Args args, Io io) {
         folder += '/';
     }
     const IniFile ini(folder + kSettingsFileName);
+    if (const std::string problem = ini.ReadProblem(); !problem.empty()) {
+        Warn(io, problem);
+    }
     ReadingConverter converter(MecabReadingServiceFactory());
     const Settings settings = LoadSettings(ini, folder, converter);
     for (const auto& [name, value] : SettingsFields(settings)) {
