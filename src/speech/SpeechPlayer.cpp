@@ -20,17 +20,6 @@ std::string SpeechPlayer::RecordedVoicePath() const {
     return s_.DataFolder + kRecordedVoiceFileName;
 }
 
-SpeechPlayer::FileStamp SpeechPlayer::StampOf(const std::string& path) {
-    FileStamp stamp;
-    std::error_code error;
-    stamp.Exists = std::filesystem::exists(path, error);
-    if (stamp.Exists) {
-        stamp.Size = std::filesystem::file_size(path, error);
-        stamp.Written = std::filesystem::last_write_time(path, error);
-    }
-    return stamp;
-}
-
 SpeechPlayer::SpeechPlayer(Services services) : s_(std::move(services)) {}
 
 int SpeechPlayer::Speak(const SpeakRequest& request) {
@@ -154,8 +143,8 @@ bool SpeechPlayer::RecordedVoiceReadable() {
     // Looked at before the read, so that a change made while it reads is
     // read again next time.
     const std::string path = RecordedVoicePath();
-    const FileStamp stamp = StampOf(path);
-    if (unreadable_ == stamp) {
+    const std::optional<FileStamp> stamp = StampOf(path);
+    if (unreadable_ && *unreadable_ == stamp) {
         return false;
     }
     auto wave = s_.Reader.ReadWaveFile(path);

@@ -1,13 +1,12 @@
 #pragma once
 
-#include <cstdint>
-#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
 
 #include "base/EventPump.h"
 #include "base/Notices.h"
+#include "settings/DurableFile.h"
 #include "sound/BeforeSoundPlayer.h"
 #include "sound/SoundDevice.h"
 #include "sound/WaveFileReader.h"
@@ -77,15 +76,6 @@ public:
     bool RecordedVoiceReadable();
 
 private:
-    // The recorded voice's file as the file system describes it.
-    struct FileStamp {
-        bool Exists = false;
-        std::uintmax_t Size = 0;
-        std::filesystem::file_time_type Written{};
-        bool operator==(const FileStamp&) const = default;
-    };
-
-    static FileStamp StampOf(const std::string& path);
     std::string RecordedVoicePath() const;
     int SpeakText(const SpeakRequest& request);
     void PlayBeforeSoundAndWait(const SpeakRequest& request);
@@ -94,8 +84,9 @@ private:
     Services s_;
     bool speaking_ = false;
     std::shared_ptr<const WaveData> recordedVoice_;
-    // The file as it was when it last could not be read.
-    std::optional<FileStamp> unreadable_;
+    // The file as it was when it last could not be read (the inner nullopt:
+    // no regular file was there); nullopt when no read has failed.
+    std::optional<std::optional<FileStamp>> unreadable_;
 };
 
 }  // namespace velmora
