@@ -40,6 +40,13 @@ bool Set(const char* name) {
     return value != nullptr && *value != '\0';
 }
 
+// An X server answers on DISPLAY. Asked once: the check for a display and
+// the choice of XWayland both want to know.
+bool XAnswers() {
+    static const bool answers = Set("DISPLAY") && ProbeXDisplay(std::getenv("DISPLAY"));
+    return answers;
+}
+
 // In a Wayland session Qt takes its Wayland platform when it is installed,
 // and there the clock can neither place itself nor stay on top nor see the
 // pointer. Through XWayland it can, so the X display is taken wherever one
@@ -48,8 +55,7 @@ void PreferXWayland() {
     const char* session = std::getenv("XDG_SESSION_TYPE");
     const bool wayland =
         Set("WAYLAND_DISPLAY") || (session != nullptr && std::string_view(session) == "wayland");
-    if (wayland && !Set("QT_QPA_PLATFORM") && Set("DISPLAY") &&
-        ProbeXDisplay(std::getenv("DISPLAY"))) {
+    if (wayland && !Set("QT_QPA_PLATFORM") && XAnswers()) {
         ::setenv("QT_QPA_PLATFORM", "xcb", 1);
     }
 }
@@ -80,10 +86,6 @@ bool WaylandAnswers() {
         ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
     ::close(fd);
     return answers;
-}
-
-bool XAnswers() {
-    return Set("DISPLAY") && ProbeXDisplay(std::getenv("DISPLAY"));
 }
 
 bool PlatformAnswers(std::string_view platform) {

@@ -27,8 +27,10 @@ bool IniFile::Exists() const {
 }
 
 std::string IniFile::ReadProblem() const {
+    // Read whole already (loading the settings did) or now: no problem.
+    Current();
     std::string whyNot;
-    if (ReadWholeFile(path_, &whyNot) || whyNot.empty()) {
+    if (cachedStamp_ || ReadWholeFile(path_, &whyNot) || whyNot.empty()) {
         return {};
     }
     return "「" + path_ + "」を読み込めないため、設定は既定の値を使います。\n" + whyNot;
