@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -81,6 +82,24 @@ std::vector<size_t> QuestionMorae(const Utterance& utterance, size_t moraCount) 
     return questions;
 }
 
+// The voices lead into their first syllable with up to a tenth of a second
+// of near silence (the end of the opening silence and a consonant's quiet
+// approach), which would put a time signal's words that late after its
+// mark. The utterance starts just before the first sample one can hear:
+// above this level (about -54 dB, over the vocoder's noise floor of the
+// male voice), with a few milliseconds of the approach kept so that
+// nothing is cut off abruptly.
+constexpr int kAudibleLevel = 64;
+constexpr size_t kKeptLeadInSamples = kOutputSampleRate / 200;  // 5 ms
+
+size_t LeadInSamples(const std::vector<std::int16_t>& speech) {
+    const auto audible = std::find_if(speech.begin(), speech.end(), [](std::int16_t sample) {
+        return std::abs(static_cast<int>(sample)) > kAudibleLevel;
+    });
+    const auto before = static_cast<size_t>(audible - speech.begin());
+    return audible == speech.end() ? 0 : before - std::min(before, kKeptLeadInSamples);
+}
+
 std::vector<std::int16_t> Samples(const std::vector<double>& wave, double volumeDb) {
     const double gain = std::pow(10.0, volumeDb / 20);
     std::vector<std::int16_t> samples(wave.size());
@@ -123,7 +142,8 @@ std::optional<std::vector<std::int16_t>> SynthesizeSamples(std::string_view utf8
     }
     const auto [leading, trailing] = EndPauses(*utterance);
     std::vector<std::int16_t> out(leading * PauseSamples(speed), 0);
-    out.insert(out.end(), speech.begin(), speech.end());
+    out.insert(out.end(), speech.begin() + static_cast<std::ptrdiff_t>(LeadInSamples(speech)),
+               speech.end());
     out.resize(out.size() + trailing * PauseSamples(speed), 0);
     return out;
 }
