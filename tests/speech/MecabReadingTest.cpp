@@ -61,7 +61,7 @@ TEST_F(MecabReading, ReadsWordsAsTheyArePronouncedWithTheirAccent) {
         {"雨が降る", "あ'めが/ふ'る"},
         {"飴をなめる", "あめを/なめ'る"},
         // The fall after a small kana's mora, and never on ー, ん or っ.
-        {"キャンプに行こう", "きゃ'んぷに/いこう"},
+        {"キャンプに行こう", "きゃ'んぷに/いこー"},
         {"コーヒーを飲む", "こーひ'ーを/の'む"},
         {"東京駅", "とーきょ'ーえき"},
         // Compounds: the second noun's fall kept, put on its first mora,
@@ -76,10 +76,26 @@ TEST_F(MecabReading, ReadsWordsAsTheyArePronouncedWithTheirAccent) {
         {"学校です", "がっこーで'す"},
         {"おはようございます", "おはよーございま'す"},
         {"鳴っています", "なっていま'す"},
-        {"勉強しましょう", "べんきょーしましょ'う"},
+        {"勉強しましょう", "べんきょーしましょ'ー"},
+        {"学校でした", "がっこーで'した"},
+        {"お疲れ様です", "おつかれさまで'す"},
         {"美味しかった", "おいし'かった"},
         {"行かなかった", "いかな'かった"},
-        {"早く起きてください", "は'やく/おきてくださ'い"},
+        // A te-form takes a verb's fall a mora earlier; the verbs that lean
+        // on it, and what follows them, keep it there.
+        {"早く起きてください", "は'やく/お'きてください"},
+        {"食べた", "た'べた"},
+        {"降っています", "ふ'っています"},
+        {"取ってくる", "と'ってくる"},
+        {"準備しておいてください", "じゅ'んびしておいてください"},
+        // A title after a name keeps the name's accent; a given name and a
+        // number after a noun stand apart, and so does ある after は.
+        {"佐藤さん、起きて", "さ'とーさん、お'きて"},
+        {"花子ちゃん", "は'なこちゃん"},
+        {"山田太郎", "やまだ/た'ろー"},
+        {"鈴木先生", "すずき/せんせ'ー"},
+        {"今何時ですか", "い'ま/な'んじですか"},
+        {"忘れ物はありませんか", "わすれものわ/ありませ'んか"},
         {"7時に起きる", "しち'じに/おき'る"},
         // A set phrase the dictionary holds as two accent phrases.
         {"ありがとうございます", "あり'がとー/ございま'す"},
@@ -236,7 +252,7 @@ TEST_F(MecabReading, ConvertsKanjiPhrasesToPhoneticText) {
         {"７時に起きる", "しち'じに/おき'る"},
         {"部屋３０５．５号室", "へや'/<NUMK VAL=305.5>ごーしつ"},
         {"「朝」ですよ？", "、あ'さ、で'すよ?"},
-        {"*起きて*", "おき'て"},
+        {"*起きて*", "お'きて"},
     };
     for (const auto& [text, phonetic] : cases) {
         EXPECT_EQ(Convert(text), phonetic) << text;
@@ -311,13 +327,7 @@ struct AccentAnalysis {
 // Our notation: "'" after the falling mora, "/" between phrases, anything
 // that is not kana a pause.
 AccentAnalysis Analyse(std::string_view notation) {
-    std::u32string text = DecodeUtf8(notation);
-    for (const std::u32string_view longVowel : {U"ょう", U"ゅう"}) {
-        for (size_t at = text.find(longVowel); at != std::u32string::npos;
-             at = text.find(longVowel, at)) {
-            text[at + 1] = U'ー';
-        }
-    }
+    const std::u32string text = DecodeUtf8(notation);
     AccentAnalysis analysis;
     int morae = 0;
     int phraseStart = 0;
@@ -348,7 +358,10 @@ AccentAnalysis Analyse(std::string_view notation) {
         } else if (!kana) {
             close();
         } else {
-            analysis.kana += c;
+            // The voices read ょう and ゅう as long vowels, whatever the mark between.
+            const bool lengthens = c == U'う' && !analysis.kana.empty() &&
+                                   (analysis.kana.back() == U'ょ' || analysis.kana.back() == U'ゅ');
+            analysis.kana += lengthens ? U'ー' : c;
             if (IsSmallKana(c) && canTakeSmall) {
                 canTakeSmall = false;
                 continue;
