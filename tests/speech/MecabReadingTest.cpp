@@ -80,6 +80,7 @@ TEST_F(MecabReading, ReadsWordsAsTheyArePronouncedWithTheirAccent) {
         {"学校でした", "がっこーで'した"},
         {"お疲れ様です", "おつかれさまで'す"},
         {"美味しかった", "おいし'かった"},
+        {"暑くなりそうです", "あつ'く/なりそ'ーです"},
         {"行かなかった", "いかな'かった"},
         // A te-form takes a verb's fall a mora earlier; the verbs that lean
         // on it, and what follows them, keep it there.

@@ -499,7 +499,8 @@ bool IsTe(const Word& word) {
 }
 
 // でし (of でした) has no rule for a noun before it; it takes the one of です
-// itself, the fall on its first mora after a noun without one (がっこーで'した).
+// itself beside its own, the fall on its first mora after a noun without one
+// (がっこーで'した).
 constexpr std::string_view kDesuAfterNoun = "名詞%F2@1";
 
 // How `word` joins the phrase whose last word is `before`; nullopt when it
@@ -530,11 +531,17 @@ std::optional<ChainRule> JoiningRule(const Word& before, const Word& word) {
         if (word.Is("助動詞") && word.Field(kBaseFormField) == "です" &&
             word.Field(kConjugationFormField) == "連用形" &&
             chain.find("名詞%") == std::string_view::npos) {
-            return ParticleRule(kDesuAfterNoun, before);
+            return ParticleRule(std::string(kDesuAfterNoun) + "/" + std::string(chain), before);
         }
         return ParticleRule(chain, before);
     }
     if (word.Is("名詞", "接尾")) {
+        // The そう of "looks like" falls on そ after a verb or an adjective
+        // (ふりそ'ーです, おいしそ'ー), whatever their own accent.
+        if (word.Field(2) == "助動詞語幹" && word.folded == "そう" &&
+            (before.Is("動詞") || before.Is("形容詞"))) {
+            return ChainRule{Chain::First};
+        }
         return NounRule(chain);
     }
     if (IsDependentVerb(word)) {
