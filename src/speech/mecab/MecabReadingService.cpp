@@ -32,6 +32,7 @@ namespace {
 // says how the word's accent combines with the word before it. Entries
 // made up for unknown words stop after the seventh field.
 constexpr size_t kConjugationTypeField = 4;
+constexpr size_t kConjugationFormField = 5;
 constexpr size_t kBaseFormField = 6;
 constexpr size_t kPronunciationField = 8;
 constexpr size_t kAccentField = 9;
@@ -279,6 +280,11 @@ std::vector<Word> SpokenParts(const Word& word) {
         if (part.reading.empty()) {
             return {};
         }
+        // The dictionary spells the う of the volitional (しましょう, いこう) as
+        // written; it lengthens the vowel before it.
+        if (part.Is("助動詞") && part.Field(kBaseFormField) == "う" && part.reading == "う") {
+            part.reading = "ー";
+        }
         part.spoken = true;
         const int nucleus = i < accents.size() ? LeadingInteger(accents[i]).value_or(0) : 0;
         part.nucleus = nucleus <= MoraCount(part.reading) ? nucleus : 0;
@@ -359,16 +365,20 @@ std::optional<CountedNumber> CountedNumberAt(std::span<const Word> words, size_t
 // A content word (noun, verb, adjective, adverb, prefix, ...) opens an accent
 // phrase; particles, auxiliaries, suffixes and dependent verbs join the
 // phrase before them, as do nouns after a noun (compounds) and whatever
-// follows a prefix. A number read with its counter opens a phrase with the
-// accent the counter rules give it, and so does each later part of a set
-// phrase. The phrase's fall starts as its first word's and is
-// moved by each word that joins, after the word's chain rule, with M the
-// morae of the phrase before the word, A the phrase's fall so far (0 for
-// none) and a the joining word's own:
+// follows a prefix; a given name or a title after a person's name and a
+// numeral after another noun open their own (やまだ/た'ろー, すずき/せんせ'ー,
+// い'ま/な'んじ), as does ある after a particle however the dictionary tags
+// it. A number read with its counter opens a phrase with the accent the
+// counter rules give it, and so does each later part of a set phrase. The
+// phrase's fall starts as its first word's and is moved by each word that
+// joins, after the word's chain rule, with M the morae of the phrase before
+// the word, A the phrase's fall so far (0 for none) and a the joining word's
+// own:
 //
 //   a noun or suffix joining a noun: C1 keeps the word's fall (M+a; none
 //     when it has none), C2 puts it on the word's first mora (M+1), C3 on
-//     the phrase's last mora (M), C4 takes it away, C5 keeps A;
+//     the phrase's last mora (M), C4 takes it away, C5 and a suffix with
+//     no rule (さん, ちゃん) keep A;
 //   a word after a prefix: P2 puts the fall on the word's first mora (M+1),
 //     the other prefixes keep the word's (M+a, or none);
 //   particles and auxiliaries carry a rule per part of speech of the word
@@ -377,16 +387,21 @@ std::optional<CountedNumber> CountedNumberAt(std::span<const Word> words, size_t
 //     it on M+n, F5 takes it away; an auxiliary before is looked up as
 //     特殊助動詞 when its conjugation is one of the special ones, then as the
 //     adjective or verb it conjugates like; no rule for the word before
-//     keeps A;
+//     keeps A; the forms of です without a rule for nouns take F2@1 as です
+//     does;
 //   a dependent verb or adjective (くださ'い, しまう) takes the fall to its
-//     own (M+a) when it has one, and keeps A when it has none;
+//     own (M+a) when it has one, and keeps A when it has none; after a
+//     te-form that has a fall it keeps A, and so does every word after it
+//     in the phrase (ふ'っています, と'ってくる);
 //   する after a noun that takes it (勉強する) keeps A.
 //
-// A fall may not come after ん, っ or ー: it moves to the mora before.
+// A verb whose fall is on its last mora takes it a mora earlier before て
+// and た (お'きて). A fall may not come after ん, っ or ー: it moves to the
+// mora before.
 // Words the dictionary does not know, digits and Latin letters are kept as
 // typed; the voices give them their morae, so no fall is placed after them.
 
-enum class Chain { Keep, Own, First, Last, Flat, WhenFlat, WhenFalling, Fixed };
+enum class Chain { Keep, Own, First, Last, Flat, WhenFlat, WhenFalling, Fixed, AfterTe };
 
 struct ChainRule {
     Chain chain;
@@ -394,6 +409,9 @@ struct ChainRule {
 };
 
 ChainRule NounRule(std::string_view chain) {
+    if (chain == "C1") {
+        return {Chain::Own};
+    }
     if (chain == "C2") {
         return {Chain::First};
     }
@@ -403,16 +421,17 @@ ChainRule NounRule(std::string_view chain) {
     if (chain == "C4") {
         return {Chain::Flat};
     }
-    if (chain == "C5") {
-        return {Chain::Keep};
-    }
-    return {Chain::Own};
+    // C5, and a suffix with no rule (さん, ちゃん): the name keeps its own
+    // accent (さ'とーさん).
+    return {Chain::Keep};
 }
 
 // The names of the word before under which its follower's rule is looked up,
 // most fitting first.
 std::vector<std::string_view> RuleKeys(const Word& before) {
-    if (!before.spoken || before.Is("名詞")) {
+    // A greeting the dictionary calls an interjection (お疲れ様) takes です
+    // as a noun does.
+    if (!before.spoken || before.Is("名詞") || before.Is("感動詞")) {
         return {"名詞"};
     }
     if (before.Is("動詞") || before.Is("形容詞") || before.Is("助詞")) {
@@ -474,6 +493,16 @@ bool IsDependentVerb(const Word& word) {
            (word.Field(1) == "非自立" || word.Field(1) == "接尾");
 }
 
+// The particle of a te-form (起きて, 読んで).
+bool IsTe(const Word& word) {
+    return word.Is("助詞", "接続助詞") && (word.folded == "て" || word.folded == "で");
+}
+
+// でし (of でした) has no rule for a noun before it; it takes the one of です
+// itself beside its own, the fall on its first mora after a noun without one
+// (がっこーで'した).
+constexpr std::string_view kDesuAfterNoun = "名詞%F2@1";
+
 // How `word` joins the phrase whose last word is `before`; nullopt when it
 // opens a phrase of its own.
 std::optional<ChainRule> JoiningRule(const Word& before, const Word& word) {
@@ -493,16 +522,37 @@ std::optional<ChainRule> JoiningRule(const Word& before, const Word& word) {
         return std::nullopt;
     }
     const std::string_view chain = word.Field(kChainField);
+    // ある after a particle (わすれものわ/ありませ'んか).
+    if (word.Is("助動詞") && word.Field(kConjugationTypeField) == "五段・ラ行アル" &&
+        before.Is("助詞")) {
+        return std::nullopt;
+    }
     if (word.Is("助詞") || word.Is("助動詞") || ChainsLikeParticle(word)) {
+        if (word.Is("助動詞") && word.Field(kBaseFormField) == "です" &&
+            word.Field(kConjugationFormField) == "連用形" &&
+            chain.find("名詞%") == std::string_view::npos) {
+            return ParticleRule(std::string(kDesuAfterNoun) + "/" + std::string(chain), before);
+        }
         return ParticleRule(chain, before);
     }
     if (word.Is("名詞", "接尾")) {
+        // The そう of "looks like" falls on そ after a verb or an adjective
+        // (ふりそ'ーです, おいしそ'ー), whatever their own accent.
+        if (word.Field(2) == "助動詞語幹" && word.folded == "そう" &&
+            (before.Is("動詞") || before.Is("形容詞"))) {
+            return ChainRule{Chain::First};
+        }
         return NounRule(chain);
     }
     if (IsDependentVerb(word)) {
-        return ChainRule{word.nucleus == 0 ? Chain::Keep : Chain::Own};
+        return ChainRule{IsTe(before) ? Chain::AfterTe
+                                      : (word.nucleus == 0 ? Chain::Keep : Chain::Own)};
     }
-    const bool nounBefore = before.Is("名詞") && !before.counted;
+    // A given name after the family name, a title after a name and a number
+    // after a noun stand apart.
+    const bool nounBefore = before.Is("名詞") && !before.counted &&
+                            !(before.Field(1) == "固有名詞" && before.Field(2) == "人名") &&
+                            !(word.Number() && !before.Number());
     if (nounBefore && word.Is("名詞") && !word.Is("名詞", "代名詞")) {
         return NounRule(chain);
     }
@@ -538,7 +588,14 @@ public:
             morae_ = 0;
             fall_ = 0;
         }
-        const ChainRule chain = rule.value_or(ChainRule{Chain::Own});
+        ChainRule chain = rule.value_or(ChainRule{Chain::Own});
+        if (!rule) {
+            settled_ = false;
+        } else if (settled_) {
+            chain = ChainRule{Chain::Keep};
+        } else if (chain.chain == Chain::AfterTe && fall_ != 0) {
+            settled_ = true;
+        }
         fall_ = Joined(chain, word.nucleus);
         if (word.spoken) {
             if (morae_) {
@@ -607,6 +664,11 @@ private:
                 return fall_;
             case Chain::Own:
                 return own == 0 ? std::optional<int>(0) : AtMora(own);
+            case Chain::AfterTe:
+                if (fall_ != 0) {
+                    return fall_;
+                }
+                return own == 0 ? std::optional<int>(0) : AtMora(own);
             case Chain::First:
                 return AtMora(1);
             case Chain::Last:
@@ -628,6 +690,7 @@ private:
     const Word* last_ = nullptr;
     std::optional<int> morae_;  // unknown once a word kept as typed is in
     std::optional<int> fall_;   // 0: none; unknown when it depends on unknown morae
+    bool settled_ = false;      // a te-form's fall, which the words after it keep
 };
 
 }  // namespace
@@ -737,6 +800,20 @@ std::optional<std::string> MecabReadingService::GetPhonetic(std::string_view utf
         } else {
             units.push_back(std::move(words[i]));
             ++i;
+        }
+    }
+
+    // A verb whose fall is on its last mora before て or た takes it a mora
+    // earlier, as Tokyo speech does (おき'る, お'きて; たべ'る, た'べた);
+    // the dictionary gives only the stem's fall (おき').
+    for (size_t i = 0; i + 1 < units.size(); ++i) {
+        Word& verb = units[i];
+        const Word& next = units[i + 1];
+        const bool teOrTa =
+            IsTe(next) || (next.Is("助動詞") && next.Field(kConjugationTypeField) == "特殊・タ");
+        if (verb.spoken && verb.Is("動詞", "自立") && teOrTa && Touching(verb, next) &&
+            verb.nucleus >= 2 && verb.nucleus == MoraCount(verb.reading)) {
+            --verb.nucleus;
         }
     }
 
