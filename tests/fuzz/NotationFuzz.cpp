@@ -8,10 +8,10 @@
 
 #include "FuzzScratch.h"
 #include "base/KanaText.h"
+#include "base/NumberReading.h"
 #include "base/ShiftJis.h"
 #include "base/Utf8.h"
 #include "kana/Notation.h"
-#include "kana/NumberReading.h"
 
 namespace velmora {
 namespace {
@@ -53,8 +53,8 @@ void ReadAsNumber(std::string_view text) {
         return;
     }
     const std::string_view counter = text.substr(bar + 1);
-    const auto reading = voice::ReadNumber(text.substr(0, bar), counter);
-    if (reading && reading->empty()) {
+    const auto reading = ReadNumber(text.substr(0, bar), counter);
+    if (reading && reading->kana.empty()) {
         fuzz::Fault("a number reads as nothing");
     }
     // A number with a kana counter reads as kana alone.
@@ -62,13 +62,13 @@ void ReadAsNumber(std::string_view text) {
     const bool kanaCounter = std::all_of(counterKana.begin(), counterKana.end(),
                                          [](char32_t c) { return IsHiragana(c); });
     if (reading && kanaCounter) {
-        for (char32_t c : DecodeUtf8(*reading)) {
+        for (char32_t c : DecodeUtf8(reading->kana)) {
             if (!IsSpokenKana(c)) {
                 fuzz::Fault("a number with a kana counter reads as something other than kana");
             }
         }
     }
-    static_cast<void>(voice::MatchCounter(DecodeUtf8(text.substr(bar + 1))));
+    static_cast<void>(MatchCounter(DecodeUtf8(text.substr(bar + 1))));
 }
 
 }  // namespace

@@ -120,7 +120,8 @@ TEST(Notation, AccentPhrasesKeepTheirMoraeAccentAndEnd) {
     EXPECT_EQ(p[0].accent, 1);
     EXPECT_EQ(p[0].end, PhraseEnd::Phrase);
     EXPECT_EQ(p[1].morae, (std::vector<std::string>{"じゅ", "う", "じ"}));
-    EXPECT_EQ(p[1].accent, 0);
+    EXPECT_EQ(p[1].accent, 1);  // じゅ'うじ
+    EXPECT_EQ(p[2].accent, 3);  // じゅうご'ふん
     EXPECT_EQ(p[2].end, PhraseEnd::Joined);
     EXPECT_EQ(p[3].morae, (std::vector<std::string>{"で", "す"}));
     EXPECT_EQ(p[3].accent, 1);

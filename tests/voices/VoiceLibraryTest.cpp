@@ -219,6 +219,36 @@ TEST(VoiceLibrary, TheAccentTellsWordsApart) {
     }
 }
 
+// A number is spoken as its kana with the Tokyo accent of the number and its
+// counter: a time as a tag sounds exactly as the same time written out.
+TEST(VoiceLibrary, ANumberSoundsAsItsKanaWithItsAccent) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"<NUMK VAL=7 COUNTER=じ>", "しち'じ"},
+        {"<NUMK VAL=12 COUNTER=じ>", "じゅうに'じ"},
+        {"<NUMK VAL=0 COUNTER=じ>", "れ'ーじ"},
+        {"<NUMK VAL=6 COUNTER=じ>", "ろ'くじ"},
+        {"<NUMK VAL=10 COUNTER=じ>", "じゅ'うじ"},
+        {"<NUMK VAL=1 COUNTER=ふん>", "い'っぷん"},
+        {"<NUMK VAL=15 COUNTER=ふん>", "じゅうご'ふん"},
+        {"<NUMK VAL=30 COUNTER=ふん>", "さんじゅ'っぷん"},
+        {"<NUMK VAL=45 COUNTER=ふん>", "よんじゅうご'ふん"},
+        {"4がつに", "しがつ'に"},
+        // The fall counts the kana before the number in its phrase; a mark
+        // written after the number moves it.
+        {"ごぜん<NUMK VAL=9 COUNTER=じ>", "ごぜんく'じ"},
+        {"<NUMK VAL=9 COUNTER=じ>か'ら", "くじか'ら"},
+    };
+    for (const char* folder : {"f1", "m1"}) {
+        VoiceFile voice(folder);
+        for (const auto& [number, kana] : cases) {
+            const auto spoken = voice.Image(number);
+            const auto written = voice.Image(kana);
+            ASSERT_TRUE(spoken && written) << folder << " " << number;
+            EXPECT_TRUE(*spoken == *written) << folder << " " << number << " is not " << kana;
+        }
+    }
+}
+
 // The engine holds one utterance at a time: the library must serialise its
 // callers, and two voices loaded together must not disturb each other.
 TEST(VoiceLibrary, ConcurrentCallersAllGetTheirSpeech) {

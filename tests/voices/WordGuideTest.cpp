@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "base/NumberReading.h"
 #include "base/ShiftJis.h"
 #include "base/Utf8.h"
 #include "kana/Notation.h"
-#include "kana/NumberReading.h"
 #include "speech/OwnAlarmWords.h"
 #include "support/TempDir.h"
 
@@ -105,7 +105,7 @@ TEST_F(WordGuideTest, TheListedCountersAreTheReadersOwn) {
     }
     EXPECT_EQ(counters.size(), 16U);
     for (const std::string& counter : counters) {
-        const auto match = voice::MatchCounter(DecodeUtf8(counter));
+        const auto match = MatchCounter(DecodeUtf8(counter));
         ASSERT_TRUE(match.has_value()) << counter;
         EXPECT_EQ(match->counter, counter);
         EXPECT_TRUE(voice::ParseNotation("<NUMK VAL=4 COUNTER=" + counter + ">").has_value());

@@ -102,7 +102,7 @@ bool LabelWriter::AddPhrase(const AccentPhrase& source, bool pauseBefore) {
     const int phraseIndex = static_cast<int>(phrases_.size());
     const int firstMora = static_cast<int>(morae_.size());
     for (const std::string& mora : source.morae) {
-        if (const auto sound = SoundOfMora(mora)) {
+        if (const auto sound = SoundOfMora(mora, kana.empty() ? "" : kana.back())) {
             kana.push_back(mora);
             morae_.push_back(Mora{
                 .sound = *sound, .phrase = phraseIndex, .position = static_cast<int>(kana.size())});

@@ -109,7 +109,11 @@ std::string_view VowelOfSmallKana(char32_t small) {
 
 }  // namespace
 
-std::optional<MoraSound> SoundOfMora(std::string_view mora) {
+std::optional<MoraSound> SoundOfMora(std::string_view mora, std::string_view before) {
+    // ゅう is u u already; after a plain kana (おもう) the う stays u.
+    if (mora == "う" && before.ends_with("ょ")) {
+        return MoraSound{"", "o"};
+    }
     const std::u32string kana = DecodeUtf8(mora);
     if (kana.empty() || kana.size() > 2) {
         return std::nullopt;

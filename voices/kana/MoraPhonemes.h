@@ -15,8 +15,10 @@ struct MoraSound {
 
 // The sound of a mora as the notation reader stores it: one hiragana,
 // optionally followed by the small kana it took ("きゃ", "ふぁ", "てぃ").
-// nullopt for anything else.
-std::optional<MoraSound> SoundOfMora(std::string_view mora);
+// `before` is the mora before it in the phrase, if any: the う of ょう is the
+// o before it lengthened (しょう, ましょう), as ー would be. nullopt for
+// anything else.
+std::optional<MoraSound> SoundOfMora(std::string_view mora, std::string_view before = {});
 
 // k, s, t, h, p and their palatal forms, f, ts and ch: the consonants a
 // close vowel loses its voice between.

@@ -1,8 +1,8 @@
 #include "kana/Notation.h"
 
 #include "base/KanaText.h"
+#include "base/NumberReading.h"
 #include "base/Utf8.h"
-#include "kana/NumberReading.h"
 
 namespace velmora::voice {
 namespace {
@@ -78,8 +78,10 @@ private:
                 Repeat(true);
                 return 1;
             case U'\'':
-                if (current_.accent == 0 && !current_.morae.empty()) {
+                // A mark written after a number overrides the number's own accent.
+                if ((current_.accent == 0 || accentFromNumber_) && !current_.morae.empty()) {
                     current_.accent = static_cast<int>(current_.morae.size());
+                    accentFromNumber_ = false;
                 }
                 return 1;
             case U'/':
@@ -170,7 +172,7 @@ private:
         if (!reading) {
             return 0;
         }
-        AddKanaText(*reading);
+        AddNumber(*reading);
         return used;
     }
 
@@ -198,7 +200,7 @@ private:
         if (!reading) {
             return 0;
         }
-        AddKanaText(*reading);
+        AddNumber(*reading);
         return end - pos;
     }
 
@@ -236,6 +238,17 @@ private:
             AppendUtf8(out, ToHiragana(c));
         }
         return out;
+    }
+
+    // A number read with its counter gives the phrase the number's accent
+    // (しち'じ), unless the phrase already has one.
+    void AddNumber(const NumberReading& reading) {
+        const int before = static_cast<int>(current_.morae.size());
+        AddKanaText(reading.kana);
+        if (current_.accent == 0 && reading.nucleus != 0) {
+            current_.accent = before + reading.nucleus;
+            accentFromNumber_ = true;
+        }
     }
 
     // Kana of our own making: number readings and letter names.
@@ -303,11 +316,13 @@ private:
         current_.end = end;
         utterance_.phrases.push_back(std::move(current_));
         current_ = AccentPhrase{};
+        accentFromNumber_ = false;
     }
 
     Utterance utterance_;
     AccentPhrase current_;
     bool canTakeSmall_ = false;
+    bool accentFromNumber_ = false;  // the phrase's accent is a number's, not a mark's
 };
 
 }  // namespace

@@ -15,9 +15,9 @@
 #include <vector>
 
 #include "base/KanaText.h"
+#include "base/NumberReading.h"
 #include "base/TextUtil.h"
 #include "base/Utf8.h"
-#include "speech/CounterReading.h"
 
 #ifndef VELMORA_NAIST_DICDIR
 #define VELMORA_NAIST_DICDIR "/var/lib/mecab/dic/open-jtalk/naist-jdic"
@@ -298,7 +298,7 @@ std::vector<Word> SpokenParts(const Word& word) {
 }
 
 struct CountedNumber {
-    CountedReading reading;
+    NumberReading reading;
     size_t words;
 };
 
@@ -326,7 +326,7 @@ std::optional<CountedNumber> CountedNumberAt(std::span<const Word> words, size_t
         return std::nullopt;
     }
     std::string_view counter = words[next].folded;
-    std::optional<CountedReading> reading;
+    std::optional<NumberReading> reading;
     if (next > first) {
         reading = ReadCountedNumber(number, counter);
     }
@@ -346,7 +346,7 @@ std::optional<CountedNumber> CountedNumberAt(std::span<const Word> words, size_t
     // Of all days only the first is read two ways: ついたち as a date,
     // いちにち as a day's length (今日も一日). A date follows its month.
     if (reading->kana == "ついたち" && !(first > 0 && (words[first - 1].folded.ends_with("月")))) {
-        reading = CountedReading{.kana = "いちにち", .nucleus = 4};
+        reading = NumberReading{.kana = "いちにち", .nucleus = 4};
     }
     // 半 as a word of its own (1分半) is read with the count, as the
     // dictionary's 時半 is.
