@@ -93,7 +93,7 @@ const std::array<CounterRule, 18> kCounters = {{
      .four = "よ",
      .seven = "しち",
      .nine = "く",
-     .zero = "れー",
+     .zero = "れい",
      .sixFallsOnRo = true},
     {.word = "ふん",
      .kanji = U'分',
@@ -156,7 +156,7 @@ const std::array<CounterRule, 18> kCounters = {{
 }};
 
 // The full stop of a decimal behaves like a counter: いってん, はってん, じゅってん.
-constexpr CounterRule kDecimalPoint = {.word = "てん", .geminated = "てん", .zero = "れー"};
+constexpr CounterRule kDecimalPoint = {.word = "てん", .geminated = "てん", .zero = "れい"};
 
 constexpr std::array<std::string_view, 10> kDigits = {
     "ぜろ", "いち", "に", "さん", "よん", "ご", "ろく", "なな", "はち", "きゅう",
@@ -329,15 +329,20 @@ size_t MoraCount(std::string_view kana) {
     return Morae(DecodeUtf8(kana)).size();
 }
 
-// ん, っ, ー and the う that lengthens じゅ and ちょ cannot carry the fall,
-// which then moves to the mora before: さ'んじ, じゅ'っぷん, れ'ーじ, きゅ'うふん.
+// ん, っ, ー, the う that lengthens じゅ and ちょ and the い that lengthens
+// れ cannot carry the fall, which then moves to the mora before: さ'んじ,
+// じゅ'っぷん, きゅ'うふん, れ'いじ.
 bool CannotCarryFall(const std::vector<std::u32string>& morae, size_t index) {
     const std::u32string& mora = morae[index];
     if (mora == U"ん" || mora == U"っ" || mora == U"ー") {
         return true;
     }
-    return mora == U"う" && index > 0 &&
-           (morae[index - 1].ends_with(U'ゅ') || morae[index - 1].ends_with(U'ょ'));
+    if (index == 0) {
+        return false;
+    }
+    const std::u32string& before = morae[index - 1];
+    return (mora == U"う" && (before.ends_with(U'ゅ') || before.ends_with(U'ょ'))) ||
+           (mora == U"い" && before == U"れ");
 }
 
 // The fall of `kana`, a number read with the counter `rule`; `last` is the

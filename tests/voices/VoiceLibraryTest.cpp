@@ -225,7 +225,7 @@ TEST(VoiceLibrary, ANumberSoundsAsItsKanaWithItsAccent) {
     const std::pair<const char*, const char*> cases[] = {
         {"<NUMK VAL=7 COUNTER=じ>", "しち'じ"},
         {"<NUMK VAL=12 COUNTER=じ>", "じゅうに'じ"},
-        {"<NUMK VAL=0 COUNTER=じ>", "れ'ーじ"},
+        {"<NUMK VAL=0 COUNTER=じ>", "れ'いじ"},
         {"<NUMK VAL=6 COUNTER=じ>", "ろ'くじ"},
         {"<NUMK VAL=10 COUNTER=じ>", "じゅ'うじ"},
         {"<NUMK VAL=1 COUNTER=ふん>", "い'っぷん"},
