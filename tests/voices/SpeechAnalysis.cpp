@@ -216,6 +216,52 @@ double EndPitch(std::span<const std::int16_t> samples, int sampleRate) {
     return Percentile(pitches, 0.5);
 }
 
+double FinalRise(std::span<const std::int16_t> samples, int sampleRate) {
+    const std::vector<double> contour = PitchContour(samples, sampleRate);
+    // The last voiced stretch, through gaps of a few frames where the pitch
+    // goes on as it was (a frame the tracker missed); a jump across a gap
+    // is where one mora's vowel ends and another's begins.
+    constexpr size_t kGap = 3;
+    constexpr double kJoinSemitones = 2;
+    std::vector<double> stretch;
+    size_t gap = 0;
+    for (size_t i = contour.size(); i-- > 0;) {
+        if (contour[i] == 0) {
+            if (!stretch.empty() && ++gap > kGap) {
+                break;
+            }
+        } else if (gap > 0 && std::abs(Semitones(contour[i], stretch.front())) > kJoinSemitones) {
+            break;
+        } else {
+            stretch.insert(stretch.begin(), contour[i]);
+            gap = 0;
+        }
+    }
+    if (stretch.size() < 3) {
+        return 0;
+    }
+    // A median of three takes out the frames an octave off.
+    std::vector<double> smooth(stretch.size());
+    for (size_t i = 0; i < stretch.size(); ++i) {
+        const size_t first = i > 0 ? i - 1 : 0;
+        const size_t last = std::min(i + 2, stretch.size());
+        smooth[i] = Percentile({stretch.begin() + static_cast<std::ptrdiff_t>(first),
+                                stretch.begin() + static_cast<std::ptrdiff_t>(last)},
+                               0.5);
+    }
+    // From the end back over any last fall to the peak, then down to the
+    // low point the climb starts from.
+    size_t i = smooth.size() - 1;
+    while (i > 0 && smooth[i - 1] >= smooth[i]) {
+        --i;
+    }
+    const double peak = smooth[i];
+    while (i > 0 && smooth[i - 1] <= smooth[i]) {
+        --i;
+    }
+    return Semitones(smooth[i], peak);
+}
+
 double Semitones(double from, double to) {
     return 12 * std::log2(to / from);
 }
