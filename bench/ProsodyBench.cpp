@@ -8,7 +8,7 @@
 //    accents;
 //  - how far the last mora of a question rises from its start to its peak;
 //  - the same figure for a statement's end, which should not rise.
-// Usage: prosody_bench [--contours]   (--contours prints the pitch tracks)
+// Usage: prosody_bench [--contours]   (--contours: the pitch tracks on stderr)
 // Needs Open JTalk and its NAIST dictionary for the comparison.
 
 #include <cstdio>
@@ -78,15 +78,16 @@ double PitchRange(const std::vector<std::vector<std::int16_t>>& takes) {
     return Semitones(test::Percentile(pitches, 0.05), test::Percentile(pitches, 0.95));
 }
 
+// The pitch track and its final rise, on stderr.
 void PrintContour(const char* label, const std::vector<std::int16_t>& samples) {
     if (!printContours) {
         return;
     }
-    std::printf("  %s:", label);
+    std::fprintf(stderr, "%s (final rise %.1f):", label, test::FinalRise(samples, kRate));
     for (const double pitch : test::PitchContour(samples, kRate)) {
-        std::printf(" %.0f", pitch);
+        std::fprintf(stderr, " %.0f", pitch);
     }
-    std::printf("\n");
+    std::fprintf(stderr, "\n");
 }
 
 // Open JTalk's reading of `text` at 8 kHz; nullopt when it cannot run.

@@ -243,23 +243,15 @@ double FinalRise(std::span<const std::int16_t> samples, int sampleRate) {
     // A median of three takes out the frames an octave off.
     std::vector<double> smooth(stretch.size());
     for (size_t i = 0; i < stretch.size(); ++i) {
-        const size_t first = i > 0 ? i - 1 : 0;
-        const size_t last = std::min(i + 2, stretch.size());
+        const size_t first = std::min(i > 0 ? i - 1 : 0, stretch.size() - 3);
+        const size_t last = first + 3;
         smooth[i] = Percentile({stretch.begin() + static_cast<std::ptrdiff_t>(first),
                                 stretch.begin() + static_cast<std::ptrdiff_t>(last)},
                                0.5);
     }
-    // From the end back over any last fall to the peak, then down to the
-    // low point the climb starts from.
-    size_t i = smooth.size() - 1;
-    while (i > 0 && smooth[i - 1] >= smooth[i]) {
-        --i;
-    }
-    const double peak = smooth[i];
-    while (i > 0 && smooth[i - 1] <= smooth[i]) {
-        --i;
-    }
-    return Semitones(smooth[i], peak);
+    // The peak, and the lowest point before it.
+    const auto peak = std::max_element(smooth.begin(), smooth.end());
+    return Semitones(*std::min_element(smooth.begin(), peak + 1), *peak);
 }
 
 double Semitones(double from, double to) {

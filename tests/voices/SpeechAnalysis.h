@@ -42,7 +42,7 @@ std::vector<double> PartPitches(std::span<const std::int16_t> samples, int sampl
 double EndPitch(std::span<const std::int16_t> samples, int sampleRate);
 
 // How far the pitch climbs at the end of the speech, in semitones: from the
-// last low point of its last voiced stretch to the peak after it. A
+// lowest point of its last voiced stretch to the peak after it. A
 // question's last mora rises from its start; a statement's end falls, and
 // gives about 0. Dropouts of the tracker and single frames an octave off
 // are passed over.

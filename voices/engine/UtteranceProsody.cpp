@@ -12,14 +12,20 @@ namespace {
 // climbs this many semitones over it: less is heard as a statement.
 constexpr double kQuestionLengthening = 1.8;
 constexpr double kQuestionRise = 6.0;
+// Mei raises a sentence-final か as in the questions she learned it from,
+// "?" or not; a statement's last mora falls by this much at most.
+constexpr double kStatementFall = 0;
 // The two pitches of the stepped robot.
 constexpr double kRobotStep = 3.0;
 
 }  // namespace
 
 UtteranceProsody::UtteranceProsody(std::vector<LabelMora> morae, std::vector<size_t> questions,
-                                   const VoiceProfile& profile)
-    : morae_(std::move(morae)), questions_(std::move(questions)), profile_(profile) {}
+                                   std::vector<size_t> statements, const VoiceProfile& profile)
+    : morae_(std::move(morae)),
+      questions_(std::move(questions)),
+      statements_(std::move(statements)),
+      profile_(profile) {}
 
 void UtteranceProsody::ShapeStates(std::vector<HtsState>& states, size_t statesPerLabel) {
     // The voices end a sentence on a whisper; a question's last vowel is
@@ -51,8 +57,7 @@ std::vector<MoraFrames> UtteranceProsody::FramesOfMorae(const std::vector<HtsSta
         const size_t end = std::min(mora.firstLabel + mora.labelCount, labelStart.size() - 1);
         frames.push_back({.begin = labelStart[std::min(mora.firstLabel, end)],
                           .end = labelStart[end],
-                          .high = mora.high,
-                          .phrase = mora.phrase});
+                          .high = mora.high});
     }
     return frames;
 }
@@ -85,11 +90,13 @@ void UtteranceProsody::ShapePitch(std::vector<double>& logF0, const std::vector<
             StepPitch(logF0, frames, RobotLevel(logF0, frames), kRobotStep);
             break;
         case RobotPitch::None:
-            SharpenAccent(logF0, frames, profile_.accentSemitones);
-            break;
+            break;  // the voice's own pitch, the accent as the labels put it
     }
     for (const size_t question : questions_) {
         RaisePitch(logF0, frames[question], kQuestionRise);
+    }
+    for (const size_t statement : statements_) {
+        KeepFromRising(logF0, frames[statement], kStatementFall);
     }
 }
 

@@ -67,18 +67,20 @@ HtsVoice& VoiceFor(const VoiceProfile& profile) {
     return *voice;
 }
 
-// The morae right before each "?", counted through the utterance as the
-// labels count them.
-std::vector<size_t> QuestionMorae(const Utterance& utterance, size_t moraCount) {
-    std::vector<size_t> questions;
+// The last mora of each phrase that ends as `ends` says, counted through the
+// utterance as the labels count them.
+std::vector<size_t> MoraeEnding(const Utterance& utterance, size_t moraCount,
+                                std::initializer_list<PhraseEnd> ends) {
+    std::vector<size_t> found;
     size_t morae = 0;
     for (const AccentPhrase& phrase : utterance.phrases) {
         morae += phrase.morae.size();
-        if (phrase.end == PhraseEnd::Question && !phrase.morae.empty() && morae <= moraCount) {
-            questions.push_back(morae - 1);
+        if (std::find(ends.begin(), ends.end(), phrase.end) != ends.end() &&
+            !phrase.morae.empty() && morae <= moraCount) {
+            found.push_back(morae - 1);
         }
     }
-    return questions;
+    return found;
 }
 
 std::vector<std::int16_t> Samples(const std::vector<double>& wave, double volumeDb) {
@@ -103,13 +105,16 @@ std::optional<std::vector<std::int16_t>> SynthesizeSamples(std::string_view utf8
     }
     std::vector<std::string> labels = FullContextLabels(*utterance);
     std::vector<LabelMora> morae = MoraeOfLabels(labels);
-    std::vector<size_t> questions = QuestionMorae(*utterance, morae.size());
+    std::vector<size_t> questions = MoraeEnding(*utterance, morae.size(), {PhraseEnd::Question});
+    std::vector<size_t> statements =
+        MoraeEnding(*utterance, morae.size(), {PhraseEnd::Sentence, PhraseEnd::Text});
     for (const size_t question : questions) {
         const LabelMora& mora = morae[question];
         std::string& vowel = labels[mora.firstLabel + mora.labelCount - 1];
         vowel = VoicedLabel(vowel);
     }
-    UtteranceProsody prosody(std::move(morae), std::move(questions), profile);
+    UtteranceProsody prosody(std::move(morae), std::move(questions), std::move(statements),
+                             profile);
     const double speedFactor = profile.tempo * std::clamp(speed, 50, 300) / 100.0;
     int sampleRate = 0;
     const auto wave = VoiceFor(profile).Speak(labels, speedFactor, prosody, sampleRate);
