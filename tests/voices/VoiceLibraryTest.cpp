@@ -180,6 +180,29 @@ TEST(VoiceLibrary, SpeedScalesTheDuration) {
     }
 }
 
+// An ending written as a phrase of its own after a word (the program's
+// time phrases end in "/で'す" and "/だよ") is spoken within that word's
+// accent phrase: low after an accent, with its own accent after a flat
+// word. It must sound exactly as if written joined.
+TEST(VoiceLibrary, AnEndingIsSpokenWithTheWordBeforeIt) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"しち'じ/で'す。", "しち'じです。"},
+        {"じゅうご'ふん+だよ。", "じゅうご'ふんだよ。"},
+        {"さかな/で'す。", "さかなで'す。"},
+        {"さかな/だよ。", "さかなだよ。"},
+        {"しち'じ/ま'す", "しち'じます"},
+        {"ご'ぜん/しち'じ/でございます。", "ご'ぜん/しち'じでございます。"},
+    };
+    for (const char* folder : {"f1", "m1"}) {
+        VoiceFile voice(folder);
+        for (const auto& [apart, joined] : cases) {
+            const auto spoken = voice.Image(apart);
+            ASSERT_TRUE(spoken.has_value()) << folder << " " << apart;
+            EXPECT_TRUE(spoken == voice.Image(joined)) << folder << " " << apart;
+        }
+    }
+}
+
 // The voice files end a question as they end a statement; the library
 // makes its last mora rise, from its start to its peak, where a listener
 // hears it. Mei raises a sentence-final か of herself, "?" or not; a

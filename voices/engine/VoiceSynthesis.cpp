@@ -14,6 +14,7 @@
 #include "engine/VoiceDataFile.h"
 #include "kana/FullContextLabels.h"
 #include "kana/Notation.h"
+#include "kana/PhraseWords.h"
 
 namespace velmora::voice {
 namespace {
@@ -96,18 +97,19 @@ std::vector<std::int16_t> Samples(const std::vector<double>& wave, double volume
 
 std::optional<std::vector<std::int16_t>> SynthesizeSamples(std::string_view utf8Text,
                                                            const VoiceProfile& profile, int speed) {
-    const auto utterance = ParseNotation(utf8Text);
-    if (!utterance) {
+    const auto parsed = ParseNotation(utf8Text);
+    if (!parsed) {
         return std::nullopt;
     }
-    if (!utterance->HasMorae()) {
-        return PauseSilence(*utterance, speed);
+    if (!parsed->HasMorae()) {
+        return PauseSilence(*parsed, speed);
     }
-    std::vector<std::string> labels = FullContextLabels(*utterance);
+    const Utterance utterance = JoinEndings(*parsed);
+    std::vector<std::string> labels = FullContextLabels(utterance);
     std::vector<LabelMora> morae = MoraeOfLabels(labels);
-    std::vector<size_t> questions = MoraeEnding(*utterance, morae.size(), {PhraseEnd::Question});
+    std::vector<size_t> questions = MoraeEnding(utterance, morae.size(), {PhraseEnd::Question});
     std::vector<size_t> statements =
-        MoraeEnding(*utterance, morae.size(), {PhraseEnd::Sentence, PhraseEnd::Text});
+        MoraeEnding(utterance, morae.size(), {PhraseEnd::Sentence, PhraseEnd::Text});
     for (const size_t question : questions) {
         const LabelMora& mora = morae[question];
         std::string& vowel = labels[mora.firstLabel + mora.labelCount - 1];
@@ -126,7 +128,7 @@ std::optional<std::vector<std::int16_t>> SynthesizeSamples(std::string_view utf8
     if (speech.empty()) {
         return std::nullopt;
     }
-    const auto [leading, trailing] = EndPauses(*utterance);
+    const auto [leading, trailing] = EndPauses(utterance);
     std::vector<std::int16_t> out(leading * PauseSamples(speed), 0);
     out.insert(out.end(), speech.begin(), speech.end());
     out.resize(out.size() + trailing * PauseSamples(speed), 0);
