@@ -87,18 +87,13 @@ void RaisePitch(std::vector<double>& logF0, const MoraFrames& mora, double semit
     }
 }
 
-void KeepFromRising(std::vector<double>& logF0, const MoraFrames& mora, double semitones) {
+void KeepFromRising(std::vector<double>& logF0, const MoraFrames& mora) {
     const auto span = VoicedSpanOf(logF0, mora);
     if (!span) {
         return;
     }
-    const auto frames = static_cast<double>(span->last - span->first + 1);
     for (size_t t = span->first; t <= span->last; ++t) {
-        if (Voiced(logF0[t])) {
-            const double line =
-                span->start - semitones * kSemitone * static_cast<double>(t - span->first) / frames;
-            logF0[t] = std::min(logF0[t], line);
-        }
+        logF0[t] = std::min(logF0[t], span->start);  // NaN stays NaN
     }
 }
 

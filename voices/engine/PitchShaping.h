@@ -33,8 +33,7 @@ void StepPitch(std::vector<double>& logF0, const std::vector<MoraFrames>& morae,
 // there (the voices fall at the end of anything).
 void RaisePitch(std::vector<double>& logF0, const MoraFrames& mora, double semitones);
 
-// A statement's end: no frame of the mora above a line falling by
-// `semitones` from the pitch the mora starts on over its voiced frames.
-void KeepFromRising(std::vector<double>& logF0, const MoraFrames& mora, double semitones);
+// A statement's end: no frame of the mora above the pitch it starts on.
+void KeepFromRising(std::vector<double>& logF0, const MoraFrames& mora);
 
 }  // namespace velmora::voice

@@ -11,9 +11,9 @@
 namespace velmora::voice {
 
 // The pitch of one utterance in one voice: the voice's own (or the robots'
-// flat or stepped pitch), every question's last mora drawn out and rising,
-// which the voice files do not do of themselves, and every statement's
-// last mora kept from rising, which they sometimes do.
+// flat or stepped pitch), every question's last vowel drawn out, sustained
+// and rising, which the voice files do not do of themselves, and every
+// statement's last mora kept from rising, which they sometimes do.
 class UtteranceProsody final : public HtsShaping {
 public:
     // `questions` and `statements` are indices into `morae`: the morae
@@ -24,6 +24,8 @@ public:
     void ShapeStates(std::vector<HtsState>& states, size_t statesPerLabel) override;
     void ShapePitch(std::vector<double>& logF0, const std::vector<HtsState>& states,
                     size_t statesPerLabel) override;
+    void ShapeSpectrum(std::vector<std::vector<double>>& spectrum,
+                       const std::vector<HtsState>& states, size_t statesPerLabel) override;
 
 private:
     std::vector<MoraFrames> FramesOfMorae(const std::vector<HtsState>& states,
