@@ -216,6 +216,60 @@ double EndPitch(std::span<const std::int16_t> samples, int sampleRate) {
     return Percentile(pitches, 0.5);
 }
 
+double FinalRise(std::span<const std::int16_t> samples, int sampleRate) {
+    const std::vector<double> contour = PitchContour(samples, sampleRate);
+    // The last voiced stretch, through gaps of a few frames where the pitch
+    // goes on as it was, or climbs on (the tracker loses a pitch that moves
+    // fast); a fall across a gap is where one mora's vowel ends and the
+    // next one's begins.
+    constexpr size_t kGap = 5;
+    constexpr double kFallAcross = 2;
+    constexpr double kClimbAcross = 3;
+    std::vector<double> stretch;
+    size_t gap = 0;
+    for (size_t i = contour.size(); i-- > 0;) {
+        if (contour[i] == 0) {
+            if (!stretch.empty() && ++gap > kGap) {
+                break;
+            }
+            continue;
+        }
+        const double climb = stretch.empty() ? 0 : Semitones(contour[i], stretch.front());
+        if (gap > 0 && (climb < -kFallAcross || climb > kClimbAcross)) {
+            break;
+        }
+        stretch.insert(stretch.begin(), contour[i]);
+        gap = 0;
+    }
+    if (stretch.size() < 3) {
+        return 0;
+    }
+    // The peak is taken from medians of three frames, the start from the
+    // frames themselves but those far from both neighbours: either way a
+    // frame where the tracker took a harmonic for the pitch (an octave off)
+    // does not count, and the first frame of the climb does.
+    constexpr double kOutlier = 4;
+    std::vector<double> smooth(stretch.size());
+    for (size_t i = 0; i < stretch.size(); ++i) {
+        const size_t first = std::min(i > 0 ? i - 1 : 0, stretch.size() - 3);
+        smooth[i] = Percentile({stretch.begin() + static_cast<std::ptrdiff_t>(first),
+                                stretch.begin() + static_cast<std::ptrdiff_t>(first + 3)},
+                               0.5);
+    }
+    const auto peak =
+        static_cast<size_t>(std::max_element(smooth.begin(), smooth.end()) - smooth.begin());
+    double start = smooth[peak];
+    for (size_t i = 0; i <= peak; ++i) {
+        const bool farBefore = i == 0 || std::abs(Semitones(stretch[i - 1], stretch[i])) > kOutlier;
+        const bool farAfter =
+            i + 1 == stretch.size() || std::abs(Semitones(stretch[i + 1], stretch[i])) > kOutlier;
+        if (!farBefore || !farAfter) {
+            start = std::min(start, stretch[i]);
+        }
+    }
+    return Semitones(start, smooth[peak]);
+}
+
 double Semitones(double from, double to) {
     return 12 * std::log2(to / from);
 }

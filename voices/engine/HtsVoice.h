@@ -45,6 +45,8 @@ private:
     void RecastLocked(size_t stream, const VocoderRecast& recast);
     std::vector<double> ReadLogF0Locked() const;
     void WriteLogF0Locked(const std::vector<double>& logF0);
+    void ShapeSpectrumLocked(HtsShaping& shaping, const std::vector<HtsState>& states,
+                             size_t statesPerLabel);
 
     const std::string file_;
     const HtsVoiceSettings settings_;

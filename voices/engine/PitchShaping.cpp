@@ -2,109 +2,39 @@
 
 #include <algorithm>
 #include <cmath>
-#include <span>
+#include <optional>
 
 namespace velmora::voice {
 namespace {
 
 constexpr double kSemitone = 0.057762265046662105;  // ln 2 / 12
-// Glides between morae: 45 ms at the 5 ms frames of the voices.
-constexpr size_t kGlideFrames = 9;
-// How far sharpening moves a mora towards the level of its accent (the
-// rest keeps the voice's own fall through the phrase), and the share of
-// the mora's own rise or fall it keeps.
-constexpr double kTowardLevel = 0.7;
-constexpr double kKeptMovement = 0.5;
 
 bool Voiced(double value) {
     return !std::isnan(value);
 }
 
-// A moving average that keeps the ends of the track where they were.
-std::vector<double> Smoothed(const std::vector<double>& track, size_t width) {
-    std::vector<double> out(track.size());
-    const size_t half = width / 2;
-    for (size_t i = 0; i < track.size(); ++i) {
-        const size_t first = i >= half ? i - half : 0;
-        const size_t last = std::min(track.size(), i + half + 1);
-        double sum = 0;
-        for (size_t j = first; j < last; ++j) {
-            sum += track[j];
-        }
-        out[i] = sum / static_cast<double>(last - first);
-    }
-    return out;
-}
+// The voiced frames of a mora, first to last, and the pitch it starts on.
+struct VoicedSpan {
+    size_t first = 0;
+    size_t last = 0;
+    double start = 0;
+};
 
-double MeanOver(const std::vector<double>& logF0, const MoraFrames& mora) {
-    double sum = 0;
-    size_t count = 0;
-    for (size_t t = mora.begin; t < std::min(mora.end, logF0.size()); ++t) {
+std::optional<VoicedSpan> VoicedSpanOf(const std::vector<double>& logF0, const MoraFrames& mora) {
+    const size_t end = std::min(mora.end, logF0.size());
+    std::optional<VoicedSpan> span;
+    for (size_t t = std::min(mora.begin, end); t < end; ++t) {
         if (Voiced(logF0[t])) {
-            sum += logF0[t];
-            ++count;
+            if (!span) {
+                span = VoicedSpan{.first = t, .last = t, .start = logF0[t]};
+            }
+            span->last = t;
         }
     }
-    return count == 0 ? kUnvoiced : sum / static_cast<double>(count);
-}
-
-// The change each frame of one accent phrase needs for its high morae to
-// sit `semitones` above its low ones (or as far as the voice put them, if
-// further), with the phrase as a whole where it was. Only half of each
-// mora's own movement is kept: the voices' late peaks would blur the step
-// otherwise.
-void SharpenPhrase(const std::vector<double>& logF0, std::span<const MoraFrames> phrase,
-                   double semitones, std::vector<double>& delta) {
-    std::vector<double> means;
-    double high = 0, low = 0, highCount = 0, lowCount = 0;
-    for (const MoraFrames& mora : phrase) {
-        means.push_back(MeanOver(logF0, mora));
-        if (Voiced(means.back())) {
-            (mora.high ? high : low) += means.back();
-            (mora.high ? highCount : lowCount) += 1;
-        }
-    }
-    if (highCount == 0 || lowCount == 0) {
-        return;  // nothing to set apart
-    }
-    high /= highCount;
-    low /= lowCount;
-    const double share = highCount / (highCount + lowCount);
-    const double base = share * high + (1 - share) * low;
-    const double step = std::max(semitones * kSemitone, high - low);
-    for (size_t i = 0; i < phrase.size(); ++i) {
-        if (!Voiced(means[i])) {
-            continue;
-        }
-        const double level = phrase[i].high ? base + step * (1 - share) : base - step * share;
-        const double target = means[i] + kTowardLevel * (level - means[i]);
-        for (size_t t = phrase[i].begin; t < std::min(phrase[i].end, logF0.size()); ++t) {
-            const double own = Voiced(logF0[t]) ? logF0[t] - means[i] : 0;
-            delta[t] = target - means[i] - (1 - kKeptMovement) * own;
-        }
-    }
+    return span;
 }
 
 }  // namespace
-
-void SharpenAccent(std::vector<double>& logF0, const std::vector<MoraFrames>& morae,
-                   double semitones) {
-    std::vector<double> delta(logF0.size(), 0.0);
-    for (size_t first = 0; first < morae.size();) {
-        size_t last = first;
-        while (last < morae.size() && morae[last].phrase == morae[first].phrase) {
-            ++last;
-        }
-        SharpenPhrase(logF0, std::span(morae).subspan(first, last - first), semitones, delta);
-        first = last;
-    }
-    delta = Smoothed(delta, kGlideFrames);
-    for (size_t t = 0; t < logF0.size(); ++t) {
-        if (Voiced(logF0[t])) {
-            logF0[t] += delta[t];
-        }
-    }
-}
 
 double MedianPitch(const std::vector<double>& logF0) {
     std::vector<double> voiced;
@@ -139,21 +69,31 @@ void StepPitch(std::vector<double>& logF0, const std::vector<MoraFrames>& morae,
 }
 
 void RaisePitch(std::vector<double>& logF0, const MoraFrames& mora, double semitones) {
-    const size_t end = std::min(mora.end, logF0.size());
-    const auto first =
-        std::find_if(logF0.begin() + static_cast<std::ptrdiff_t>(std::min(mora.begin, end)),
-                     logF0.begin() + static_cast<std::ptrdiff_t>(end), Voiced);
-    if (first == logF0.begin() + static_cast<std::ptrdiff_t>(end)) {
+    const auto span = VoicedSpanOf(logF0, mora);
+    if (!span) {
         return;
     }
-    // From where the mora starts, whatever the voice did after it.
-    const double start = *first;
-    const auto length = static_cast<double>(end - mora.begin);
-    for (size_t t = mora.begin; t < end; ++t) {
+    // Up to the top by this share of the voiced frames, then held there: a
+    // sentence's last vowel fades into breath, and a rise left to its last
+    // frames is not heard. Quick at first and easing off, as a voice asks.
+    constexpr double kTopAt = 0.7;
+    const auto frames = static_cast<double>(span->last - span->first + 1);
+    for (size_t t = span->first; t <= span->last; ++t) {
         if (Voiced(logF0[t])) {
-            logF0[t] =
-                start + semitones * kSemitone * static_cast<double>(t - mora.begin + 1) / length;
+            const double x =
+                std::min(1.0, static_cast<double>(t - span->first + 1) / frames / kTopAt);
+            logF0[t] = span->start + semitones * kSemitone * (1 - (1 - x) * (1 - x));
         }
+    }
+}
+
+void KeepFromRising(std::vector<double>& logF0, const MoraFrames& mora) {
+    const auto span = VoicedSpanOf(logF0, mora);
+    if (!span) {
+        return;
+    }
+    for (size_t t = span->first; t <= span->last; ++t) {
+        logF0[t] = std::min(logF0[t], span->start);  // NaN stays NaN
     }
 }
 

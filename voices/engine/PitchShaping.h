@@ -15,15 +15,7 @@ struct MoraFrames {
     size_t begin = 0;
     size_t end = 0;
     bool high = false;
-    size_t phrase = 0;
 };
-
-// Moves the high morae up and the low ones down by half `semitones` each,
-// with short glides between them. The voices' own accents are soft (and
-// come late), so a word told apart only by its accent would sound the same
-// either way.
-void SharpenAccent(std::vector<double>& logF0, const std::vector<MoraFrames>& morae,
-                   double semitones);
 
 // The median of the voiced frames; kUnvoiced when there are none.
 double MedianPitch(const std::vector<double>& logF0);
@@ -37,8 +29,11 @@ void StepPitch(std::vector<double>& logF0, const std::vector<MoraFrames>& morae,
                double semitones);
 
 // A question's rise: from the pitch the mora starts on, it climbs by
-// `semitones` to the mora's end, in place of what the voice generated there
-// (the voices fall at the end of anything).
+// `semitones` over its voiced frames, in place of what the voice generated
+// there (the voices fall at the end of anything).
 void RaisePitch(std::vector<double>& logF0, const MoraFrames& mora, double semitones);
+
+// A statement's end: no frame of the mora above the pitch it starts on.
+void KeepFromRising(std::vector<double>& logF0, const MoraFrames& mora);
 
 }  // namespace velmora::voice

@@ -10,18 +10,22 @@
 
 namespace velmora::voice {
 
-// The pitch of one utterance in one voice: the accent sharpened (or the
-// robots' flat or stepped pitch), and every question's last mora drawn out
-// and rising, which the voice files do not do of themselves.
+// The pitch of one utterance in one voice: the voice's own (or the robots'
+// flat or stepped pitch), every question's last vowel drawn out, sustained
+// and rising, which the voice files do not do of themselves, and every
+// statement's last mora kept from rising, which they sometimes do.
 class UtteranceProsody final : public HtsShaping {
 public:
-    // `questions` are indices into `morae`: the morae right before a "?".
+    // `questions` and `statements` are indices into `morae`: the morae
+    // right before a "?", and those that end a sentence otherwise.
     UtteranceProsody(std::vector<LabelMora> morae, std::vector<size_t> questions,
-                     const VoiceProfile& profile);
+                     std::vector<size_t> statements, const VoiceProfile& profile);
 
     void ShapeStates(std::vector<HtsState>& states, size_t statesPerLabel) override;
     void ShapePitch(std::vector<double>& logF0, const std::vector<HtsState>& states,
                     size_t statesPerLabel) override;
+    void ShapeSpectrum(std::vector<std::vector<double>>& spectrum,
+                       const std::vector<HtsState>& states, size_t statesPerLabel) override;
 
 private:
     std::vector<MoraFrames> FramesOfMorae(const std::vector<HtsState>& states,
@@ -31,6 +35,7 @@ private:
 
     std::vector<LabelMora> morae_;
     std::vector<size_t> questions_;
+    std::vector<size_t> statements_;
     const VoiceProfile& profile_;
 };
 

@@ -4,9 +4,9 @@
 
 namespace velmora::voice {
 
-// How a voice treats the pitch the synthesizer generates: as it is (with
-// the accent sharpened), one flat pitch, or two pitches stepping with the
-// accent.
+// How a voice treats the pitch the synthesizer generates: as it is (the
+// voice file's own rendering of the accents the labels give), one flat
+// pitch, or two pitches stepping with the accent.
 enum class RobotPitch { None, Flat, Stepped };
 
 // What makes one of the six voices sound like itself: the HTS voice file it
@@ -19,7 +19,6 @@ struct VoiceProfile {
     double volumeDb;             // gain, so that every voice is as loud
     double tempo;                // the engine's speed at speed 100 (1: the file's own pace)
     RobotPitch robot;
-    double accentSemitones;  // high morae at least this far above low ones
 };
 
 // The profile of voice 0..5; voice numbers outside that range get voice 0.

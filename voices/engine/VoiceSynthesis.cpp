@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -15,6 +16,7 @@
 #include "engine/VoiceDataFile.h"
 #include "kana/FullContextLabels.h"
 #include "kana/Notation.h"
+#include "kana/PhraseWords.h"
 
 namespace velmora::voice {
 namespace {
@@ -68,18 +70,20 @@ HtsVoice& VoiceFor(const VoiceProfile& profile) {
     return *voice;
 }
 
-// The morae right before each "?", counted through the utterance as the
-// labels count them.
-std::vector<size_t> QuestionMorae(const Utterance& utterance, size_t moraCount) {
-    std::vector<size_t> questions;
+// The last mora of each phrase that ends as `ends` says, counted through the
+// utterance as the labels count them.
+std::vector<size_t> MoraeEnding(const Utterance& utterance, size_t moraCount,
+                                std::initializer_list<PhraseEnd> ends) {
+    std::vector<size_t> found;
     size_t morae = 0;
     for (const AccentPhrase& phrase : utterance.phrases) {
         morae += phrase.morae.size();
-        if (phrase.end == PhraseEnd::Question && !phrase.morae.empty() && morae <= moraCount) {
-            questions.push_back(morae - 1);
+        if (std::find(ends.begin(), ends.end(), phrase.end) != ends.end() &&
+            !phrase.morae.empty() && morae <= moraCount) {
+            found.push_back(morae - 1);
         }
     }
-    return questions;
+    return found;
 }
 
 // The voices lead into their first syllable with up to a tenth of a second
@@ -113,22 +117,26 @@ std::vector<std::int16_t> Samples(const std::vector<double>& wave, double volume
 
 std::optional<std::vector<std::int16_t>> SynthesizeSamples(std::string_view utf8Text,
                                                            const VoiceProfile& profile, int speed) {
-    const auto utterance = ParseNotation(utf8Text);
-    if (!utterance) {
+    const auto parsed = ParseNotation(utf8Text);
+    if (!parsed) {
         return std::nullopt;
     }
-    if (!utterance->HasMorae()) {
-        return PauseSilence(*utterance, speed);
+    if (!parsed->HasMorae()) {
+        return PauseSilence(*parsed, speed);
     }
-    std::vector<std::string> labels = FullContextLabels(*utterance);
+    const Utterance utterance = JoinEndings(*parsed);
+    std::vector<std::string> labels = FullContextLabels(utterance);
     std::vector<LabelMora> morae = MoraeOfLabels(labels);
-    std::vector<size_t> questions = QuestionMorae(*utterance, morae.size());
+    std::vector<size_t> questions = MoraeEnding(utterance, morae.size(), {PhraseEnd::Question});
+    std::vector<size_t> statements =
+        MoraeEnding(utterance, morae.size(), {PhraseEnd::Sentence, PhraseEnd::Text});
     for (const size_t question : questions) {
         const LabelMora& mora = morae[question];
         std::string& vowel = labels[mora.firstLabel + mora.labelCount - 1];
         vowel = VoicedLabel(vowel);
     }
-    UtteranceProsody prosody(std::move(morae), std::move(questions), profile);
+    UtteranceProsody prosody(std::move(morae), std::move(questions), std::move(statements),
+                             profile);
     const double speedFactor = profile.tempo * std::clamp(speed, 50, 300) / 100.0;
     int sampleRate = 0;
     const auto wave = VoiceFor(profile).Speak(labels, speedFactor, prosody, sampleRate);
@@ -140,7 +148,7 @@ std::optional<std::vector<std::int16_t>> SynthesizeSamples(std::string_view utf8
     if (speech.empty()) {
         return std::nullopt;
     }
-    const auto [leading, trailing] = EndPauses(*utterance);
+    const auto [leading, trailing] = EndPauses(utterance);
     std::vector<std::int16_t> out(leading * PauseSamples(speed), 0);
     out.insert(out.end(), speech.begin() + static_cast<std::ptrdiff_t>(LeadInSamples(speech)),
                speech.end());

@@ -1,5 +1,6 @@
 #include "kana/PhraseWords.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -23,6 +24,7 @@ constexpr WordClass kAuxiliary{"10", "7", "2"};              // です, ます, 
 constexpr WordClass kAuxiliaryContinuative{"10", "7", "1"};  // でし(た), まし(た), だっ(た)
 constexpr WordClass kAuxiliaryIrrealis{"10", "7", "0"};  // でしょう, ましょう, ませ(ん)
 constexpr WordClass kNegative{"10", "6", "2"};           // (ませ)ん
+constexpr WordClass kGozaru{"10", "1", "1"};             // (で)ござい(ます)
 
 // Where a word stands in the tail of an accent phrase: after the content
 // word come case and binding particles, or auxiliaries; final particles
@@ -34,16 +36,17 @@ struct TailWord {
     WordClass pos;
 };
 
-// A tail word, or two that always come together (ました = まし + た).
+// A tail word, or a few that always come together (ました = まし + た).
 struct TailEntry {
     Slot slot = Slot::Case;
-    std::array<TailWord, 2> parts;
+    std::array<TailWord, 3> parts;
     size_t partCount = 1;
 };
 
 // The particles and auxiliaries the guesser knows, in the phonetic spelling
-// the notation uses (the topic は is written わ, the direction へ え).
-constexpr std::array<TailEntry, 31> kTails = {{
+// the notation uses (the topic は is written わ, the direction へ え; a
+// long mark is the vowel it repeats, so よーん is よおん).
+constexpr std::array<TailEntry, 33> kTails = {{
     {Slot::Final, {{{"か", kOtherParticle}}}},
     {Slot::Final, {{{"ね", kFinalParticle}}}},
     {Slot::Final, {{{"よ", kFinalParticle}}}},
@@ -52,6 +55,7 @@ constexpr std::array<TailEntry, 31> kTails = {{
     {Slot::Final, {{{"か", kOtherParticle}, {"な", kFinalParticle}}}, 2},
     {Slot::Final, {{{"けど", kConjunctiveParticle}}}},
     {Slot::Final, {{{"ので", kConjunctiveParticle}}}},
+    {Slot::Final, {{{"よお", kFinalParticle}, {"ん", kFinalParticle}}}, 2},
     {Slot::Auxiliary, {{{"です", kAuxiliary}}}},
     {Slot::Auxiliary, {{{"ます", kAuxiliary}}}},
     {Slot::Auxiliary, {{{"だ", kAuxiliary}}}},
@@ -62,6 +66,9 @@ constexpr std::array<TailEntry, 31> kTails = {{
     {Slot::Auxiliary, {{{"まし", kAuxiliaryContinuative}, {"た", kAuxiliary}}}, 2},
     {Slot::Auxiliary, {{{"だっ", kAuxiliaryContinuative}, {"た", kAuxiliary}}}, 2},
     {Slot::Auxiliary, {{{"ませ", kAuxiliaryIrrealis}, {"ん", kNegative}}}, 2},
+    {Slot::Auxiliary,
+     {{{"で", kAuxiliaryContinuative}, {"ござい", kGozaru}, {"ます", kAuxiliary}}},
+     3},
     {Slot::Binding, {{{"わ", kBindingParticle}}}},
     {Slot::Binding, {{{"も", kBindingParticle}}}},
     {Slot::Case, {{{"が", kCaseParticle}}}},
@@ -99,7 +106,7 @@ size_t MoraeSpelling(const std::vector<std::string_view>& morae, size_t end,
 
 struct TailMatch {
     const TailEntry* entry = nullptr;
-    std::array<size_t, 2> partMorae{};
+    std::array<size_t, 3> partMorae{};
     size_t morae = 0;
 };
 
@@ -117,11 +124,19 @@ TailMatch MatchTail(const TailEntry& entry, const std::vector<std::string_view>&
     return match;
 }
 
+// Whether the first `count` morae spell one tail word (the だ of だよ).
+bool IsOneTailWord(const std::vector<std::string_view>& morae, size_t count) {
+    return std::any_of(kTails.begin(), kTails.end(), [&](const TailEntry& entry) {
+        return entry.partCount == 1 && MoraeSpelling(morae, count, entry.parts[0].kana) == count;
+    });
+}
+
 }  // namespace
 
 // The tail is taken from the end, longest word first. A content word of one
 // mora before a one-mora particle is too likely a word of its own (き+た,
-// は+な), so such a phrase stays whole.
+// は+な), so such a phrase stays whole, unless it may be all tail and that
+// mora is a tail word too (だ+よ).
 std::vector<PhraseWord> GuessPhraseWords(const std::vector<std::string_view>& morae,
                                          bool mayBeAllTail) {
     std::vector<TailMatch> tail;
@@ -136,7 +151,9 @@ std::vector<PhraseWord> GuessPhraseWords(const std::vector<std::string_view>& mo
                 }
                 const TailMatch match = MatchTail(entry, morae, end);
                 const size_t rest = end - match.morae;
-                const bool fits = rest == 0 ? mayBeAllTail : rest >= (match.morae == 1 ? 2 : 1);
+                const bool fits = rest == 0 ? mayBeAllTail
+                                            : rest >= (match.morae == 1 ? 2 : 1) ||
+                                                  (mayBeAllTail && IsOneTailWord(morae, rest));
                 if (match.entry != nullptr && fits && match.morae > best.morae) {
                     best = match;
                 }
@@ -173,6 +190,38 @@ std::vector<PhraseWord> GuessPhraseWords(const std::vector<std::string_view>& mo
         }
     }
     return words;
+}
+
+// An ending is a phrase of auxiliaries (and the particles after them) that
+// the guesser can read with no content word: です, ですよ, だ, だよーん,
+// ました, でしょう, でございます.
+bool IsEnding(const AccentPhrase& phrase) {
+    const std::vector<std::string_view> morae(phrase.morae.begin(), phrase.morae.end());
+    const std::vector<PhraseWord> words = GuessPhraseWords(morae, true);
+    return !words.empty() && words.front().pos == kAuxiliary.pos;
+}
+
+Utterance JoinEndings(Utterance utterance) {
+    std::vector<AccentPhrase> phrases;
+    for (AccentPhrase& phrase : utterance.phrases) {
+        const bool runsOn =
+            !phrases.empty() && !phrases.back().morae.empty() &&
+            (phrases.back().end == PhraseEnd::Phrase || phrases.back().end == PhraseEnd::Joined);
+        if (!runsOn || !IsEnding(phrase)) {
+            phrases.push_back(std::move(phrase));
+            continue;
+        }
+        // After an accent the pitch is already down and the ending stays
+        // low; after a flat phrase the ending keeps its own accent.
+        AccentPhrase& word = phrases.back();
+        if (word.accent == 0 && phrase.accent > 0) {
+            word.accent = static_cast<int>(word.morae.size()) + phrase.accent;
+        }
+        word.morae.insert(word.morae.end(), phrase.morae.begin(), phrase.morae.end());
+        word.end = phrase.end;
+    }
+    utterance.phrases = std::move(phrases);
+    return utterance;
 }
 
 }  // namespace velmora::voice

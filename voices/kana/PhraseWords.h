@@ -3,6 +3,8 @@
 #include <string_view>
 #include <vector>
 
+#include "kana/Notation.h"
+
 namespace velmora::voice {
 
 // A word as the voices' part-of-speech questions see it: the part of speech,
@@ -23,5 +25,12 @@ struct PhraseWord {
 // that follows another without a pause.
 std::vector<PhraseWord> GuessPhraseWords(const std::vector<std::string_view>& morae,
                                          bool mayBeAllTail);
+
+// The utterance as a speaker phrases it: an ending written as a phrase of
+// its own after a word with no pause between (しち'じ/で'す, さかな/だよ)
+// is spoken as part of that word's accent phrase, not with a rise of its
+// own. After an accented word it stays low (しち'じです); after a flat one
+// it keeps its own accent (さかなで'す) or stays flat (さかなだよ).
+Utterance JoinEndings(Utterance utterance);
 
 }  // namespace velmora::voice
