@@ -217,7 +217,15 @@ double EndPitch(std::span<const std::int16_t> samples, int sampleRate) {
 }
 
 double FinalRise(std::span<const std::int16_t> samples, int sampleRate) {
-    const std::vector<double> contour = PitchContour(samples, sampleRate);
+    std::vector<double> contour = PitchContour(samples, sampleRate);
+    // A lone voiced frame after the last stretch is the tracker catching a
+    // breath or a click as the voice fades out, not a pitch of the speech.
+    for (size_t i = contour.size(); i-- > 1;) {
+        if (contour[i] != 0 && contour[i - 1] != 0) {
+            break;
+        }
+        contour[i] = 0;
+    }
     // The last voiced stretch, through gaps of a few frames where the pitch
     // goes on as it was, or climbs on (the tracker loses a pitch that moves
     // fast); a fall across a gap is where one mora's vowel ends and the

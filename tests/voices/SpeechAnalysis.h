@@ -44,8 +44,8 @@ double EndPitch(std::span<const std::int16_t> samples, int sampleRate);
 // How far the pitch climbs at the end of the speech, in semitones: from the
 // lowest point of its last voiced stretch to the peak after it. A
 // question's last mora rises from its start; a statement's end falls, and
-// gives about 0. Dropouts of the tracker and single frames an octave off
-// are passed over.
+// gives about 0. Dropouts of the tracker, a lone frame after the end and single
+// frames an octave off are passed over.
 double FinalRise(std::span<const std::int16_t> samples, int sampleRate);
 
 // How many semitones `to` lies above `from`.
