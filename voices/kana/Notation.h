@@ -29,8 +29,9 @@ struct Utterance {
 // accent mark "'", the phrase marks "/" "+", the pauses "、" "。" "?" (either
 // width), number tags <NUMK VAL=n COUNTER=w>, bare numbers and Latin
 // letters. A number with a counter gives its phrase the number's accent
-// (しち'じ) unless a mark came before it; a mark after it wins. nullopt for anything else: kanji,
-// an unknown or unterminated tag, signs the voices cannot read, and the empty text.
+// (しち'じ) unless a mark came before it; a mark after it wins. nullopt for
+// anything else: kanji, an unknown or unterminated tag, signs the voices
+// cannot read, and the empty text.
 std::optional<Utterance> ParseNotation(std::string_view utf8);
 
 // "、", "。" or "?" for the pauses; empty for the phrase marks and the end.
