@@ -351,7 +351,7 @@ bool RunOne(const Options& options, bool tone) {
     }
     monitor.Stop();
     std::filesystem::remove_all(home);
-    PrintSummary(label, offsets, missed, tone ? "±20 ms" : "0..150 ms");
+    PrintSummary(label, offsets, missed, tone ? "±20 ms" : "0..20 ms");
     if (options.Soak) {
         PrintSoakSummary(samples, options.WarmUp, tally);
     }
