@@ -1,5 +1,6 @@
 #include "app/ClockTicker.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <cerrno>
 
@@ -75,7 +76,9 @@ ClockTicker::ClockTicker(ProgramParts& parts, DialogLink& dialog, NoticeRelay& n
         // sound playing to its end), and the ticks go on meanwhile.
         ArmNextTick();
         engine_.MainTimerTimer();
+        SleepIfIdle();
     });
+    QCoreApplication::instance()->installEventFilter(this);
     // Once, after the windows are up, not in the middle of making them.
     for (std::string problem : {parts.Ini.ReadProblem(), holidays_.Problem()}) {
         if (!problem.empty()) {
@@ -99,6 +102,42 @@ PixelSize ClockTicker::ScreenSize() const {
 void ClockTicker::ArmNextTick() {
     const long long delay = MsToNextTick(QDateTime::currentMSecsSinceEpoch(), kSoundStartLatencyMs);
     mainTimer_.start(static_cast<int>(delay));
+}
+
+void ClockTicker::SleepIfIdle() {
+    sleeping_ = false;
+    if (!mainTimer_.isActive() || !parts_.State.MainTimerEnabled) {
+        return;
+    }
+    const DateTime now = wall_.Now();
+    const auto until = engine_.IdleUntil(now);
+    if (!until) {
+        return;
+    }
+    const long long sleepMs = MsToIdleWake(MomentMs(now), MomentMs(*until), kSoundStartLatencyMs);
+    if (sleepMs > 0) {
+        sleeping_ = true;
+        mainTimer_.start(static_cast<int>(sleepMs));
+    }
+}
+
+bool ClockTicker::eventFilter(QObject* watched, QEvent* event) {
+    // Every event reaches the program through here: input, the desktop's
+    // and the kernel's word on the time (D-Bus, the timerfd), the settings
+    // dialog, a second start, the sound server's news. Any of them may bring
+    // work for the tick, so a sleeping tick wakes for each; the sleep's own
+    // timer is the one event that does not count.
+    if (sleeping_ && watched != &mainTimer_) {
+        WakeFromIdle();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void ClockTicker::WakeFromIdle() {
+    sleeping_ = false;
+    if (mainTimer_.remainingTime() > kMainTickMs) {
+        ArmNextTick();
+    }
 }
 
 void ClockTicker::StopTimer() {

@@ -46,8 +46,17 @@ public:
     // The tick stops for good (the program is ending).
     void StopTimer();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void ArmNextTick();
+    // With nothing due for a while and the clock hidden, the next tick comes
+    // about a second before the next moment the tick has to act on.
+    void SleepIfIdle();
+    // Something came from outside: the ticks go on as usual from the next
+    // tenth.
+    void WakeFromIdle();
 
     ProgramParts& parts_;
     QtClockDesktop desktop_;
@@ -65,6 +74,7 @@ private:
     ClockEngine engine_;
     SystemTimeWatch times_;
     QTimer mainTimer_;
+    bool sleeping_ = false;
 };
 
 }  // namespace velmora

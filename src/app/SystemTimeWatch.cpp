@@ -1,8 +1,13 @@
 #include "app/SystemTimeWatch.h"
 
+#include <sys/timerfd.h>
+#include <unistd.h>
+
 #include <QDBusArgument>
 #include <QDBusMessage>
+#include <QSocketNotifier>
 #include <QVariantMap>
+#include <cstdint>
 #include <ctime>
 #include <utility>
 
@@ -11,6 +16,19 @@ namespace velmora {
 SystemTimeWatch::SystemTimeWatch(QDBusConnection bus, std::function<void()> resumed,
                                  QObject* parent)
     : QObject(parent), bus_(std::move(bus)), resumed_(std::move(resumed)) {
+    clockSetFd_ = ::timerfd_create(CLOCK_REALTIME, TFD_NONBLOCK | TFD_CLOEXEC);
+    if (clockSetFd_ >= 0) {
+        clockSet_ = new QSocketNotifier(clockSetFd_, QSocketNotifier::Read, this);
+        connect(clockSet_, &QSocketNotifier::activated, this, [this] {
+            // Read to clear it (ECANCELED after a set), then watch for the
+            // next set.
+            std::uint64_t expirations = 0;
+            [[maybe_unused]] const ssize_t read =
+                ::read(clockSetFd_, &expirations, sizeof expirations);
+            ArmClockSetWatch();
+        });
+        ArmClockSetWatch();
+    }
     // Without the buses (a bare session) the tick still notices a sleep or a
     // new zone by the jump of the wall clock; these only make it sure.
     if (!bus_.isConnected()) {
@@ -24,6 +42,21 @@ SystemTimeWatch::SystemTimeWatch(QDBusConnection bus, std::function<void()> resu
         QStringLiteral("org.freedesktop.timedate1"), QStringLiteral("/org/freedesktop/timedate1"),
         QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("PropertiesChanged"),
         this, SLOT(TimedatePropertiesChanged(QDBusMessage)));
+}
+
+SystemTimeWatch::~SystemTimeWatch() {
+    delete clockSet_;
+    if (clockSetFd_ >= 0) {
+        ::close(clockSetFd_);
+    }
+}
+
+void SystemTimeWatch::ArmClockSetWatch() {
+    // A year ahead, absolute: it never expires in practice, and any set of
+    // the wall clock cancels it.
+    itimerspec spec{};
+    spec.it_value.tv_sec = ::time(nullptr) + 365L * 24 * 60 * 60;
+    ::timerfd_settime(clockSetFd_, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &spec, nullptr);
 }
 
 void SystemTimeWatch::PrepareForSleep(bool sleeping) {

@@ -63,6 +63,36 @@ void ClockEngine::MainTimerTimer() {
     s_.Before.CheckWatchdog();
 }
 
+std::optional<DateTime> ClockEngine::IdleUntil(DateTime now) const {
+    const ClockState& st = state_;
+    // The clock shown (or hidden only while the mouse is over it) is drawn
+    // on every tick; the rest is work the tick carries on from one tick to
+    // the next.
+    const bool busy =
+        !st.MainTimerEnabled || st.StartupPending || lookAfresh_ || st.Ringing ||
+        st.SnoozeWaiting || st.AlarmUtteranceBusy || st.SpeakPending || st.AlarmHeldAt != 0 ||
+        st.RampStart > 0 || st.EscLatch || s_.Window.Visible() || s_.Menu.ShowClockChecked() ||
+        s_.Speech.Speaking() || !s_.SpeechIdle() || s_.Before.BeforeSoundPlaying() ||
+        s_.Music.MusicPlaying() || s_.Volume.VolumeChanged() || s_.Volume.MuteChanged() ||
+        s_.Dialog.MusicTestPlaying() || s_.Dialog.RecordStartCount() != 0;
+    if (busy) {
+        return std::nullopt;
+    }
+    std::optional<DateTime> until = jiho_.NextActionMoment(now);
+    const auto earliest = [&until](DateTime moment) {
+        if (!until || moment < *until) {
+            until = moment;
+        }
+    };
+    if (s_.AlarmArmed() && st.WakeTime > 0) {
+        if (!st.DisplayWakeDone) {
+            earliest(st.WakeTime);
+        }
+        earliest(arming_.NextAlarmMoment());
+    }
+    return until;
+}
+
 void ClockEngine::NoteClockChange(const ClockChange& change) {
     if (!change.Any()) {
         return;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "schedule/AlarmArming.h"
 #include "schedule/AlarmRinging.h"
 #include "schedule/ClockChangeWatch.h"
@@ -26,6 +28,12 @@ public:
     void Start();
     // One tick; nothing while the main timer is off.
     void MainTimerTimer();
+    // When nothing is under way and the clock is hidden, the first moment
+    // from `now` at which a step of the tick could act: the tick may sleep
+    // until shortly before it, as long as nothing from outside (the user,
+    // the desktop, a change of the clock or the settings) wakes it. nullopt
+    // while something runs that the tick looks after, or the clock is up.
+    std::optional<DateTime> IdleUntil(DateTime now) const;
     // The STOP picture was pressed.
     void StopButtonPressed();
     // The desktop says the computer has just woken up.

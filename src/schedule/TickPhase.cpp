@@ -1,5 +1,7 @@
 #include "schedule/TickPhase.h"
 
+#include <algorithm>
+
 namespace velmora {
 namespace {
 
@@ -16,6 +18,17 @@ long long MsToNextTick(long long nowMs, long long audibleLeadMs) {
     const long long phase = FloorMod(kTickMarginMs - audibleLeadMs, kMainTickMs);
     const long long earliest = nowMs + kMinGapMs;
     return earliest + FloorMod(phase - earliest, kMainTickMs) - nowMs;
+}
+
+long long MsToIdleWake(long long nowMs, long long untilMs, long long audibleLeadMs) {
+    const long long wakeMs = std::min(untilMs - kIdleWakeLeadMs, nowMs + kMaxIdleSleepMs);
+    if (wakeMs - nowMs < kMinIdleSleepMs - kIdleWakeLeadMs) {
+        return 0;
+    }
+    // The tick of the tenth just before the wake moment: the sleep never
+    // runs past the moment the tick was asked to be back for.
+    const long long tick = MsToNextTick(wakeMs - kMainTickMs, audibleLeadMs);
+    return wakeMs - kMainTickMs + tick - nowMs;
 }
 
 }  // namespace velmora

@@ -18,4 +18,18 @@ inline constexpr long long kTickMarginMs = 2;
 // tick at once.
 long long MsToNextTick(long long nowMs, long long audibleLeadMs);
 
+// A tick with nothing to do until `untilMs` sleeps until the last tenth of a
+// second at least this long before it, and ticks as ever from there.
+inline constexpr long long kIdleWakeLeadMs = 1000;
+// Shorter sleeps are not worth leaving the rhythm of the ticks for.
+inline constexpr long long kMinIdleSleepMs = 2 * kIdleWakeLeadMs;
+// A sleep is cut off after this long all the same: a change of the wall
+// clock or its zone that nobody reported is then seen within a minute.
+inline constexpr long long kMaxIdleSleepMs = 60'000;
+
+// Milliseconds from `nowMs` (wall clock) to the tick that ends an idle
+// sleep until `untilMs`, on the ticks' usual phase; 0 when the ticks go on
+// as usual because the moment is too close.
+long long MsToIdleWake(long long nowMs, long long untilMs, long long audibleLeadMs);
+
 }  // namespace velmora

@@ -1,5 +1,7 @@
 #include "schedule/TimeSignal.h"
 
+#include <algorithm>
+
 #include "schedule/JihoSchedule.h"
 #include "schedule/ScopedFlag.h"
 #include "settings/SettingsLoader.h"
@@ -94,6 +96,40 @@ void TimeSignal::PrepareNextMark(DateTime checked) {
     state_.PreparedMark = mark;
     state_.PreparedVoice = s_.ChooseVoice();
     s_.Synthesizer.Prepare(state_.PreparedVoice, TimePhrase(mark) + c.Gobi, c.SpeakSpead);
+}
+
+std::optional<DateTime> TimeSignal::NextActionMoment(DateTime now) const {
+    if (!s_.Menu.SpeakJihoChecked()) {
+        return std::nullopt;
+    }
+    const Settings& c = s_.Config;
+    // Step tests the moment it would be heard, ahead by as much as the
+    // signal starts early; that distance stays until Step acts.
+    const DateTime heard = now + static_cast<double>(s_.AudibleLeadMs) / kMsPerDay;
+    const long long aheadMs =
+        MomentMs(JihoCheckTime(c, heard, state_.PreAnnounced, state_.PreAnnounceLead)) -
+        MomentMs(now);
+    const long long checkedMs = MomentMs(now) + aheadMs;
+    constexpr auto kDayMinutes = static_cast<long long>(kMinutesPerDay);
+    for (long long minute = checkedMs / kMsPerMinute;
+         minute <= checkedMs / kMsPerMinute + kDayMinutes; ++minute) {
+        const long long markMs = minute * kMsPerMinute;
+        if (!IsJihoMoment(c, static_cast<double>(markMs) / kMsPerDay)) {
+            continue;
+        }
+        // The words are handed over from the first check in the minute
+        // before the mark (unless they already were), the signal from the
+        // first check in the mark's second.
+        long long actMs = markMs;
+        if (!c.SpeakBeforeSound && minute != MinuteOf(state_.PreparedMark)) {
+            actMs = markMs - kMsPerMinute;
+        }
+        if (checkedMs >= markMs + 1000) {
+            continue;  // this mark's second is over
+        }
+        return static_cast<double>(std::max(actMs, checkedMs) - aheadMs) / kMsPerDay;
+    }
+    return std::nullopt;
 }
 
 int TimeSignal::VoiceFor(DateTime mark) const {

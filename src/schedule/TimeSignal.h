@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "schedule/ClockServices.h"
 #include "schedule/ClockState.h"
 
@@ -13,6 +15,10 @@ public:
     TimeSignal(ClockState& state, const ClockServices& services);
 
     void Step(DateTime now);
+    // The first moment from `now` at which Step could act (prepare the next
+    // mark's words, or speak), the clock's state staying as it is; nullopt
+    // with the signal off or no mark within a day.
+    std::optional<DateTime> NextActionMoment(DateTime now) const;
 
 private:
     // Hands the words of the mark after the moment `checked` to the

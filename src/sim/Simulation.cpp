@@ -133,6 +133,8 @@ std::vector<ClockWeather>::iterator Simulation::NextWeather() {
 }
 
 void Simulation::RunWeatherUntil(long long wallMs, bool allWeather) {
+    // Between two runs the caller may have changed anything.
+    idleWakeMs_ = 0;
     for (auto next = NextWeather(); next != weather_.end() && (allWeather || next->AtMs <= wallMs);
          next = NextWeather()) {
         time_.RunUntil(next->AtMs - time_.WallOffsetMs());
@@ -140,6 +142,7 @@ void Simulation::RunWeatherUntil(long long wallMs, bool allWeather) {
         weather_.erase(next);
         if (weather.What == ClockWeather::Kind::Step) {
             time_.StepWall(weather.Ms);
+            idleWakeMs_ = 0;
         } else {
             sleepFrom_ = time_.NowMs();
             sleepUntil_ = sleepFrom_ + weather.Ms;
@@ -158,10 +161,24 @@ void Simulation::ScheduleTick(long long at) {
         }
         if (asleep_) {
             asleep_ = false;
+            idleWakeMs_ = 0;
             log_.Resumed();
             engine_.Resumed();
         }
+        const long long wallMs = at + time_.WallOffsetMs();
+        if (idleWakeMs_ != 0 && wallMs < idleWakeMs_ - kMainTickMs / 2) {
+            return;
+        }
+        idleWakeMs_ = 0;
         RunTick();
+        if (config_.IdleSleep) {
+            if (const auto until = engine_.IdleUntil(time_.Now())) {
+                const long long nowMs = time_.WallMs();
+                const long long sleepMs =
+                    MsToIdleWake(nowMs, MomentMs(*until), config_.AudibleLeadMs);
+                idleWakeMs_ = sleepMs > 0 ? nowMs + sleepMs : 0;
+            }
+        }
     });
 }
 
@@ -173,6 +190,7 @@ void Simulation::ProcessEvents() {
 }
 
 void Simulation::RunTick() {
+    ++ticksRun_;
     nestedTicks_ += tickDepth_ > 0 ? 1 : 0;
     ++tickDepth_;
     engine_.MainTimerTimer();
@@ -192,6 +210,7 @@ DialogValues Simulation::OpenSettings(PhoneticConverter& converter) {
 }
 
 bool Simulation::ConfirmSettings(DialogValues form) {
+    idleWakeMs_ = 0;
     const DialogValuesValidation check = ValidateDialogValues(form);
     if (!check.Passed) {
         main_.ShowNotice(check.Message);

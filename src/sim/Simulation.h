@@ -66,6 +66,9 @@ struct SimulationConfig {
     bool IdealTicks = false;
     // The wake-up timer may resume a sleeping computer.
     bool WakeRight = true;
+    // An idle tick sleeps until shortly before its next step, as the
+    // program's does; off, every tick of the 100 ms runs.
+    bool IdleSleep = true;
     std::vector<ClockWeather> Weather;
 };
 
@@ -104,6 +107,8 @@ public:
     }
     // Ticks that ran inside another tick's wait.
     long long NestedTicks() const { return nestedTicks_; }
+    // Ticks of the clock that ran, nested or not.
+    long long TicksRun() const { return ticksRun_; }
     // A harsher event loop: every round of it also delivers a tick, so each
     // wait and each message round of the clock runs a tick inside it.
     void SetTickOnEveryPump(bool on) { tickOnEveryPump_ = on; }
@@ -189,6 +194,12 @@ private:
     bool tickOnEveryPump_ = false;
     int tickDepth_ = 0;
     long long nestedTicks_ = 0;
+    long long ticksRun_ = 0;
+    // While the clock sleeps idle: the wall clock of the tick it wakes on
+    // (0: awake). Whatever comes from outside (a step of the clock, a
+    // resume, the user's next move between runs) wakes it, as any event
+    // wakes the program.
+    long long idleWakeMs_ = 0;
 };
 
 }  // namespace velmora

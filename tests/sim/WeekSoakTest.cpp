@@ -228,16 +228,29 @@ private:
     std::map<std::string, int> counts_;
 };
 
+// How a soak's clock runs: shown, or hidden (in the tray only), and with its
+// tick sleeping while idle, as the program's does, or on every 100 ms.
+struct SoakClock {
+    bool Hidden = false;
+    bool IdleSleep = true;
+};
+
 // A week of the real tick, the settings changed every few hours through the
 // dialog's OK and the user's own master level changed with them, the user
 // stopping every ringing after a while. Checked over the whole week: every
 // alarm rings once, every time-signal mark is spoken once at its volume,
 // the user's level and mute come back, and no ringing leaves state behind.
-TEST(WeekSoak, SettingsChangedThroughTheDialogAllWeek) {
+// The journal's lines go to `journal` and the ticks run to `ticks`.
+void SoakWeek(SoakClock clock, std::vector<std::string>* journal = nullptr,
+              long long* ticks = nullptr) {
     const unsigned seed = SoakSeed();
     SCOPED_TRACE("seed " + std::to_string(seed) + " (VELMORA_SOAK_SEED replays another)");
     Dice dice(seed);
-    SimHarness harness({"[Jiho]", "Use=0", "[Alarm]", "Use=0", "Snooze=0"});
+    std::vector<std::string> ini = {"[Jiho]", "Use=0", "[Alarm]", "Use=0", "Snooze=0"};
+    if (clock.Hidden) {
+        ini.insert(ini.end(), {"[Clock]", "Show=0"});
+    }
+    SimHarness harness(ini);
     const long long start = At("2024/01/01 0:00:00");
     // The week and the half minute after it, for its last mark to be over.
     const long long end = start + 7 * kDayMs + 30 * kSecondMs + 50;
@@ -250,6 +263,7 @@ TEST(WeekSoak, SettingsChangedThroughTheDialogAllWeek) {
         c.StopAfterMs = stopAfterMs;
         c.UtteranceMs = dice.Between(800, 3000);
         c.UserVolume = userLevel;
+        c.IdleSleep = clock.IdleSleep;
     });
     std::vector<bool> answers;
     while (answers.size() < 3 && (answers.empty() || dice.Chance(60))) {
@@ -465,6 +479,40 @@ TEST(WeekSoak, SettingsChangedThroughTheDialogAllWeek) {
         faults.Add("no message box", FormatSimMoment(e.Ms) + " " + e.Details);
     }
     faults.Report();
+    if (journal != nullptr) {
+        for (const SimEvent& e : sim->Log().Events()) {
+            journal->push_back(FormatSimMoment(e.Ms) + " " + e.Name + " " + e.Details);
+        }
+    }
+    if (ticks != nullptr) {
+        *ticks = sim->TicksRun();
+    }
+}
+
+TEST(WeekSoak, SettingsChangedThroughTheDialogAllWeek) {
+    SoakWeek({});
+}
+
+// With the clock in the tray only, the tick sleeps while nothing is due:
+// the week must sound and show the same, line for line of the journal, as
+// with a tick every 100 ms, and the sleeping tick must have run far less.
+TEST(WeekSoak, AnIdleTickSleepsWithoutChangingTheWeek) {
+    std::vector<std::string> everyTick;
+    std::vector<std::string> sleeping;
+    long long ticksAwake = 0;
+    long long ticksAsleep = 0;
+    SoakWeek({.Hidden = true, .IdleSleep = false}, &everyTick, &ticksAwake);
+    SoakWeek({.Hidden = true, .IdleSleep = true}, &sleeping, &ticksAsleep);
+    ASSERT_FALSE(everyTick.empty());
+    EXPECT_EQ(everyTick, sleeping);
+    for (size_t i = 0; i < std::min(everyTick.size(), sleeping.size()); ++i) {
+        if (everyTick[i] != sleeping[i]) {
+            ADD_FAILURE() << "first difference, line " << i << ": " << everyTick[i] << " / "
+                          << sleeping[i];
+            break;
+        }
+    }
+    EXPECT_LT(ticksAsleep * 5, ticksAwake) << ticksAsleep << " of " << ticksAwake;
 }
 
 }  // namespace
