@@ -51,6 +51,7 @@ struct Options {
     bool Tone = true;
     bool Speech = true;
     bool Soak = false;
+    bool Hidden = false;  // the clock in the tray only, its tick sleeping while idle
     int AlarmEvery = 10;  // minutes between alarms in a soak
     int WarmUp = 5;       // minutes before memory growth is counted
 };
@@ -119,7 +120,7 @@ Onset FindOnset(const SinkMonitor& monitor, SystemClock::time_point mark, millis
     return {};
 }
 
-void WriteSettings(const std::string& data, bool tone, bool alarm) {
+void WriteSettings(const std::string& data, bool tone, bool alarm, bool hidden) {
     std::filesystem::create_directories(data);
     std::ofstream ini(data + velmora::kSettingsFileName, std::ios::binary);
     // Every minute, at full volume, the chosen sound first; the alarm, when
@@ -128,7 +129,8 @@ void WriteSettings(const std::string& data, bool tone, bool alarm) {
     ini << "[Jiho]\r\nUse=1\r\nMode=0\r\nMinitInterval=1\r\nVolume=100\r\n"
         << "BeforeSoundNo=" << (tone ? 5 : 0) << "\r\nSpeakBeforeSound=0\r\n"
         << "[Alarm]\r\nUse=" << (alarm ? 1 : 0) << "\r\nSnooze=0\r\nDayOrWeek=0\r\n"
-        << "[Clock]\r\nShow=1\r\nOnMouseHide=0\r\n[VoiceNo]\r\nValue=0\r\n";
+        << "[Clock]\r\nShow=" << (hidden ? 0 : 1)
+        << "\r\nOnMouseHide=0\r\n[VoiceNo]\r\nValue=0\r\n";
 }
 
 // Sets the every-day alarm to the local time of day of `at`.
@@ -272,7 +274,7 @@ bool RunOne(const Options& options, bool tone) {
     std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
     const std::string data = home + "Documents/ハルカゼ舎/VelmoraData/";
     const std::string iniPath = data + velmora::kSettingsFileName;
-    WriteSettings(data, tone, options.Soak);
+    WriteSettings(data, tone, options.Soak, options.Hidden);
 
     // 2 ms blocks: the null sink mixes at most that far ahead of its clock,
     // so what the monitor records is dated as a 2 ms sound card plays it.
@@ -372,13 +374,15 @@ int main(int argc, char** argv) {
             options.Speech = mode != "tone";
         } else if (std::strcmp(argv[i], "--soak") == 0) {
             options.Soak = true;
+        } else if (std::strcmp(argv[i], "--hidden") == 0) {
+            options.Hidden = true;
         } else if (std::strcmp(argv[i], "--alarm-every") == 0 && i + 1 < argc) {
             options.AlarmEvery = std::max(1, std::atoi(argv[++i]));
         } else if (std::strcmp(argv[i], "--warm-up") == 0 && i + 1 < argc) {
             options.WarmUp = std::max(0, std::atoi(argv[++i]));
         } else {
             std::printf(
-                "usage: jiho_accuracy_bench [--minutes N] [--mode tone|speech|both]\n"
+                "usage: jiho_accuracy_bench [--minutes N] [--mode tone|speech|both] [--hidden]\n"
                 "                           [--soak [--alarm-every N] [--warm-up N]]\n");
             return 2;
         }
