@@ -34,5 +34,32 @@ INSTANTIATE_TEST_SUITE_P(
                       PhaseCase{1000, 230, 72},  // a lead longer than a tick
                       PhaseCase{-5, 25, 82}));   // before the epoch
 
+struct IdleCase {
+    long long now;
+    long long until;
+    long long sleep;  // 0: the ticks go on as usual
+};
+
+class IdleWake : public ::testing::TestWithParam<IdleCase> {};
+
+// An idle tick wakes on the usual phase about a second before its moment,
+// not at all when the moment is too close for a sleep to pay, and after a
+// minute at the most.
+TEST_P(IdleWake, ComesOnThePhaseASecondBeforeTheMoment) {
+    const IdleCase& c = GetParam();
+    const long long lead = 4;
+    EXPECT_EQ(MsToIdleWake(c.now, c.until, lead), c.sleep);
+    if (c.sleep > 0) {
+        EXPECT_EQ(MsToNextTick(c.now + c.sleep - kMainTickMs, lead), kMainTickMs);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Moments, IdleWake,
+                         ::testing::Values(IdleCase{10'098, 20'000, 8'900},  // 18.998, on the phase
+                                           IdleCase{10'098, 12'098, 1'000},  // two seconds ahead
+                                           IdleCase{10'098, 12'000, 0},      // too close: tick on
+                                           IdleCase{10'098, 5'000, 0},       // passed: tick on
+                                           IdleCase{10'098, 900'000, 60'000}));  // a minute at most
+
 }  // namespace
 }  // namespace velmora
