@@ -1,12 +1,23 @@
 #!/usr/bin/env bash
-# Idle cost of the running program: its CPU time over a stretch with nothing
-# due, once with the clock window shown and once with it hidden, each time
-# beside `xclock -update 1` on the same private display, both given as
-# percent of one core; the resident memory after start; then the resident
-# memory of the speech path over many utterances (speech_memory_bench).
+# Idle cost of the running program: its CPU time and its wake-ups over a
+# stretch with nothing due, once with the clock window shown and once with it
+# hidden, each time beside `xclock -update 1` on the same private display; the
+# resident memory after start; then the resident memory of the speech path
+# over many utterances (speech_memory_bench).
 #
 #   bench/idle_bench.sh [--build DIR] [--seconds N] [--settle N]
+#                       [--jiho MINUTES | --jiho off] [--poll-seconds N]
 #                       [--utterances N | --no-speech]
+#
+# CPU is utime + stime of all threads, as percent of one core. A wake-up is
+# a voluntary context switch (a thread that slept in the kernel and was woken),
+# summed over all threads from /proc/PID/task/*/status: it counts what costs
+# power, and not a poll() that returns at once. The same run then attaches
+# strace for --poll-seconds (default 20; 0 leaves it out) and counts the
+# poll-family calls of all threads, the figure a poll-based look reports;
+# strace slows the program, so no CPU is taken from that stretch.
+# The time signal is on every --jiho minutes (default 15), as a user has it;
+# the stretches are placed clear of its marks, so nothing is due in them.
 #
 # DIR is a build folder holding bin/velmora, bin/velmora-cli and, unless
 # --no-speech, bin/speech_memory_bench (default: build/rel). The display,
@@ -20,8 +31,11 @@ build=$root/build/rel
 seconds=60
 settle=15  # the program's deferred start-up step runs 10 s after start
 utterances=1000
+jiho=15
+poll_seconds=20
 usage() {
-  echo "usage: $0 [--build DIR] [--seconds N] [--settle N] [--utterances N | --no-speech]" >&2
+  echo "usage: $0 [--build DIR] [--seconds N] [--settle N] [--jiho MINUTES | --jiho off]" \
+    "[--poll-seconds N] [--utterances N | --no-speech]" >&2
   exit 2
 }
 while [[ $# -gt 0 ]]; do
@@ -30,11 +44,15 @@ while [[ $# -gt 0 ]]; do
     --seconds) seconds=${2:?}; shift 2 ;;
     --settle) settle=${2:?}; shift 2 ;;
     --utterances) utterances=${2:?}; shift 2 ;;
+    --jiho) jiho=${2:?}; shift 2 ;;
+    --poll-seconds) poll_seconds=${2:?}; shift 2 ;;
     --no-speech) utterances=0; shift ;;
     *) usage ;;
   esac
 done
 [[ $seconds =~ ^[1-9][0-9]*$ && $settle =~ ^[0-9]+$ && $utterances =~ ^[0-9]+$ ]] || usage
+[[ $poll_seconds =~ ^[0-9]+$ && ($jiho == off || $jiho =~ ^[1-9][0-9]?$) ]] || usage
+((poll_seconds == 0)) || command -v strace >/dev/null || { echo "strace is not installed" >&2; exit 1; }
 build=$(cd "$build" && pwd) || exit 2
 bin=$build/bin
 for program in velmora velmora-cli; do
@@ -116,10 +134,17 @@ ini=$data/Settei.ini
 set_key() {
   "$bin/velmora-cli" ini set "$ini" "$1" "$2" "$3" || exit 1
 }
-# Nothing due: no alarm armed and no time signal.
+# No alarm armed; the time signal as the user chose (the stretches keep
+# clear of its marks).
 set_key Alarm Use 0
 set_key Alarm Snooze 0
-set_key Jiho Use 0
+if [[ $jiho == off ]]; then
+  set_key Jiho Use 0
+else
+  set_key Jiho Use 1
+  set_key Jiho Mode 0
+  set_key Jiho MinitInterval "$jiho"
+fi
 
 clk_tck=$(getconf CLK_TCK)
 # utime + stime of a process, all its threads, in clock ticks.
@@ -141,6 +166,37 @@ cpu_ns() {
     read -r ns _ <"$task" 2>/dev/null && sum=$((sum + ns))
   done
   echo "$sum"
+}
+# Voluntary context switches of all the process's threads alive now.
+switches() {
+  awk '/^voluntary_ctxt_switches:/ { n += $2 } END { print n + 0 }' /proc/"$1"/task/*/status 2>/dev/null
+}
+per_second() {
+  awk -v n="$1" -v s="$2" 'BEGIN { printf "%.1f", n / s }'
+}
+# Poll-family calls of all threads per second over N seconds, under strace.
+polls_per_second() {
+  local pid=$1 n=$2 out=$dir/strace-$1.txt
+  timeout -s INT "$n" strace -f -qq -c -o "$out" \
+    -e trace=poll,ppoll,select,pselect6,epoll_wait,epoll_pwait -p "$pid" >/dev/null 2>&1
+  awk -v s="$n" '$NF ~ /^(poll|ppoll|select|pselect6|epoll_wait|epoll_pwait)$/ { c += $4 }
+    END { printf "%.1f", c / s }' "$out" 2>/dev/null || echo "?"
+}
+# Seconds to wait so that [now, now + N s] keeps clear of the time signal's
+# marks: from 2 min before a mark (the pre-announcement and the tone's lead)
+# to 1 min after it (the speech).
+clear_of_marks() {
+  [[ $jiho == off ]] && { echo 0; return; }
+  local need=$1 now period=$((jiho * 60)) into next
+  now=$(date +%s)
+  into=$(((now - $(date -d "$(date +%F\ %H:00)" +%s)) % 3600))
+  next=$(((into / period + 1) * period))
+  ((next > 3600)) && next=3600  # marks restart at every full hour
+  if ((into + need + 120 > next)); then
+    echo $((next - into + 60))
+  else
+    echo 0
+  fi
 }
 resident_kib() {
   awk '/^VmRSS:/ { print $2 }' "/proc/$1/status"
@@ -168,7 +224,12 @@ pids+=("$xclock_pid")
 
 # One measured run of the program with the clock window shown or not.
 measure() {
-  local show=$1 label=$2
+  local show=$1 label=$2 wait
+  wait=$(clear_of_marks $((settle + seconds + poll_seconds)))
+  if ((wait > 0)); then
+    echo "(waiting ${wait} s to keep clear of the time signal's mark)"
+    sleep "$wait"
+  fi
   set_key Clock Show "$show"
   QT_QPA_PLATFORM=xcb "$bin/velmora" >"$dir/velmora-$show.log" 2>&1 &
   local pid=$!
@@ -182,27 +243,44 @@ measure() {
   local rss window
   rss=$(resident_kib "$pid")
   window=$(clock_on_screen "$pid")
-  local p0 x0 s0 p1 x1 s1 pn0 xn0 sn0 pn1 xn1 sn1
-  p0=$(cpu_ticks "$pid") x0=$(cpu_ticks "$xclock_pid") s0=$(cpu_ticks "$xvfb_pid")
+  local p0 x0 p1 x1 pn0 xn0 sn0 pn1 xn1 sn1 pw0 xw0 pw1 xw1
+  p0=$(cpu_ticks "$pid") x0=$(cpu_ticks "$xclock_pid")
   pn0=$(cpu_ns "$pid") xn0=$(cpu_ns "$xclock_pid") sn0=$(cpu_ns "$xvfb_pid")
+  pw0=$(switches "$pid") xw0=$(switches "$xclock_pid")
   sleep "$seconds"
-  p1=$(cpu_ticks "$pid") x1=$(cpu_ticks "$xclock_pid") s1=$(cpu_ticks "$xvfb_pid")
+  p1=$(cpu_ticks "$pid") x1=$(cpu_ticks "$xclock_pid")
   pn1=$(cpu_ns "$pid") xn1=$(cpu_ns "$xclock_pid") sn1=$(cpu_ns "$xvfb_pid")
-  printf '%-28s velmora %6s %%   xclock %6s %%   X server %6s %%   (window %s)\n' \
-    "$label:" "$(percent $((p1 - p0)) "$seconds")" "$(percent $((x1 - x0)) "$seconds")" \
-    "$(percent $((s1 - s0)) "$seconds")" "$window"
-  printf '%-28s velmora %7s %%  xclock %7s %%  X server %7s %%   (scheduler, ns)\n' "" \
-    "$(percent_ns $((pn1 - pn0)) "$seconds")" "$(percent_ns $((xn1 - xn0)) "$seconds")" \
-    "$(percent_ns $((sn1 - sn0)) "$seconds")"
-  printf '%-28s VmRSS %s KiB after %d s\n' "" "$rss" "$settle"
+  pw1=$(switches "$pid") xw1=$(switches "$xclock_pid")
+  local ppoll=- xpoll=-
+  if ((poll_seconds > 0)); then
+    ppoll=$(polls_per_second "$pid" "$poll_seconds")
+    xpoll=$(polls_per_second "$xclock_pid" "$poll_seconds")
+  fi
+  printf '| %-6s | %5s | %5s | %5s | %5s | %5s | %5s | %5s | %5s | %5s | %s |\n' \
+    "$label" "$(percent $((p1 - p0)) "$seconds")" "$(percent_ns $((pn1 - pn0)) "$seconds")" \
+    "$(per_second $((pw1 - pw0)) "$seconds")" "$ppoll" \
+    "$(percent $((x1 - x0)) "$seconds")" "$(percent_ns $((xn1 - xn0)) "$seconds")" \
+    "$(per_second $((xw1 - xw0)) "$seconds")" "$xpoll" \
+    "$(percent_ns $((sn1 - sn0)) "$seconds")" "$window"
+  rss_lines+=("$label: VmRSS $rss KiB after $settle s")
   kill "$pid"
   wait "$pid" 2>/dev/null
 }
 
-echo "idle cost over $seconds s after $settle s to settle, percent of one core;" \
+rss_lines=()
+echo "idle cost over $seconds s after $settle s to settle (poll calls over $poll_seconds s more);" \
+  "time signal: $([[ $jiho == off ]] && echo off || echo "every $jiho min");" \
   "load before: $(cut -d' ' -f1-3 /proc/loadavg); sound: $sound"
-measure 1 "clock shown"
-measure 0 "clock hidden"
+echo
+echo "| clock  | velmora CPU % | (ns) | wake-ups/s | poll calls/s |" \
+  "xclock CPU % | (ns) | wake-ups/s | poll calls/s | X server CPU % (ns) | window |"
+echo "|---|---|---|---|---|---|---|---|---|---|---|"
+measure 1 "shown"
+measure 0 "hidden"
+echo
+printf '%s\n' "${rss_lines[@]}"
+echo "(CPU: percent of one core, utime + stime in clock ticks, and (ns) from the scheduler;"
+echo " wake-ups: voluntary context switches of all threads; poll calls: under strace, all threads)"
 
 if ((utterances > 0)); then
   echo

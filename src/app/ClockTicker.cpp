@@ -87,7 +87,13 @@ ClockTicker::ClockTicker(ProgramParts& parts, DialogLink& dialog, NoticeRelay& n
     }
     engine_.Start();
     ArmNextTick();
-    form_.show();
+    // Switched off, the clock never appears: not even until the start-up
+    // step would hide it again.
+    if (host_.ShowClock()) {
+        form_.show();
+    } else {
+        form_.PlaceOnce();
+    }
 }
 
 ClockTicker::~ClockTicker() {

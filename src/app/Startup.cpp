@@ -60,6 +60,14 @@ void PreferXWayland() {
     }
 }
 
+// Qt hands a repaint to the X server in shared memory and, before painting
+// again over pixels the server may not have read yet, waits for a round trip
+// to the server. The second hand repaints where it just stood ten times a
+// second, so every redraw waited, and woke two threads, for that answer. The
+// hands' few small rectangles go through the socket as cheaply and without
+// an answer. Only for this program: the programs it opens do not inherit it.
+constexpr const char* kNoSharedMemory = "QT_XCB_NO_MITSHM";
+
 // A Wayland compositor accepts connections on its socket: WAYLAND_DISPLAY
 // as a path, or as a name in the session's runtime folder.
 bool WaylandAnswers() {
@@ -162,7 +170,14 @@ int RunVelmora(int argc, char** argv) {
     BlockTerminationSignals();
     // Taken before anything else, so a second start creates no window.
     const SingleInstance instance(kInstanceName);
+    const bool sharedMemoryChosen = Set(kNoSharedMemory);
+    if (!sharedMemoryChosen) {
+        ::setenv(kNoSharedMemory, "1", 1);
+    }
     QApplication app(argc, argv);
+    if (!sharedMemoryChosen) {
+        ::unsetenv(kNoSharedMemory);  // read once, as the display was opened
+    }
     // The name, not a display name: Qt would append a display name to every
     // window title ("ベルモラの設定 — ベルモラ").
     QApplication::setApplicationName(ApplicationTitle());

@@ -23,14 +23,16 @@ void ClockHandLayer::ShowTime(const ClockTime& time) {
         return;
     }
     // Ten redraws a second: repaint only where a hand was or is, so the
-    // window system moves a few small rectangles instead of the window.
+    // window system moves a few small rectangles instead of the window;
+    // at once, since the tick is the moment to draw, rather than through
+    // a posted request that wakes the event loop once more.
     const ClockLayout layout = ComputeClockLayout(width(), height());
     QRegion dirty;
     for (const PixelRect& r : MovedHandAreas(layout, before, time)) {
         dirty += QRect(r.left, r.top, r.width, r.height);
     }
     if (!dirty.isEmpty()) {
-        update(dirty);
+        repaint(dirty);
     }
 }
 

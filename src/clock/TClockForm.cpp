@@ -358,6 +358,12 @@ void TClockForm::PlaceForFirstShow() {
     firstShowDone_ = true;
 }
 
+void TClockForm::PlaceOnce() {
+    if (!firstShowDone_) {
+        PlaceForFirstShow();
+    }
+}
+
 void TClockForm::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.drawImage(QPoint(0, 0), background_);
@@ -373,8 +379,8 @@ void TClockForm::setVisible(bool visible) {
     // it belongs: window managers that place new windows themselves (the
     // XWayland ones among them) take a window's place from its creation
     // and do not follow a move made while it is being mapped.
-    if (visible && !firstShowDone_) {
-        PlaceForFirstShow();
+    if (visible) {
+        PlaceOnce();
     }
     QWidget::setVisible(visible);
 }

@@ -88,6 +88,10 @@ public:
     QRect StopButtonGeometry() const;
     QRect AlarmLabelGeometry() const;
     bool FirstShowDone() const { return firstShowDone_; }
+    // Takes the place and size the first showing gives, without showing: a
+    // clock kept hidden from the start is then where a shown one would be,
+    // for the menu that remembers its position and for the ringing.
+    void PlaceOnce();
     bool UsesShapeMask() const { return shapeMasked_; }
 
     void setVisible(bool visible) override;

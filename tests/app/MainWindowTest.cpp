@@ -104,6 +104,23 @@ TEST_F(MainWindowTest, MarksComeFromTheSettingsFile) {
     EXPECT_EQ(Main().Tray().Icon(), TrayIcon::Application);
 }
 
+// Switched off, the clock never appears, not even until the start-up step
+// 10 s later, yet stands where a shown clock would, for the ringing and the
+// remembered position.
+TEST_F(MainWindowTest, ASwitchedOffClockNeverAppears) {
+    test::WriteBytes(SettingsPath(), "[Clock]\r\nShow=0\r\nWidth=200\r\nLeft=10\r\nTop=20\r\n");
+    Start();
+    const ProgramParts& parts = program->Parts();
+    TClockForm& clock = parts.Clock->Form();
+    EXPECT_FALSE(clock.isVisible());
+    EXPECT_EQ(clock.geometry(), QRect(10, 20, 200, 226));
+    parts.State.CreatedAt -= 11.0 / 86400;  // the start-up step is due
+    parts.Clock->Engine().MainTimerTimer();
+    ASSERT_FALSE(parts.State.StartupPending);
+    EXPECT_FALSE(clock.isVisible());
+    EXPECT_EQ(clock.windowHandle(), nullptr) << "never mapped";
+}
+
 TEST_F(MainWindowTest, TheOpenSettingsDialogLocksTheMenuAndKeepsItsEdits) {
     Start();
     const ProgramParts& parts = program->Parts();
