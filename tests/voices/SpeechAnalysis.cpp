@@ -208,14 +208,6 @@ std::vector<double> PartPitches(std::span<const std::int16_t> samples, int sampl
     return medians;
 }
 
-double EndPitch(std::span<const std::int16_t> samples, int sampleRate) {
-    std::vector<double> pitches = PitchTrack(samples, sampleRate);
-    constexpr size_t kFrames = 5;
-    pitches.erase(pitches.begin(),
-                  pitches.end() - static_cast<std::ptrdiff_t>(std::min(kFrames, pitches.size())));
-    return Percentile(pitches, 0.5);
-}
-
 double FinalRise(std::span<const std::int16_t> samples, int sampleRate) {
     std::vector<double> contour = PitchContour(samples, sampleRate);
     // A lone voiced frame after the last stretch is the tracker catching a

@@ -38,9 +38,6 @@ double LoudnessDb(std::span<const std::int16_t> samples, int sampleRate);
 std::vector<double> PartPitches(std::span<const std::int16_t> samples, int sampleRate,
                                 size_t parts);
 
-// The pitch the speech ends on: the median of its last five pitch frames.
-double EndPitch(std::span<const std::int16_t> samples, int sampleRate);
-
 // How far the pitch climbs at the end of the speech, in semitones: from the
 // lowest point of its last voiced stretch to the peak after it. A
 // question's last mora rises from its start; a statement's end falls, and
