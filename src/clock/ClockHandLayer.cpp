@@ -1,5 +1,6 @@
 #include "clock/ClockHandLayer.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
 
@@ -41,13 +42,13 @@ void ClockHandLayer::SetLabelFont(const QFont& font) {
     dateValid_ = false;
 }
 
-void ClockHandLayer::paintEvent(QPaintEvent* /*event*/) {
+void ClockHandLayer::paintEvent(QPaintEvent* event) {
     if (!dateValid_) {
         date_ = PrepareDate(time_, DateFont(labelFont_, width()));
         dateValid_ = true;
     }
     QPainter painter(this);
-    PaintHands(painter, size(), colour_, time_, date_);
+    PaintHands(painter, size(), colour_, time_, date_, event->rect());
 }
 
 void ClockHandLayer::resizeEvent(QResizeEvent* event) {

@@ -80,7 +80,7 @@ PreparedDate PrepareDate(const ClockTime& time, const QFont& dateFont) {
 }
 
 void PaintHands(QPainter& painter, QSize window, DialColour colour, const ClockTime& time,
-                const PreparedDate& date) {
+                const PreparedDate& date, const QRect& area) {
     const DialPalette palette = PaletteFor(colour);
     const ClockLayout layout = ComputeClockLayout(window.width(), window.height());
     painter.save();
@@ -91,7 +91,12 @@ void PaintHands(QPainter& painter, QSize window, DialColour colour, const ClockT
     painter.setPen(ToQColor(palette.Date));
     const PixelPoint at = DateTextTopLeft(layout.Width, layout.Height, layout.CentreY,
                                           static_cast<int>(std::lround(date.Text.size().width())));
-    painter.drawStaticText(QPointF(at.x, at.y), date.Text);
+    const QPointF dateAt(at.x, at.y);
+    // A glyph's smoothing may reach a little past the text's box.
+    const QRect dateBox = QRectF(dateAt, date.Text.size()).toAlignedRect().adjusted(-2, -2, 2, 2);
+    if (area.intersects(dateBox)) {
+        painter.drawStaticText(dateAt, date.Text);
+    }
 
     const ClockHands hands = ComputeClockHands(layout, time);
     const QPointF centre = PixelCentre(hands.Centre);

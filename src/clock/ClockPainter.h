@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QImage>
+#include <QRect>
 #include <QSize>
 #include <QStaticText>
 
@@ -37,8 +38,10 @@ struct PreparedDate {
 PreparedDate PrepareDate(const ClockTime& time, const QFont& dateFont);
 
 // The hand layer of a window of the given size: the prepared date, the
-// hour, minute and second hands of `time` and the centre dot.
+// hour, minute and second hands of `time` and the centre dot, as far as they
+// show in `area` (the part being repainted; what lies outside it may be
+// left out or drawn).
 void PaintHands(QPainter& painter, QSize window, DialColour colour, const ClockTime& time,
-                const PreparedDate& date);
+                const PreparedDate& date, const QRect& area);
 
 }  // namespace velmora

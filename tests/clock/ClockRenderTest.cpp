@@ -4,6 +4,8 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRegion>
+#include <utility>
+#include <vector>
 
 #include "ClockFormTestSupport.h"
 #include "clock/ClockHands.h"
@@ -125,6 +127,59 @@ TEST_F(ClockRenderTest, NumeralsDateAndLabelInTheirColours) {
     EXPECT_GT(
         CountPixels(image, {50, 145, 100, 30}, [](QColor c) { return IsColour(c, 196, 189, 108); }),
         5);
+}
+
+// Ten times a second only the moved hands' areas are repainted, the date
+// left out when they miss it. After any such redraw the layer must hold
+// exactly what a full paint of the new time gives: a pixel missed would
+// leave a trace of the old hand or of the date. A minute in tenths, with the
+// second hand passing the other hands and over the date, and the hour and
+// minute hands stepping at a few minutes' ends.
+TEST(HandLayerRedrawTest, RepaintingTheMovedAreasEqualsAFullPaint) {
+    const ClockLayout layout = ComputeClockLayout(200, 226);
+    const QSize size(layout.Width, layout.Height);
+    QFont label;
+    label.setBold(true);
+    const PreparedDate date = PrepareDate(At(4, 37, 0), DateFont(label, size.width()));
+    const auto full = [&](const ClockTime& t) {
+        QImage image(size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        PaintHands(painter, size, DialColour::Gray, t, date, image.rect());
+        return image;
+    };
+    std::vector<std::pair<ClockTime, ClockTime>> steps;
+    for (int tenth = 0; tenth < 600; ++tenth) {
+        steps.emplace_back(At(4, 37, tenth / 10, tenth % 10 * 100),
+                           At(4, 37, (tenth + 1) / 10 % 60, (tenth + 1) % 10 * 100));
+    }
+    for (const int minute : {0, 14, 29, 44, 59}) {
+        steps.emplace_back(At(11, minute, 59, 900),
+                           At(minute == 59 ? 12 : 11, (minute + 1) % 60, 0));
+    }
+    int checked = 0;
+    for (const auto& [before, after] : steps) {
+        const std::vector<PixelRect> areas = MovedHandAreas(layout, before, after);
+        if (areas.empty()) {
+            continue;
+        }
+        QRegion dirty;
+        for (const PixelRect& r : areas) {
+            dirty += QRect(r.left, r.top, r.width, r.height);
+        }
+        QImage redrawn = full(before);
+        QPainter painter(&redrawn);
+        painter.setClipRegion(dirty);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.fillRect(redrawn.rect(), Qt::transparent);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        PaintHands(painter, size, DialColour::Gray, after, date, dirty.boundingRect());
+        painter.end();
+        ++checked;
+        ASSERT_TRUE(redrawn == full(after))
+            << after.Hour << ":" << after.Minute << ":" << after.Second << "." << after.Millisecond;
+    }
+    EXPECT_GT(checked, 400);  // most tenths move the second hand's end
 }
 
 // Each numeral is centred on its place by whole halves of its text's size,
