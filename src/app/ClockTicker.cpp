@@ -115,12 +115,7 @@ void ClockTicker::SleepIfIdle() {
     if (!mainTimer_.isActive() || !parts_.State.MainTimerEnabled) {
         return;
     }
-    const DateTime now = wall_.Now();
-    const auto until = engine_.IdleUntil(now);
-    if (!until) {
-        return;
-    }
-    const long long sleepMs = MsToIdleWake(MomentMs(now), MomentMs(*until), kSoundStartLatencyMs);
+    const long long sleepMs = engine_.IdleSleepMs(wall_.Now());
     if (sleepMs > 0) {
         sleeping_ = true;
         mainTimer_.start(static_cast<int>(sleepMs));

@@ -40,8 +40,16 @@ void ClockWindowOpsAdapter::DrawHands(DateTime now) {
     form_.DrawHands(ClockTimeAt(now));
 }
 
+bool ClockWindowOpsAdapter::HandsMoveBy(DateTime moment) const {
+    return form_.isVisible() && form_.HandsMoveBy(ClockTimeAt(moment));
+}
+
 void ClockWindowOpsAdapter::ApplyMouseHideRule() {
     form_.ApplyMouseHideRule();
+}
+
+bool ClockWindowOpsAdapter::WatchesPointer() const {
+    return form_.MouseHideRuleInForce();
 }
 
 void ClockWindowOpsAdapter::ApplyStoredFont() {

@@ -23,7 +23,9 @@ public:
     void RestoreNormalSize() override;
     void SetTopMost(bool topMost) override;
     void DrawHands(DateTime now) override;
+    bool HandsMoveBy(DateTime moment) const override;
     void ApplyMouseHideRule() override;
+    bool WatchesPointer() const override;
     void ApplyStoredFont() override;
     void SetHint(const std::string& hint) override;
     void SetAlarmLabel(const std::string& text) override;

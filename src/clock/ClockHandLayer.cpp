@@ -10,6 +10,14 @@
 
 namespace velmora {
 
+namespace {
+
+bool DateDiffers(const ClockTime& a, const ClockTime& b) {
+    return a.Day != b.Day || a.Month != b.Month || a.Weekday != b.Weekday;
+}
+
+}  // namespace
+
 ClockHandLayer::ClockHandLayer(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_NoSystemBackground);
     setMouseTracking(true);
@@ -18,7 +26,7 @@ ClockHandLayer::ClockHandLayer(QWidget* parent) : QWidget(parent) {
 void ClockHandLayer::ShowTime(const ClockTime& time) {
     const ClockTime before = time_;
     time_ = time;
-    if (before.Day != time.Day || before.Month != time.Month || before.Weekday != time.Weekday) {
+    if (DateDiffers(before, time)) {
         dateValid_ = false;
         update();  // the date as well
         return;
@@ -35,6 +43,12 @@ void ClockHandLayer::ShowTime(const ClockTime& time) {
     if (!dirty.isEmpty()) {
         repaint(dirty);
     }
+}
+
+bool ClockHandLayer::Changes(const ClockTime& time) const {
+    const ClockLayout layout = ComputeClockLayout(width(), height());
+    return DateDiffers(time_, time) ||
+           ComputeClockHands(layout, time_) != ComputeClockHands(layout, time);
 }
 
 void ClockHandLayer::SetLabelFont(const QFont& font) {

@@ -21,6 +21,8 @@ public:
 
     // Shows `time`, redrawing only what changed since the time shown before.
     void ShowTime(const ClockTime& time);
+    // Whether ShowTime(time) would change anything on the layer.
+    bool Changes(const ClockTime& time) const;
     const ClockTime& Time() const { return time_; }
     void SetColour(DialColour colour) { colour_ = colour; }
     void SetLabelFont(const QFont& font);

@@ -178,6 +178,10 @@ void TClockForm::DrawHands() {
     imgHari_->update();
 }
 
+bool TClockForm::HandsMoveBy(const ClockTime& time) const {
+    return imgHari_->Changes(time);
+}
+
 void TClockForm::LoadDial(DialColour colour) {
     face_.Load(programFolder_, colour);
     imgHari_->SetColour(colour);
@@ -260,19 +264,22 @@ void TClockForm::RestoreNormalSize() {
     LayoutClock();
 }
 
+bool TClockForm::MouseHideRuleInForce() const {
+    // Where the pointer is only known over our own windows, a clock hidden
+    // from it would never come back.
+    return !host_.Ringing() && host_.HideNearMouse() && !host_.MessageShowing() &&
+           host_.ShowClock() && desktop_.PlacesWindows();
+}
+
 void TClockForm::ApplyMouseHideRule() {
-    MouseHideInputs in;
-    in.Ringing = host_.Ringing();
-    in.MenuOnMouseHide = host_.HideNearMouse();
-    in.MessageShowing = host_.MessageShowing();
-    in.MenuShowClock = host_.ShowClock();
-    if (in.Ringing || !in.MenuOnMouseHide || in.MessageShowing || !in.MenuShowClock ||
-        !desktop_.PlacesWindows()) {
-        // Spares the window system a question every tick; where the
-        // pointer is only known over our own windows, a clock hidden from
-        // it would never come back.
-        return;
+    if (!MouseHideRuleInForce()) {
+        return;  // spares the window system a question every tick
     }
+    MouseHideInputs in;
+    in.Ringing = false;
+    in.MenuOnMouseHide = true;
+    in.MessageShowing = false;
+    in.MenuShowClock = true;
     const QPoint cursor = desktop_.CursorPos();
     in.Cursor = {cursor.x(), cursor.y()};
     in.Window = ToPixelRect(geometry());

@@ -53,6 +53,8 @@ public:
     // Redraws the hand layer for `now`, or for the time last given.
     void DrawHands(const ClockTime& now);
     void DrawHands();
+    // Whether DrawHands(time) would change what the hand layer shows.
+    bool HandsMoveBy(const ClockTime& time) const;
     // Loads the dial picture of that colour and draws its numerals.
     void LoadDial(DialColour colour);
     void DrawDialNumerals();
@@ -79,6 +81,8 @@ public:
     // One step of the mouse-hide rule, with the pointer and Ctrl as the
     // desktop reports them now.
     void ApplyMouseHideRule();
+    // Whether that rule acts now: asked on every tick, it watches the pointer.
+    bool MouseHideRuleInForce() const;
     bool MouseHideAllowed() const { return mouseHideAllowed_; }
 
     // The screen configuration changed: after a wait, re-place the clock.

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "schedule/TickPhase.h"
+
 namespace velmora {
 namespace {
 
@@ -65,16 +67,15 @@ void ClockEngine::MainTimerTimer() {
 
 std::optional<DateTime> ClockEngine::IdleUntil(DateTime now) const {
     const ClockState& st = state_;
-    // The clock shown (or hidden only while the mouse is over it) is drawn
-    // on every tick; the rest is work the tick carries on from one tick to
-    // the next.
-    const bool busy =
-        !st.MainTimerEnabled || st.StartupPending || lookAfresh_ || st.Ringing ||
-        st.SnoozeWaiting || st.AlarmUtteranceBusy || st.SpeakPending || st.AlarmHeldAt != 0 ||
-        st.RampStart > 0 || st.EscLatch || s_.Window.Visible() || s_.Menu.ShowClockChecked() ||
-        s_.Speech.Speaking() || !s_.SpeechIdle() || s_.Before.BeforeSoundPlaying() ||
-        s_.Music.MusicPlaying() || s_.Volume.VolumeChanged() || s_.Volume.MuteChanged() ||
-        s_.Dialog.MusicTestPlaying() || s_.Dialog.RecordStartCount() != 0;
+    // The mouse-hide rule looks at the pointer on every tick; the rest is
+    // work the tick carries on from one tick to the next.
+    const bool busy = !st.MainTimerEnabled || st.StartupPending || lookAfresh_ || st.Ringing ||
+                      st.SnoozeWaiting || st.AlarmUtteranceBusy || st.SpeakPending ||
+                      st.AlarmHeldAt != 0 || st.RampStart > 0 || st.EscLatch ||
+                      s_.Window.WatchesPointer() || s_.Speech.Speaking() || !s_.SpeechIdle() ||
+                      s_.Before.BeforeSoundPlaying() || s_.Music.MusicPlaying() ||
+                      s_.Volume.VolumeChanged() || s_.Volume.MuteChanged() ||
+                      s_.Dialog.MusicTestPlaying() || s_.Dialog.RecordStartCount() != 0;
     if (busy) {
         return std::nullopt;
     }
@@ -90,7 +91,29 @@ std::optional<DateTime> ClockEngine::IdleUntil(DateTime now) const {
         }
         earliest(arming_.NextAlarmMoment());
     }
-    return until;
+    // With nothing due at all, the sleep's own limit ends it.
+    return until.value_or(now + 1.0);
+}
+
+long long ClockEngine::IdleSleepMs(DateTime now) const {
+    const long long nowMs = MomentMs(now);
+    const bool drawn = s_.Window.Visible();
+    const auto handsMove = [this](long long tickMs) {
+        return s_.Window.HandsMoveBy(static_cast<DateTime>(tickMs) / kMsPerDay);
+    };
+    // Shown, the clock is drawn on most ticks: the cheapest question first.
+    if (drawn && handsMove(nowMs + MsToNextTick(nowMs, s_.AudibleLeadMs))) {
+        return 0;
+    }
+    const auto until = IdleUntil(now);
+    if (!until) {
+        return 0;
+    }
+    const long long sleepMs = MsToIdleWake(nowMs, MomentMs(*until), s_.AudibleLeadMs);
+    if (sleepMs == 0 || !drawn) {
+        return sleepMs;
+    }
+    return MsToHandsMove(nowMs, sleepMs, s_.AudibleLeadMs, handsMove);
 }
 
 void ClockEngine::NoteClockChange(const ClockChange& change) {

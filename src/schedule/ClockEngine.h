@@ -32,8 +32,12 @@ public:
     // from `now` at which a step of the tick could act: the tick may sleep
     // until shortly before it, as long as nothing from outside (the user,
     // the desktop, a change of the clock or the settings) wakes it. nullopt
-    // while something runs that the tick looks after, or the clock is up.
+    // while something runs that the tick looks after.
     std::optional<DateTime> IdleUntil(DateTime now) const;
+    // How long the tick after this one may wait, in milliseconds (0: the
+    // next tenth as ever): until shortly before IdleUntil, and with the
+    // clock on the screen only until its hands next move.
+    long long IdleSleepMs(DateTime now) const;
     // The STOP picture was pressed.
     void StopButtonPressed();
     // The desktop says the computer has just woken up.

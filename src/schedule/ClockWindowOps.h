@@ -22,8 +22,13 @@ public:
     // Top-most or not, without activating, moving or sizing the window.
     virtual void SetTopMost(bool topMost) = 0;
     virtual void DrawHands(DateTime now) = 0;
+    // Whether hands drawn for `moment` would look any different from the
+    // hands on the screen: false while the window is hidden.
+    virtual bool HandsMoveBy(DateTime moment) const = 0;
     // One step of the rule that hides the clock when the mouse comes near.
     virtual void ApplyMouseHideRule() = 0;
+    // Whether that rule is in force, watching the pointer on every tick.
+    virtual bool WatchesPointer() const = 0;
     // The face name stored in the settings file, when it is installed, for
     // the clock, the about window and the settings dialog; the clock is laid
     // out anew.

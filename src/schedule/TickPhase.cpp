@@ -31,4 +31,15 @@ long long MsToIdleWake(long long nowMs, long long untilMs, long long audibleLead
     return wakeMs - kMainTickMs + tick - nowMs;
 }
 
+long long MsToHandsMove(long long nowMs, long long sleepMs, long long audibleLeadMs,
+                        const std::function<bool(long long tickMs)>& handsMove) {
+    const long long first = nowMs + MsToNextTick(nowMs, audibleLeadMs);
+    for (long long tick = first; tick - nowMs < sleepMs; tick += kMainTickMs) {
+        if (handsMove(tick)) {
+            return tick == first ? 0 : tick - nowMs;
+        }
+    }
+    return sleepMs;
+}
+
 }  // namespace velmora

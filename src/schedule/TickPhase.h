@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 namespace velmora {
 
 // The main tick runs ten times a second, phased to the wall clock so that a
@@ -31,5 +33,12 @@ inline constexpr long long kMaxIdleSleepMs = 60'000;
 // sleep until `untilMs`, on the ticks' usual phase; 0 when the ticks go on
 // as usual because the moment is too close.
 long long MsToIdleWake(long long nowMs, long long untilMs, long long audibleLeadMs);
+
+// Such a sleep of `sleepMs` for a clock on the screen: it ends at the first
+// coming tick at which `handsMove(tickMs)` holds, since the hands are drawn
+// there, and is 0 when that is the very next tick. A clock whose hands move a
+// pixel seven times a second then wakes seven times, not ten.
+long long MsToHandsMove(long long nowMs, long long sleepMs, long long audibleLeadMs,
+                        const std::function<bool(long long tickMs)>& handsMove);
 
 }  // namespace velmora

@@ -172,12 +172,8 @@ void Simulation::ScheduleTick(long long at) {
         idleWakeMs_ = 0;
         RunTick();
         if (config_.IdleSleep) {
-            if (const auto until = engine_.IdleUntil(time_.Now())) {
-                const long long nowMs = time_.WallMs();
-                const long long sleepMs =
-                    MsToIdleWake(nowMs, MomentMs(*until), config_.AudibleLeadMs);
-                idleWakeMs_ = sleepMs > 0 ? nowMs + sleepMs : 0;
-            }
+            const long long sleepMs = engine_.IdleSleepMs(time_.Now());
+            idleWakeMs_ = sleepMs > 0 ? time_.WallMs() + sleepMs : 0;
         }
     });
 }

@@ -61,5 +61,18 @@ INSTANTIATE_TEST_SUITE_P(Moments, IdleWake,
                                            IdleCase{10'098, 5'000, 0},       // passed: tick on
                                            IdleCase{10'098, 900'000, 60'000}));  // a minute at most
 
+// Shown, the sleep ends on the first tick at which the hands move (ticks at
+// .098 for a 4 ms lead), never after the idle sleep's own end, and not at all
+// when they move on the very next tick.
+TEST(HandsWake, EndsOnTheTickTheHandsMove) {
+    const long long lead = 4;
+    const auto movingFrom = [](long long firstMoveMs) {
+        return [firstMoveMs](long long tickMs) { return tickMs >= firstMoveMs; };
+    };
+    EXPECT_EQ(MsToHandsMove(10'050, 8'900, lead, movingFrom(10'098)), 0);
+    EXPECT_EQ(MsToHandsMove(10'050, 8'900, lead, movingFrom(10'250)), 248);  // the tick at 10.298
+    EXPECT_EQ(MsToHandsMove(10'050, 8'900, lead, movingFrom(900'000)), 8'900);
+}
+
 }  // namespace
 }  // namespace velmora

@@ -240,9 +240,14 @@ struct SoakClock {
 // stopping every ringing after a while. Checked over the whole week: every
 // alarm rings once, every time-signal mark is spoken once at its volume,
 // the user's level and mute come back, and no ringing leaves state behind.
-// The journal's lines go to `journal` and the ticks run to `ticks`.
+// The journal's lines go to `journal`, and to `counts` the ticks run and
+// the draws that moved the clock's hands.
+struct SoakCounts {
+    long long Ticks = 0;
+    long long HandMoves = 0;
+};
 void SoakWeek(SoakClock clock, std::vector<std::string>* journal = nullptr,
-              long long* ticks = nullptr) {
+              SoakCounts* counts = nullptr) {
     const unsigned seed = SoakSeed();
     SCOPED_TRACE("seed " + std::to_string(seed) + " (VELMORA_SOAK_SEED replays another)");
     Dice dice(seed);
@@ -484,25 +489,23 @@ void SoakWeek(SoakClock clock, std::vector<std::string>* journal = nullptr,
             journal->push_back(FormatSimMoment(e.Ms) + " " + e.Name + " " + e.Details);
         }
     }
-    if (ticks != nullptr) {
-        *ticks = sim->TicksRun();
+    if (counts != nullptr) {
+        *counts = {sim->TicksRun(), sim->Window().Moves()};
     }
 }
 
-TEST(WeekSoak, SettingsChangedThroughTheDialogAllWeek) {
-    SoakWeek({});
-}
-
-// With the clock in the tray only, the tick sleeps while nothing is due:
-// the week must sound and show the same, line for line of the journal, as
-// with a tick every 100 ms, and the sleeping tick must have run far less.
-TEST(WeekSoak, AnIdleTickSleepsWithoutChangingTheWeek) {
+// The tick sleeps while nothing is due, with the clock shown until its hands
+// next move: the week must sound and show the same, line for line of the
+// journal, as with a tick every 100 ms, its hands moving on the same ticks,
+// and the sleeping tick must have run less, a fifth at most with the clock
+// in the tray only.
+void ExpectTheSameWeekWithTheTickSleeping(bool hidden, double mostTicks) {
     std::vector<std::string> everyTick;
     std::vector<std::string> sleeping;
-    long long ticksAwake = 0;
-    long long ticksAsleep = 0;
-    SoakWeek({.Hidden = true, .IdleSleep = false}, &everyTick, &ticksAwake);
-    SoakWeek({.Hidden = true, .IdleSleep = true}, &sleeping, &ticksAsleep);
+    SoakCounts awake;
+    SoakCounts asleep;
+    SoakWeek({.Hidden = hidden, .IdleSleep = false}, &everyTick, &awake);
+    SoakWeek({.Hidden = hidden, .IdleSleep = true}, &sleeping, &asleep);
     ASSERT_FALSE(everyTick.empty());
     EXPECT_EQ(everyTick, sleeping);
     for (size_t i = 0; i < std::min(everyTick.size(), sleeping.size()); ++i) {
@@ -512,7 +515,17 @@ TEST(WeekSoak, AnIdleTickSleepsWithoutChangingTheWeek) {
             break;
         }
     }
-    EXPECT_LT(ticksAsleep * 5, ticksAwake) << ticksAsleep << " of " << ticksAwake;
+    EXPECT_EQ(asleep.HandMoves, awake.HandMoves);
+    EXPECT_LT(static_cast<double>(asleep.Ticks), mostTicks * static_cast<double>(awake.Ticks))
+        << asleep.Ticks << " of " << awake.Ticks;
+}
+
+TEST(WeekSoak, WithTheClockShownTheTickWaitsForItsHands) {
+    ExpectTheSameWeekWithTheTickSleeping(false, 0.9);
+}
+
+TEST(WeekSoak, AnIdleTickSleepsWithoutChangingTheWeek) {
+    ExpectTheSameWeekWithTheTickSleeping(true, 0.2);
 }
 
 }  // namespace
