@@ -32,6 +32,25 @@ std::string DateText(const ClockTime& time) {
     return std::to_string(time.Month) + "/" + std::to_string(time.Day) + WeekdayMark(time.Weekday);
 }
 
+std::string SpokenTimeText(const ClockTime& time) {
+    std::string text = time.Hour < 12 ? "午前" : "午後";
+    text += std::to_string(time.Hour % 12) + "時";
+    if (time.Minute != 0) {
+        text += std::to_string(time.Minute) + "分";
+    }
+    return text;
+}
+
+std::string AlarmStateText(const std::string& alarmLabel, bool ringing) {
+    if (ringing) {
+        return "目覚ましが鳴っています";
+    }
+    if (alarmLabel == "SNOOZE") {
+        return "スヌーズ中";
+    }
+    return alarmLabel == "ALARM ON" ? "目覚ましオン" : "目覚ましオフ";
+}
+
 PixelPoint DateTextTopLeft(int width, int height, int centreY, int textWidth) {
     return {(width - textWidth) / 2, height / 7 + centreY};
 }

@@ -18,6 +18,7 @@
 #include "clock/ClockPlacement.h"
 #include "clock/ClockPositionRules.h"
 #include "clock/ClockWindowHost.h"
+#include "clock/DialText.h"
 #include "clock/MouseHideRule.h"
 #include "settings/Settings.h"
 
@@ -171,7 +172,13 @@ void TClockForm::UpdateShape() {
 }
 
 void TClockForm::DrawHands(const ClockTime& now) {
+    const ClockTime before = imgHari_->Time();
     imgHari_->ShowTime(now);
+    if (before.Minute != now.Minute || before.Hour != now.Hour ||
+        imgHari_->accessibleName().isEmpty()) {
+        // What a screen reader says for the painted clock, once a minute.
+        imgHari_->setAccessibleName(QString::fromStdString(SpokenTimeText(now)));
+    }
 }
 
 void TClockForm::DrawHands() {
@@ -198,6 +205,12 @@ void TClockForm::DrawDialNumerals() {
 void TClockForm::SetAlarmLabel(const QString& text) {
     alarmLabel_ = text;
     PlaceAlarmLabel();
+    UpdateAlarmState();
+}
+
+void TClockForm::UpdateAlarmState() {
+    imgHari_->setAccessibleDescription(
+        QString::fromStdString(AlarmStateText(alarmLabel_.toStdString(), host_.Ringing())));
 }
 
 QString TClockForm::AlarmLabel() const {
@@ -256,12 +269,14 @@ void TClockForm::EnlargeForRinging() {
     show();
     repaint();
     SetTopMost(true);
+    UpdateAlarmState();
 }
 
 void TClockForm::RestoreNormalSize() {
     const StoredClockGeometry stored = ReadStoredClockGeometry(settings_);
     setGeometry(ToQRect(NormalPlacement(stored, ToPixelSize(ScreenSize()))));
     LayoutClock();
+    UpdateAlarmState();
 }
 
 bool TClockForm::MouseHideRuleInForce() const {

@@ -113,6 +113,8 @@ private:
     void UpdateShape();
     void FinishDisplayChange();
     void PlaceAlarmLabel();
+    // The clock's state as a screen reader gives it beside the time.
+    void UpdateAlarmState();
     void ComposeBackground();
     void AskToRememberPosition();
     void HandsMouseDown(QMouseEvent* event);

@@ -39,6 +39,7 @@ AlarmPage::AlarmPage(SettingsDialogState& state, QWidget* parent)
     radioGroupBackColor_->SetItemIndex(0);
     label8_->setObjectName(QStringLiteral("Label8"));
     leSnoozeMinit_->setObjectName(QStringLiteral("LESnoozeMinit"));
+    leSnoozeMinit_->setAccessibleName(QStringLiteral("スヌーズの間隔（分）"));
     ApplyAlarmMode(0);
 
     auto* snoozeRow = new QHBoxLayout;

@@ -47,7 +47,7 @@ AlarmSchedulePanel::AlarmSchedulePanel(SettingsDialogState& state, QWidget* pare
     auto* dayGrid = new QGridLayout(dayRow_);
     dayGrid->setContentsMargins(0, 0, 0, 0);
     dayGrid->setHorizontalSpacing(3);
-    day_ = AddTimeRow(dayGrid, 0, dayRow_, QStringLiteral("Day"));
+    day_ = AddTimeRow(dayGrid, 0, dayRow_, QStringLiteral("Day"), QStringLiteral("毎日"));
     // The every-day time lines up with the weekday times below it.
     dayGrid->setColumnMinimumWidth(0, fontMetrics().horizontalAdvance(WeekdayCaption(0)));
     Fill(day_, {"7", "0", "0"});
@@ -60,7 +60,7 @@ AlarmSchedulePanel::AlarmSchedulePanel(SettingsDialogState& state, QWidget* pare
         weekGrid->addWidget(new QLabel(WeekdayCaption(day), panelWeekSchedule_), day, 0);
         week_[static_cast<size_t>(day)] =
             AddTimeRow(weekGrid, day, panelWeekSchedule_,
-                       QLatin1String(kWeekdayKeys[static_cast<size_t>(day)]));
+                       QLatin1String(kWeekdayKeys[static_cast<size_t>(day)]), WeekdayCaption(day));
         Fill(week_[static_cast<size_t>(day)], {"7", "0", "0"});
     }
     panelWeekSchedule_->setEnabled(false);
@@ -82,12 +82,18 @@ AlarmSchedulePanel::AlarmSchedulePanel(SettingsDialogState& state, QWidget* pare
 }
 
 AlarmSchedulePanel::TimeEdits AlarmSchedulePanel::AddTimeRow(QGridLayout* grid, int row,
-                                                             QWidget* parent, const QString& name) {
+                                                             QWidget* parent, const QString& name,
+                                                             const QString& caption) {
     TimeEdits edits{new NumericEdit(QString(), parent), new NumericEdit(QString(), parent),
                     new NumericEdit(QString(), parent)};
     edits.Hour->setObjectName(QStringLiteral("LE") + name + QStringLiteral("Hour"));
     edits.Minit->setObjectName(QStringLiteral("LE") + name + QStringLiteral("Minit"));
     edits.Second->setObjectName(QStringLiteral("LE") + name + QStringLiteral("Second"));
+    // A screen reader names a field by what stands beside it on screen: the
+    // day on the left and the unit on the right.
+    edits.Hour->setAccessibleName(caption + QStringLiteral("の時"));
+    edits.Minit->setAccessibleName(caption + QStringLiteral("の分"));
+    edits.Second->setAccessibleName(caption + QStringLiteral("の秒"));
     grid->addWidget(edits.Hour, row, 1);
     grid->addWidget(new QLabel(QStringLiteral("時"), parent), row, 2);
     grid->addWidget(edits.Minit, row, 3);

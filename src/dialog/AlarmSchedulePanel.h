@@ -34,7 +34,8 @@ private:
         NumericEdit* Second = nullptr;
     };
 
-    TimeEdits AddTimeRow(QGridLayout* grid, int row, QWidget* parent, const QString& name);
+    TimeEdits AddTimeRow(QGridLayout* grid, int row, QWidget* parent, const QString& name,
+                         const QString& caption);
     void ApplyDayOrWeek(int index);
     static void Fill(const TimeEdits& edits, const AlarmTimeFields& fields);
     static AlarmTimeFields Read(const TimeEdits& edits);

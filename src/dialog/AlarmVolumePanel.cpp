@@ -57,6 +57,8 @@ AlarmVolumePanel::AlarmVolumePanel(SettingsDialogState& state, QWidget* parent)
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setVerticalSpacing(3);
+    trackBarFirstVolume_->setAccessibleName(QStringLiteral("最初の音量"));
+    trackBarMaxVolume_->setAccessibleName(QStringLiteral("最大音量"));
     grid->addWidget(new QLabel(QStringLiteral("最初の音量"), this), 0, 0);
     grid->addWidget(trackBarFirstVolume_, 0, 1);
     grid->addWidget(btnFirstVolumeTest_, 0, 2);

@@ -50,6 +50,7 @@ AlarmWordPage::AlarmWordPage(SettingsDialogState& state, std::string recordedVoi
     radioGroupAlarmWord_->SetItemIndex(2);
     label10_->setObjectName(QStringLiteral("Label10"));
     memoAlarmWord_->setObjectName(QStringLiteral("MemoAlarmWord"));
+    memoAlarmWord_->setAccessibleName(QStringLiteral("自作の目覚めの言葉"));
     memoAlarmWord_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memoAlarmWord_->setToolTip(
         QStringLiteral("複数の目覚めの言葉を設定してその中からランダムにしゃべらせられます。\n"

@@ -63,6 +63,7 @@ JihoPage::JihoPage(SettingsDialogState& state, QWidget* parent)
 
     auto* mainVolume = new QHBoxLayout;
     mainVolume->addWidget(new QLabel(QStringLiteral("通常の時報の音量:"), this));
+    trackBarMainJihoVolume_->setAccessibleName(QStringLiteral("通常の時報の音量"));
     mainVolume->addWidget(trackBarMainJihoVolume_, 1);
     mainVolume->addWidget(btnMainJihoVolumeTest_);
 
@@ -119,6 +120,12 @@ QWidget* JihoPage::BuildRanges() {
         row.EndMinit->setObjectName(QStringLiteral("LEJihoVolumeEndMinit") + suffix);
         row.Volume->setObjectName(QStringLiteral("TrackBarJihoVolume") + suffix);
         row.Test->setObjectName(QStringLiteral("BtnJihoVolumeTest") + suffix);
+        const QString range = QStringLiteral("時間帯%1の").arg(n + 1);
+        row.StartHour->setAccessibleName(range + QStringLiteral("始まりの時"));
+        row.StartMinit->setAccessibleName(range + QStringLiteral("始まりの分"));
+        row.EndHour->setAccessibleName(range + QStringLiteral("終わりの時"));
+        row.EndMinit->setAccessibleName(range + QStringLiteral("終わりの分"));
+        row.Volume->setAccessibleName(range + QStringLiteral("時報の音量"));
         grid->addWidget(row.StartHour, n, 0);
         grid->addWidget(new QLabel(QStringLiteral("時"), box), n, 1);
         grid->addWidget(row.StartMinit, n, 2);

@@ -57,6 +57,7 @@ TVelmoraSetteiForm::TVelmoraSetteiForm(SettingsDialogHost& host, MessageService&
 
     pageControl1_ = new QTabWidget(this);
     pageControl1_->setObjectName(QStringLiteral("PageControl1"));
+    pageControl1_->setAccessibleName(QStringLiteral("設定のページ"));
     generalPage_ = new GeneralPage(state_, pageControl1_);
     alarmPage_ = new AlarmPage(state_, pageControl1_);
     wordPage_ = new AlarmWordPage(state_, recordedVoicePath_, pageControl1_);

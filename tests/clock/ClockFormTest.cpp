@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QHelpEvent>
 #include <QPaintEvent>
@@ -292,9 +293,26 @@ TEST_F(ClockFormTest, RingingEnlargesAndCentresThenRestores) {
     EXPECT_EQ(Form().geometry(), QRect(721, 270, 478, 540));
     EXPECT_TRUE(Form().windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_EQ(Form().Layout().Width, 478);
+    EXPECT_EQ(Hands().accessibleDescription(), QStringLiteral("目覚ましが鳴っています"));
     host.ringing = false;
     Form().RestoreNormalSize();
+    EXPECT_EQ(Hands().accessibleDescription(), QStringLiteral("目覚ましオフ"));
     EXPECT_EQ(Form().geometry(), QRect(5, 6, 250, 282));
+}
+
+// A screen reader names the painted clock by its time, following the clock.
+TEST_F(ClockFormTest, ThePaintedClockIsNamedByItsTime) {
+    Create();
+    ClockTime time = test::SampleTime();
+    Form().DrawHands(time);
+    const auto name = [this] {
+        return QAccessible::queryAccessibleInterface(&Hands())->text(QAccessible::Name);
+    };
+    EXPECT_EQ(name(), QStringLiteral("午前10時8分"));
+    time.Hour = 19;
+    time.Minute = 0;
+    Form().DrawHands(time);
+    EXPECT_EQ(name(), QStringLiteral("午後7時"));
 }
 
 TEST_F(ClockFormTest, AlarmLabelIsCentredOnEachChange) {
@@ -303,6 +321,7 @@ TEST_F(ClockFormTest, AlarmLabelIsCentredOnEachChange) {
     Form().SetAlarmLabel(QStringLiteral("SNOOZE"));
     const QRect label = Form().AlarmLabelGeometry();
     EXPECT_EQ(label.left(), (200 - label.width()) / 2);
+    EXPECT_EQ(Hands().accessibleDescription(), QStringLiteral("スヌーズ中"));
     Form().SetAlarmLabel(QStringLiteral("ALARM ON"));
     EXPECT_GT(Form().AlarmLabelGeometry().width(), label.width());
     EXPECT_EQ(Form().AlarmLabelGeometry().left(), (200 - Form().AlarmLabelGeometry().width()) / 2);

@@ -198,6 +198,23 @@ TEST(DialTextTest, NumeralsSitOnTheirCircle) {
     }
 }
 
+// What a screen reader says for the clock: twelve-hour time after 午前 or
+// 午後 (noon is 午後0時), whole hours without 分, and the alarm's state.
+TEST(DialTextTest, SpokenTimeAndAlarmState) {
+    const auto at = [](int hour, int minute) {
+        return SpokenTimeText(
+            ClockTimeAt(EncodeDate(2025, 5, 3) + EncodeTime(hour, minute, 30, 0)));
+    };
+    EXPECT_EQ(at(7, 15), "午前7時15分");
+    EXPECT_EQ(at(0, 5), "午前0時5分");
+    EXPECT_EQ(at(12, 0), "午後0時");
+    EXPECT_EQ(at(23, 59), "午後11時59分");
+    EXPECT_EQ(AlarmStateText("ALARM ON", false), "目覚ましオン");
+    EXPECT_EQ(AlarmStateText("ALARM OFF", false), "目覚ましオフ");
+    EXPECT_EQ(AlarmStateText("SNOOZE", false), "スヌーズ中");
+    EXPECT_EQ(AlarmStateText("ALARM ON", true), "目覚ましが鳴っています");
+}
+
 TEST(DialTextTest, DateHasNoLeadingZerosAndTheWeekdayMark) {
     EXPECT_EQ(DateText(ClockTimeAt(EncodeDate(2025, 1, 1))), "1/1(水)");
     EXPECT_EQ(DateText(ClockTimeAt(EncodeDate(2025, 5, 3) + EncodeTime(23, 59, 59, 999))),

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPlainTextEdit>
@@ -491,6 +492,37 @@ TEST_F(SettingsDialogTest, DeleteInAListIsHandedOn) {
     }
     EXPECT_EQ(lists, (std::vector<SoundList>{SoundList::Music, SoundList::JihoSounds,
                                              SoundList::AlarmSounds}));
+}
+
+// A screen reader announces a control by its name. Every control the
+// keyboard reaches on every page has one; the time fields and volume bars,
+// which have no caption of their own, are named after what stands beside
+// them, and a volume bar reports its value.
+TEST_F(SettingsDialogTest, EveryControlTheKeyboardReachesHasAName) {
+    TVelmoraSetteiForm& dialog = Shown();
+    QStringList nameless;
+    for (QWidget* w : dialog.findChildren<QWidget*>()) {
+        if (w->focusPolicy() == Qt::NoFocus || w->window() != &dialog) {
+            continue;  // not reached, or a combo box's own popup
+        }
+        const QAccessibleInterface* control = QAccessible::queryAccessibleInterface(w);
+        if (control == nullptr || control->text(QAccessible::Name).trimmed().isEmpty()) {
+            nameless << QString::fromLatin1(w->metaObject()->className()) + QStringLiteral(" ") +
+                            w->objectName();
+        }
+    }
+    EXPECT_TRUE(nameless.isEmpty()) << nameless.join(QStringLiteral(", ")).toStdString();
+    const auto name = [](QWidget* w) {
+        return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).toStdString();
+    };
+    EXPECT_EQ(name(Find<QWidget>("LEMonHour")), "月曜日の時");
+    EXPECT_EQ(name(Find<QWidget>("LEDaySecond")), "毎日の秒");
+    EXPECT_EQ(name(Find<QWidget>("LEJihoVolumeEndMinit2")), "時間帯3の終わりの分");
+    auto* bar = Find<QSlider>("TrackBarMaxVolume");
+    EXPECT_EQ(name(bar), "最大音量");
+    QAccessibleValueInterface* value = QAccessible::queryAccessibleInterface(bar)->valueInterface();
+    ASSERT_NE(value, nullptr);
+    EXPECT_EQ(value->currentValue().toInt(), bar->value());
 }
 
 }  // namespace
