@@ -9,6 +9,7 @@
 #include "about/TVelmoraVersionForm.h"
 #include "fakes/FakeLinkOpener.h"
 #include "fakes/FakeNotices.h"
+#include "support/ScreenReaderNames.h"
 #include "support/TestEnvironment.h"
 
 namespace velmora::test {
@@ -43,6 +44,7 @@ protected:
 TEST_F(AboutWindowTest, ShowsNameVersionAndPicturesInItsColours) {
     EXPECT_EQ(about.windowTitle(), QStringLiteral("ベルモラのバージョン情報"));
     EXPECT_EQ(about.size(), QSize(401, 224));
+    EXPECT_EQ(NamelessControls(about), QStringList());
     EXPECT_EQ(about.palette().color(QPalette::Window), QColor(49, 49, 202));
     EXPECT_EQ(Label("Label1")->text(), QStringLiteral("ベルモラ"));
     EXPECT_EQ(TextColour(Label("Label1")), QColor(Qt::white));

@@ -12,6 +12,7 @@
 #include "dialog/AlarmPlanWindow.h"
 #include "dialog/AlarmWordPage.h"
 #include "settings/AlarmWordFile.h"
+#include "support/ScreenReaderNames.h"
 
 namespace velmora::test {
 namespace {
@@ -238,6 +239,7 @@ TEST_F(SettingsDialogTest, ThePlanFollowsTheUnsavedValues) {
                   QStringLiteral("11/23(土)  勤労感謝の日"), QStringLiteral("11/24(日) 7:00:00"),
                   QStringLiteral("11/25(月)  11月25日の指定日"),
                   QStringLiteral("11/26(火)  毎月の指定日"), QStringLiteral("11/27(水) 7:00:00")}));
+    EXPECT_EQ(NamelessControls(*plan), QStringList());
     EXPECT_FALSE(host.live.NoAlarmHoliday);  // nothing saved or applied
     QTest::keyClick(plan, Qt::Key_Escape);
     EXPECT_FALSE(plan->isVisible());
@@ -499,19 +501,7 @@ TEST_F(SettingsDialogTest, DeleteInAListIsHandedOn) {
 // which have no caption of their own, are named after what stands beside
 // them, and a volume bar reports its value.
 TEST_F(SettingsDialogTest, EveryControlTheKeyboardReachesHasAName) {
-    TVelmoraSetteiForm& dialog = Shown();
-    QStringList nameless;
-    for (QWidget* w : dialog.findChildren<QWidget*>()) {
-        if (w->focusPolicy() == Qt::NoFocus || w->window() != &dialog) {
-            continue;  // not reached, or a combo box's own popup
-        }
-        const QAccessibleInterface* control = QAccessible::queryAccessibleInterface(w);
-        if (control == nullptr || control->text(QAccessible::Name).trimmed().isEmpty()) {
-            nameless << QString::fromLatin1(w->metaObject()->className()) + QStringLiteral(" ") +
-                            w->objectName();
-        }
-    }
-    EXPECT_TRUE(nameless.isEmpty()) << nameless.join(QStringLiteral(", ")).toStdString();
+    EXPECT_EQ(NamelessControls(Shown()), QStringList());
     const auto name = [](QWidget* w) {
         return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).toStdString();
     };
