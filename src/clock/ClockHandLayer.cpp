@@ -10,14 +10,6 @@
 
 namespace velmora {
 
-namespace {
-
-bool DateDiffers(const ClockTime& a, const ClockTime& b) {
-    return a.Day != b.Day || a.Month != b.Month || a.Weekday != b.Weekday;
-}
-
-}  // namespace
-
 ClockHandLayer::ClockHandLayer(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_NoSystemBackground);
     setMouseTracking(true);

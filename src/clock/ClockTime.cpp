@@ -17,4 +17,8 @@ ClockTime ClockTimeAt(DateTime moment) {
     return t;
 }
 
+bool DateDiffers(const ClockTime& a, const ClockTime& b) {
+    return a.Day != b.Day || a.Month != b.Month || a.Weekday != b.Weekday;
+}
+
 }  // namespace velmora

@@ -20,4 +20,7 @@ struct ClockTime {
 
 ClockTime ClockTimeAt(DateTime moment);
 
+// Whether the two show different dates on the dial.
+bool DateDiffers(const ClockTime& a, const ClockTime& b);
+
 }  // namespace velmora

@@ -4,6 +4,7 @@
 
 #include "clock/ClockLayout.h"
 #include "clock/ClockMath.h"
+#include "schedule/AlarmTexts.h"
 
 namespace velmora {
 
@@ -45,10 +46,10 @@ std::string AlarmStateText(const std::string& alarmLabel, bool ringing) {
     if (ringing) {
         return "目覚ましが鳴っています";
     }
-    if (alarmLabel == "SNOOZE") {
+    if (alarmLabel == kSnoozeLabel) {
         return "スヌーズ中";
     }
-    return alarmLabel == "ALARM ON" ? "目覚ましオン" : "目覚ましオフ";
+    return alarmLabel == kAlarmOnLabel ? "目覚ましオン" : "目覚ましオフ";
 }
 
 PixelPoint DateTextTopLeft(int width, int height, int centreY, int textWidth) {

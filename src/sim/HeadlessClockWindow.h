@@ -29,8 +29,8 @@ public:
         ++draws_;
         const ClockTime time = ClockTimeAt(now);
         const ClockHands hands = ComputeClockHands(kLayout, time);
-        moves_ += hands != shownHands_ || time.Day != shownDay_ ? 1 : 0;
-        shownDay_ = time.Day;
+        moves_ += hands != shownHands_ || DateDiffers(time, shownTime_) ? 1 : 0;
+        shownTime_ = time;
         shownHands_ = hands;
     }
     bool HandsMoveBy(DateTime moment) const override {
@@ -38,7 +38,7 @@ public:
             return false;
         }
         const ClockTime time = ClockTimeAt(moment);
-        return time.Day != shownDay_ || ComputeClockHands(kLayout, time) != shownHands_;
+        return DateDiffers(time, shownTime_) || ComputeClockHands(kLayout, time) != shownHands_;
     }
     void ApplyMouseHideRule() override {}
     bool WatchesPointer() const override { return false; }
@@ -58,7 +58,7 @@ public:
 private:
     inline static const ClockLayout kLayout = ComputeClockLayout(kDesignWidth, kDesignHeight);
     bool visible_;
-    int shownDay_ = 0;
+    ClockTime shownTime_;
     ClockHands shownHands_;
     bool enlarged_ = false;
     bool topMost_ = false;
