@@ -10,6 +10,7 @@
 namespace velmora {
 
 class ClockTicker;
+class NowTimeShortcut;
 class TVelmoraMainForm;
 class TVelmoraSetteiForm;
 class TVelmoraVersionForm;
@@ -27,6 +28,7 @@ struct ProgramParts {
     ClockTicker* Clock = nullptr;
     TVelmoraSetteiForm* Dialog = nullptr;
     TVelmoraVersionForm* About = nullptr;
+    NowTimeShortcut* NowTimeKey = nullptr;
     // The desktop shows no tray icons: the clock window must stay shown.
     bool NoTray = false;
     // Ends the program in order with the exit code given.

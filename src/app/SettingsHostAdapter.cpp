@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "app/ClockTicker.h"
+#include "app/NowTimeShortcut.h"
 #include "app/TVelmoraMainForm.h"
 #include "schedule/PreAnnouncement.h"
 
@@ -65,6 +66,16 @@ void SettingsHostAdapter::RebuildPreAnnouncement() {
         BuildPreAnnouncement(parts_.Config, Now(), s.Synthesizer, s.Random, s.LeadSoundLength);
     parts_.State.PreAnnounceLead = pre.LeadSeconds;
     parts_.State.PreAnnounceText = pre.Text;
+}
+
+NowTimeKeyStatus SettingsHostAdapter::NowTimeKey() const {
+    return parts_.NowTimeKey != nullptr ? parts_.NowTimeKey->Status() : NowTimeKeyStatus{};
+}
+
+void SettingsHostAdapter::ApplyNowTimeKey() {
+    if (parts_.NowTimeKey != nullptr) {
+        parts_.NowTimeKey->Apply(parts_.Config.NowTimeKey);
+    }
 }
 
 }  // namespace velmora

@@ -24,6 +24,8 @@ public:
     void ShowDial(DialColour colour) override;
     bool AlarmMusicPlaying() const override;
     void RebuildPreAnnouncement() override;
+    NowTimeKeyStatus NowTimeKey() const override;
+    void ApplyNowTimeKey() override;
 
 private:
     ProgramParts& parts_;

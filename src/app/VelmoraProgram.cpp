@@ -7,6 +7,7 @@
 
 #include "about/TVelmoraVersionForm.h"
 #include "app/ClockTicker.h"
+#include "app/NowTimeShortcut.h"
 #include "app/TVelmoraMainForm.h"
 #include "app/TrayPresence.h"
 #include "dialog/DialogActions.h"
@@ -66,9 +67,19 @@ VelmoraProgram::VelmoraProgram(const StartupContext& context, MessageService& me
         QTimer::singleShot(0, main_.get(), [this] { notices_.ShowNotice(kWaylandLimitsMessage); });
     }
 
+    // The key speaks as the tray's "現在時刻" does, and like it stays
+    // silent while anything else speaks.
+    nowTimeKey_ = std::make_unique<NowTimeShortcut>(MakeSessionGlobalShortcut(),
+                                                    [this] { trayHost_.SpeakCurrentTime(); });
+    parts_.NowTimeKey = nowTimeKey_.get();
+    nowTimeKey_->Apply(settings_.NowTimeKey);
+
     dialog_ = std::make_unique<TVelmoraSetteiForm>(settingsHost_, messages_, converter_,
                                                    context_.Folders);
     parts_.Dialog = dialog_.get();
+    // The portal answers later, and the desktop may ask the user first.
+    QObject::connect(nowTimeKey_.get(), &NowTimeShortcut::statusChanged, dialog_.get(),
+                     &TVelmoraSetteiForm::ShowNowTimeKeyStatus);
     notices_.SetRoutine(&dialog_->Notices());
     // The dialog's "使い方(&H)" is the main window's help command.
     QObject::connect(dialog_.get(), &TVelmoraSetteiForm::helpRequested, main_.get(),
@@ -107,6 +118,8 @@ VelmoraProgram::VelmoraProgram(const StartupContext& context, MessageService& me
 
 VelmoraProgram::~VelmoraProgram() {
     clock_->StopTimer();
+    parts_.NowTimeKey = nullptr;
+    nowTimeKey_.reset();
     trayPresence_.reset();
     parts_.About = nullptr;
     about_.reset();

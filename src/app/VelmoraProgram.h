@@ -22,6 +22,7 @@ namespace velmora {
 
 class ClockTicker;
 class DialogActions;
+class NowTimeShortcut;
 class MessageService;
 class TVelmoraMainForm;
 class TVelmoraSetteiForm;
@@ -76,6 +77,7 @@ private:
     std::unique_ptr<TVelmoraMainForm> main_;
     std::unique_ptr<ClockTicker> clock_;
     std::unique_ptr<TrayPresence> trayPresence_;
+    std::unique_ptr<NowTimeShortcut> nowTimeKey_;
     std::unique_ptr<TVelmoraSetteiForm> dialog_;
     std::unique_ptr<DialogActions> actions_;
     std::unique_ptr<TVelmoraVersionForm> about_;

@@ -40,6 +40,7 @@ struct DialogValues {
     bool ClockAllwaysFront = true;
     bool OnMouseHide = false;
     std::string FontName;
+    std::string NowTimeKey = kDefaultNowTimeKey;  // empty: none
 
     // 目覚まし時計
     int Alarm = 0;      // 0 使わない, 1 目覚まし, 2 スヌーズ

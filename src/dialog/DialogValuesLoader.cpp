@@ -172,6 +172,7 @@ bool LoadDialogValues(const IniFile& ini, const DialogValuesLoadContext& context
     LoadMusic(ini, form);
     form.VoiceNo = IndexOr(ini.ReadInteger("VoiceNo", "Value", 0), kRandomVoice + 1, 0);
     form.SpeakSpead = std::clamp(ini.ReadInteger("SpeakSpead", "Value", 120), kMinSpeed, kMaxSpeed);
+    form.NowTimeKey = ini.ReadString("NowTime", "Key", kDefaultNowTimeKey);
     LoadJiho(ini, form);
     LoadWords(ini, context, form);
     LoadSwitches(ini, form);

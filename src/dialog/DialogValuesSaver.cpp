@@ -147,6 +147,7 @@ void WriteAlarmSoundAndMusic(KeyWriter& w, const DialogValues& form) {
     w.Bool("Music", "OnVoiceStopPlayStop", form.PlayStop);
     w.Int("VoiceNo", "Value", form.VoiceNo);
     w.Int("SpeakSpead", "Value", form.SpeakSpead);
+    w.Text("NowTime", "Key", form.NowTimeKey);
 }
 
 void WriteJiho(KeyWriter& w, const DialogValues& form) {
@@ -265,6 +266,7 @@ void ApplyDialogValuesToSettings(const DialogValues& form, const std::vector<int
 
     live.VoiceNo = form.VoiceNo;
     live.SpeakSpead = form.SpeakSpead;
+    live.NowTimeKey = form.NowTimeKey;
     live.JihoMode = form.JihoMode;
     live.JihoInterval =
         form.JihoMode == 0 ? Number(form.JihoIntervalMinit) : Number(form.JihoIntervalHour) * 60;

@@ -8,6 +8,7 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
+#include "dialog/KeyChordEdit.h"
 #include "dialog/RadioGroup.h"
 #include "settings/SettingsLoader.h"
 
@@ -27,7 +28,9 @@ GeneralPage::GeneralPage(SettingsDialogState& state, QWidget* parent)
       checkBoxClockAllwaysFront_(new QCheckBox(QStringLiteral("時計を常に最前面にする"), this)),
       checkBoxOnMouseHide_(new QCheckBox(QStringLiteral("マウスが近づいたら時計を隠す"), this)),
       btnChangeFont_(new QPushButton(QStringLiteral("フォントの変更"), this)),
-      lblFontName_(new QLabel(this)) {
+      lblFontName_(new QLabel(this)),
+      nowTimeKey_(new KeyChordEdit(QStringLiteral("現在時刻を読み上げるキー"), this)),
+      lblNowTimeKeyNote_(new QLabel(this)) {
     radioGroupVoice_->setObjectName(QStringLiteral("RadioGroupVoice"));
     radioGroupVoice_->SetItemIndex(0);
     trackBar1_->setObjectName(QStringLiteral("TrackBar1"));
@@ -59,6 +62,26 @@ GeneralPage::GeneralPage(SettingsDialogState& state, QWidget* parent)
     font->addWidget(btnChangeFont_);
     font->addWidget(lblFontName_, 1);
 
+    nowTimeKey_->setObjectName(QStringLiteral("NowTimeKey"));
+    nowTimeKey_->setMinimumWidth(200);
+    nowTimeKey_->setKeySequence(QKeySequence::fromString(QString::fromLatin1(kDefaultNowTimeKey),
+                                                         QKeySequence::PortableText));
+    lblNowTimeKeyNote_->setObjectName(QStringLiteral("LblNowTimeKeyNote"));
+    lblNowTimeKeyNote_->setWordWrap(true);
+    auto* key =
+        new QGroupBox(QStringLiteral("現在時刻を読み上げるキー（どのウィンドウからでも）"), this);
+    auto* keyRows = new QGridLayout(key);
+    auto* noKey = new QPushButton(QStringLiteral("なし"), key);
+    noKey->setObjectName(QStringLiteral("BtnNoNowTimeKey"));
+    noKey->setAccessibleName(QStringLiteral("キーをなしにする"));
+    keyRows->addWidget(nowTimeKey_, 0, 0);
+    keyRows->addWidget(noKey, 0, 1);
+    keyRows->addWidget(new QLabel(QStringLiteral("欄を選んで、割り当てるキーを押します。"), key), 0,
+                       2);
+    keyRows->addWidget(lblNowTimeKeyNote_, 1, 0, 1, 3);
+    keyRows->setColumnStretch(2, 1);
+    connect(noKey, &QPushButton::clicked, nowTimeKey_, &KeyChordEdit::clear);
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(radioGroupVoice_);
     layout->addWidget(speed);
@@ -66,6 +89,8 @@ GeneralPage::GeneralPage(SettingsDialogState& state, QWidget* parent)
     layout->addLayout(clock);
     layout->addSpacing(8);
     layout->addLayout(font);
+    layout->addSpacing(8);
+    layout->addWidget(key);
     layout->addStretch(1);
 
     connect(radioGroupVoice_, &RadioGroup::itemClicked, this, [this] {
@@ -75,6 +100,11 @@ GeneralPage::GeneralPage(SettingsDialogState& state, QWidget* parent)
     });
     connect(btnSpeakTest_, &QPushButton::clicked, this, &GeneralPage::speedTestRequested);
     connect(btnChangeFont_, &QPushButton::clicked, this, &GeneralPage::changeFontRequested);
+    connect(nowTimeKey_, &KeyChordEdit::refused, this, [this] {
+        lblNowTimeKeyNote_->setText(QStringLiteral(
+            "文字や数字だけのキーは、ほかのウィンドウでの入力を妨げるため使えません。"
+            "Ctrl、Alt、Windows キーのどれかと組み合わせてください。"));
+    });
 }
 
 void GeneralPage::Load(const DialogValues& form) {
@@ -82,6 +112,8 @@ void GeneralPage::Load(const DialogValues& form) {
     ShowFontName(QString::fromStdString(form.FontName));
     radioGroupVoice_->SetItemIndex(form.VoiceNo);
     trackBar1_->setValue(form.SpeakSpead);
+    nowTimeKey_->setKeySequence(QKeySequence::fromString(QString::fromStdString(form.NowTimeKey),
+                                                         QKeySequence::PortableText));
 }
 
 void GeneralPage::LoadMenuSwitches(const DialogValues& form) {
@@ -95,10 +127,16 @@ void GeneralPage::Store(DialogValues& form) const {
     form.ClockAllwaysFront = checkBoxClockAllwaysFront_->isChecked();
     form.OnMouseHide = checkBoxOnMouseHide_->isChecked();
     form.FontName = lblFontName_->text().toStdString();
+    form.NowTimeKey = nowTimeKey_->keySequence().toString(QKeySequence::PortableText).toStdString();
 }
 
 void GeneralPage::ShowFontName(const QString& name) {
     lblFontName_->setText(name);
+}
+
+void GeneralPage::ShowNowTimeKeyStatus(const NowTimeKeyStatus& status) {
+    nowTimeKey_->setEnabled(status.Available);
+    lblNowTimeKeyNote_->setText(QString::fromStdString(status.Note));
 }
 
 }  // namespace velmora

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "dialog/DialogValues.h"
+#include "dialog/SettingsDialogHost.h"
 #include "dialog/SettingsDialogTypes.h"
 
 class QCheckBox;
@@ -12,10 +13,11 @@ class QSlider;
 
 namespace velmora {
 
+class KeyChordEdit;
 class RadioGroup;
 
 // Page "全般": the voice, the speaking speed, the clock's top-most and
-// mouse-hide switches and the font.
+// mouse-hide switches, the font and the key that says the time.
 class GeneralPage final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(GeneralPage)
@@ -28,6 +30,7 @@ public:
     void LoadMenuSwitches(const DialogValues& form);
     void Store(DialogValues& form) const;
     void ShowFontName(const QString& name);
+    void ShowNowTimeKeyStatus(const NowTimeKeyStatus& status);
 
 signals:
     // A voice was picked: the wake-up phrase is tried with it.
@@ -44,6 +47,8 @@ private:
     QCheckBox* checkBoxOnMouseHide_;
     QPushButton* btnChangeFont_;
     QLabel* lblFontName_;
+    KeyChordEdit* nowTimeKey_;
+    QLabel* lblNowTimeKeyNote_;
 };
 
 }  // namespace velmora

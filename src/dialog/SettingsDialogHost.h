@@ -1,11 +1,24 @@
 #pragma once
 
+#include <string>
+
 #include "base/DateTime.h"
 #include "dialog/TrayMenuItem.h"
 #include "settings/Settings.h"
 #include "settings/StartupSettings.h"
 
 namespace velmora {
+
+// How the desktop lets the program have the key that says the time from
+// any window.
+struct NowTimeKeyStatus {
+    // False where the session gives programs no such key: the field is
+    // greyed and the note says why.
+    bool Available = true;
+    // What stands in the way of the chosen key, or where the desktop put
+    // it; empty when the key simply works.
+    std::string Note;
+};
 
 // What the settings dialog needs from the rest of the program: the live
 // settings record, the tray menu, the clock window and the wall clock. The
@@ -40,6 +53,11 @@ public:
     // The time-signal settings changed with the sound after the speech:
     // the announcement ahead of the mark must be worked out again.
     virtual void RebuildPreAnnouncement() = 0;
+
+    // The key that says the time: how it fares, and binding the live
+    // record's key after it changed.
+    virtual NowTimeKeyStatus NowTimeKey() const = 0;
+    virtual void ApplyNowTimeKey() = 0;
 };
 
 }  // namespace velmora

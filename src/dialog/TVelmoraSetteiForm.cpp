@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QKeySequenceEdit>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -224,6 +225,9 @@ void TVelmoraSetteiForm::WatchForChanges() {
     for (auto* slider : findChildren<QSlider*>()) {
         connect(slider, &QSlider::valueChanged, this, changed);
     }
+    for (auto* keys : findChildren<QKeySequenceEdit*>()) {
+        connect(keys, &QKeySequenceEdit::keySequenceChanged, this, changed);
+    }
 }
 
 DialogValues TVelmoraSetteiForm::ReadControls() const {
@@ -357,6 +361,10 @@ void TVelmoraSetteiForm::SetFontName(const QString& name) {
     generalPage_->ShowFontName(name);
 }
 
+void TVelmoraSetteiForm::ShowNowTimeKeyStatus() {
+    generalPage_->ShowNowTimeKeyStatus(host_.NowTimeKey());
+}
+
 void TVelmoraSetteiForm::ShowSettings() {
     // Asked again while open (a double click on the clock): refilling from
     // the file would throw the user's unsaved edits away unasked.
@@ -375,6 +383,7 @@ void TVelmoraSetteiForm::ShowSettings() {
     if (LoadDialogValues(ini, context, form)) {
         FillControls(form);
     }
+    ShowNowTimeKeyStatus();
     shownMonth_ = alarmPage_->NoAlarmDays()->MonthIndex();
     state_.DialogLoaded = true;
     RenewVolumeHints();
@@ -451,6 +460,7 @@ bool TVelmoraSetteiForm::SaveAndApply() {
     IniFile ini(settingsPath_);
     Settings& live = host_.LiveSettings();
     const int howTo = form.HowTo;
+    const std::string nowTimeKey = live.NowTimeKey;
     const DialogValuesSaveResult saved = SaveDialogValues(ini, form, check.DayOfMonthList, live,
                                                           {alarmWordPath_, recordedVoicePath_});
     if (form.HowTo != howTo) {
@@ -462,6 +472,10 @@ bool TVelmoraSetteiForm::SaveAndApply() {
     }
     if (live.SpeakBeforeSound) {
         host_.RebuildPreAnnouncement();
+    }
+    if (live.NowTimeKey != nowTimeKey) {
+        host_.ApplyNowTimeKey();
+        ShowNowTimeKeyStatus();
     }
     if (!state_.Unchanged) {
         BringTrayMenuInLine(host_, form);

@@ -85,6 +85,10 @@ public:
     void RemoveFromList(SoundList list, int index);
     QPushButton* MusicTestButton() const;
 
+    // How the key that says the time fares; the program calls it again
+    // when the desktop answers later.
+    void ShowNowTimeKeyStatus();
+
     // The voice recording as the main tick follows it.
     void ShowRecordSeconds(int seconds);
     // Ends a running recording as its button would.

@@ -14,6 +14,12 @@ inline constexpr DateTime kAlarmTimeDate = EncodeDate(2011, 1, 1);
 // A time-signal volume range that is not in use.
 inline constexpr DateTime kRangeUnused = -1.0;
 
+// Ctrl, Alt and Shift together with T (for "time"): none of the common
+// desktops (GNOME, KDE Plasma, Xfce) binds this chord, nor do the
+// applications most people run (the browsers and terminals use Ctrl+Shift+T
+// and Ctrl+Alt+T), so taking it from every window takes it from no one.
+inline constexpr const char* kDefaultNowTimeKey = "Ctrl+Alt+Shift+T";
+
 // The live settings the clock works from: filled once at start-up by
 // LoadSettings and updated field by field when the settings dialog is
 // confirmed. Fields carry the names of the keys they come from. The on/off
@@ -45,6 +51,9 @@ struct Settings {
 
     int VoiceNo = 0;  // 0..5, 6 = a random voice for each utterance
     int SpeakSpead = 120;
+    // The key that says the time from any window, in Qt's portable text
+    // ("Ctrl+Alt+Shift+T"); empty when the user switched it off.
+    std::string NowTimeKey = kDefaultNowTimeKey;
 
     int JihoMode = 1;       // 0: every N minutes, otherwise every N hours
     int JihoInterval = 60;  // minutes

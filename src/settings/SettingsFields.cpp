@@ -54,6 +54,7 @@ std::vector<std::pair<std::string, std::string>> SettingsFields(const Settings& 
     f.Add("OnVoiceStopPlayStop", s.OnVoiceStopPlayStop);
     f.Add("VoiceNo", s.VoiceNo);
     f.Add("SpeakSpead", s.SpeakSpead);
+    f.Add("NowTimeKey", s.NowTimeKey);
     f.Add("JihoMode", s.JihoMode);
     f.Add("JihoInterval", s.JihoInterval);
     f.Add("JihoVolume", s.JihoVolume);

@@ -75,6 +75,9 @@ void LoadMusic(const IniFile& ini, Settings& s) {
 void LoadVoice(const IniFile& ini, Settings& s) {
     s.VoiceNo = InRangeOr(ini.ReadInteger("VoiceNo", "Value", 0), 0, kRandomVoice, 0);
     s.SpeakSpead = std::clamp(ini.ReadInteger("SpeakSpead", "Value", 120), kMinSpeed, kMaxSpeed);
+    // Files written before the key existed get the default; an empty value
+    // is the user's "none".
+    s.NowTimeKey = ini.ReadString("NowTime", "Key", kDefaultNowTimeKey);
 }
 
 void LoadJiho(const IniFile& ini, Settings& s) {

@@ -40,6 +40,9 @@ public:
     void ShowDial(DialColour /*colour*/) override {}
     bool AlarmMusicPlaying() const override { return p_.Services.Music.MusicPlaying(); }
     void RebuildPreAnnouncement() override;
+    // The simulated desktop has no keyboard to press the key on.
+    NowTimeKeyStatus NowTimeKey() const override { return {}; }
+    void ApplyNowTimeKey() override {}
 
 private:
     // Arms the next alarm when either mode is checked, else switches the

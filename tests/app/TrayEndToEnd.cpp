@@ -328,6 +328,33 @@ TEST_F(TrayEndToEnd, TheTrayMenuSpeaksTheTimeSwitchesTheAlarmAndEndsTheProgram) 
     EXPECT_FALSE(TrayIcon().has_value()) << "the icon stayed in the tray";
 }
 
+// The key that says the time (the default one: the settings file has no
+// key), pressed while another window has the keyboard, speaks as the
+// menu's "現在時刻(&T)" does; switched off in the file, it says nothing.
+TEST_F(TrayEndToEnd, TheKeySpeaksTheTimeFromAnyWindow) {
+    test::SinkMonitor monitor;
+    std::string error;
+    ASSERT_TRUE(monitor.Start(&error)) << error;
+    // A key grab is the X11 session's way; on Wayland it is the portal's.
+    env_.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    env_.remove(QStringLiteral("XDG_SESSION_TYPE"));
+    env_.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    StartProgram();
+    const auto before = monitor.IndexAt(test::SinkMonitor::Clock::now());
+    Xdotool({QStringLiteral("key"), QStringLiteral("ctrl+alt+shift+t")});
+    EXPECT_TRUE(WaitFor([&] { return HeardFrom(monitor, before); }, 10000))
+        << "the key said nothing";
+    program_.terminate();
+    ASSERT_TRUE(program_.waitForFinished(15000));
+
+    test::WriteBytes(settings_, "[Jiho]\r\nUse=0\r\n[NowTime]\r\nKey=\r\n");
+    StartProgram();
+    const auto off = monitor.IndexAt(test::SinkMonitor::Clock::now());
+    Xdotool({QStringLiteral("key"), QStringLiteral("ctrl+alt+shift+t")});
+    EXPECT_FALSE(WaitFor([&] { return HeardFrom(monitor, off); }, 3000))
+        << "a key switched off still spoke";
+}
+
 // Without the right to wake the computer the alarm is armed all the same,
 // and the user is told once how to grant it.
 TEST_F(TrayEndToEnd, WithoutTheWakeRightTheUserIsToldOnce) {

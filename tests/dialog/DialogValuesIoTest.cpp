@@ -141,7 +141,10 @@ TEST_F(DialogValuesIoTest, LiveRecordFollowsTheForm) {
     form.SpeakBeforeSound = true;
     form.Word = 4;
     form.ResumeTime = 4;
+    form.NowTimeKey = "";  // switched off: stored empty, not left to the default
     ASSERT_TRUE(Save(form).Saved);
+    EXPECT_EQ(ini.ReadRaw("NowTime", "Key"), "");
+    EXPECT_EQ(live.NowTimeKey, "");
     EXPECT_EQ(live.MusicFile, "/music/a.ogg");
     EXPECT_EQ(live.MusicCount, 2);
     EXPECT_FALSE(live.MusicRandom);

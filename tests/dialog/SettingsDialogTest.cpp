@@ -1,11 +1,15 @@
 #include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeySequenceEdit>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QSlider>
 #include <QTabWidget>
 #include <QTest>
 #include <QValidator>
+#include <algorithm>
 #include <filesystem>
 
 #include "SettingsDialogFixture.h"
@@ -494,6 +498,40 @@ TEST_F(SettingsDialogTest, DeleteInAListIsHandedOn) {
     }
     EXPECT_EQ(lists, (std::vector<SoundList>{SoundList::Music, SoundList::JihoSounds,
                                              SoundList::AlarmSounds}));
+}
+
+// The key that says the time: a chord pressed in the field replaces the
+// stored one, Tab leaves the field instead of being recorded, a plain
+// letter is refused, and OK stores the key and has it bound. Where the
+// desktop offers no such key the field is greyed with the reason beside it.
+TEST_F(SettingsDialogTest, TheTimeKeyIsRecordedStoredAndGreyedWhereTheDesktopHasNone) {
+    Shown();
+    QApplication::setActiveWindow(form.get());
+    auto* field = Find<QKeySequenceEdit>("NowTimeKey");
+    const auto shown = [&] { return field->keySequence().toString(QKeySequence::PortableText); };
+    EXPECT_EQ(shown(), QStringLiteral("Ctrl+Alt+Shift+T"));  // no file: the default
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_T);
+    QTest::keyClick(field, Qt::Key_Tab);
+    EXPECT_EQ(shown(), QStringLiteral("Ctrl+Alt+Shift+T"));
+    EXPECT_TRUE(Find<QLabel>("LblNowTimeKeyNote")->text().contains(QStringLiteral("Ctrl")));
+    EXPECT_EQ(FocusName(), QStringLiteral("BtnNoNowTimeKey"));
+
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_F9, Qt::ControlModifier);
+    QTest::keyClick(field, Qt::Key_Tab);
+    EXPECT_EQ(shown(), QStringLiteral("Ctrl+F9"));
+    EXPECT_FALSE(form->State().Unchanged);
+    form->BtnOKClick();
+    EXPECT_EQ(Ini().ReadRaw("NowTime", "Key"), "Ctrl+F9");
+    EXPECT_EQ(std::count(host.log.begin(), host.log.end(), "key Ctrl+F9"), 1);
+
+    host.nowTimeKey = {false, "このデスクトップでは使えません。"};
+    Shown();
+    EXPECT_FALSE(field->isEnabled());
+    EXPECT_EQ(Find<QLabel>("LblNowTimeKeyNote")->text(),
+              QStringLiteral("このデスクトップでは使えません。"));
+    EXPECT_EQ(shown(), QStringLiteral("Ctrl+F9"));
 }
 
 // A screen reader announces a control by its name. Every control the

@@ -39,6 +39,8 @@ public:
     }
     bool AlarmMusicPlaying() const override { return musicPlaying; }
     void RebuildPreAnnouncement() override { log.push_back("pre-announcement"); }
+    NowTimeKeyStatus NowTimeKey() const override { return nowTimeKey; }
+    void ApplyNowTimeKey() override { log.push_back("key " + live.NowTimeKey); }
 
     static std::string Name(TrayMenuItem item) {
         switch (item) {
@@ -70,6 +72,7 @@ public:
     bool clockVisible = true;
     bool clockTopMost = true;
     bool musicPlaying = false;
+    NowTimeKeyStatus nowTimeKey;
     std::vector<std::string> log;
 };
 

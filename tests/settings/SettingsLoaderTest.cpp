@@ -218,6 +218,11 @@ TEST_F(LoadSettingsTest, OutOfRangeValuesAreMended) {
         {"[Alarm]\r\nWord=9\r\n", "Word", "2"},
         {"[Alarm]\r\nWord=-1\r\n", "AlarmWordText", "あ'さですよ。お'きてください。"},
         {"[Music]\r\nNo=1\r\nCount=0\r\n", "MusicCount", "1"},
+        // The time key: older files have none and get the default; an empty
+        // value is the user's "none" and stays so.
+        {"[VoiceNo]\r\nValue=1\r\n", "NowTimeKey", "Ctrl+Alt+Shift+T"},
+        {"[NowTime]\r\nKey=\r\n", "NowTimeKey", ""},
+        {"[NowTime]\r\nKey=Meta+F9\r\n", "NowTimeKey", "Meta+F9"},
     };
     for (const Case& c : cases) {
         File(c.file);
