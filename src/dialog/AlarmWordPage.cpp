@@ -57,6 +57,7 @@ AlarmWordPage::AlarmWordPage(SettingsDialogState& state, std::string recordedVoi
                        "その場合、各言葉の区切りには'*'を書いてください。"));
     memoAlarmWord_->setEnabled(false);
     btnAlarmWordTest_->setObjectName(QStringLiteral("BtnAlarmWordTest"));
+    btnAlarmWordTest_->setAccessibleName(QStringLiteral("目覚めの言葉を試す"));
     btnAlarmWordTest_->setEnabled(false);
     btnWavePlay_->setObjectName(QStringLiteral("BtnWavePlay"));
     btnWavePlay_->setEnabled(false);

@@ -47,6 +47,7 @@ JihoPage::JihoPage(SettingsDialogState& state, QWidget* parent)
     ApplyInterval(1);
     trackBarMainJihoVolume_->setObjectName(QStringLiteral("TrackBarMainJihoVolume"));
     btnMainJihoVolumeTest_->setObjectName(QStringLiteral("BtnMainJihoVolumeTest"));
+    btnMainJihoVolumeTest_->setAccessibleName(QStringLiteral("通常の時報の音量を試す"));
     comboBoxJihoGobi_->setObjectName(QStringLiteral("ComboBoxJihoGobi"));
     for (int gobi = 0; gobi <= 6; ++gobi) {
         comboBoxJihoGobi_->addItem(QString::fromStdString(JihoEnding(gobi)));
@@ -126,6 +127,7 @@ QWidget* JihoPage::BuildRanges() {
         row.EndHour->setAccessibleName(range + QStringLiteral("終わりの時"));
         row.EndMinit->setAccessibleName(range + QStringLiteral("終わりの分"));
         row.Volume->setAccessibleName(range + QStringLiteral("時報の音量"));
+        row.Test->setAccessibleName(range + QStringLiteral("時報の音量を試す"));
         grid->addWidget(row.StartHour, n, 0);
         grid->addWidget(new QLabel(QStringLiteral("時"), box), n, 1);
         grid->addWidget(row.StartMinit, n, 2);

@@ -508,6 +508,10 @@ TEST_F(SettingsDialogTest, EveryControlTheKeyboardReachesHasAName) {
     EXPECT_EQ(name(Find<QWidget>("LEMonHour")), "月曜日の時");
     EXPECT_EQ(name(Find<QWidget>("LEDaySecond")), "毎日の秒");
     EXPECT_EQ(name(Find<QWidget>("LEJihoVolumeEndMinit2")), "時間帯3の終わりの分");
+    // The buttons captioned "TEST" say what they try.
+    EXPECT_EQ(name(Find<QWidget>("BtnMaxVolumeTest")), "最大音量を試す");
+    EXPECT_EQ(name(Find<QWidget>("BtnSpeakTest")), "話す速さを試す");
+    EXPECT_EQ(name(Find<QWidget>("BtnJihoVolumeTest0")), "時間帯1の時報の音量を試す");
     auto* bar = Find<QSlider>("TrackBarMaxVolume");
     EXPECT_EQ(name(bar), "最大音量");
     QAccessibleValueInterface* value = QAccessible::queryAccessibleInterface(bar)->valueInterface();
