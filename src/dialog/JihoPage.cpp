@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <initializer_list>
 
 #include "dialog/AlarmSoundPanel.h"
 #include "dialog/NumericEdit.h"
@@ -85,6 +86,17 @@ JihoPage::JihoPage(SettingsDialogState& state, QWidget* parent)
     layout->addSpacing(6);
     layout->addLayout(sounds);
     layout->addStretch(1);
+
+    // The range rows are made after the controls below them; Tab takes them
+    // where they stand, between the main volume and the endings.
+    QWidget* previous = btnMainJihoVolumeTest_;
+    for (const RangeRow& row : ranges_) {
+        for (QWidget* next : std::initializer_list<QWidget*>{
+                 row.StartHour, row.StartMinit, row.EndHour, row.EndMinit, row.Volume, row.Test}) {
+            setTabOrder(previous, next);
+            previous = next;
+        }
+    }
 
     connect(radioGroupJihoInterval_, &RadioGroup::itemClicked, this, [this](int mode) {
         if (state_.DialogLoaded) {

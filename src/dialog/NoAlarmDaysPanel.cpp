@@ -66,6 +66,8 @@ NoAlarmDaysPanel::NoAlarmDaysPanel(QWidget* parent)
     layout->setSpacing(4);
     layout->addLayout(checks);
     layout->addLayout(grid);
+    // Tab reads the top row to its end before the day lists below it.
+    setTabOrder(checkBoxMonthEnd_, btnPlan_);
 
     connect(comboBoxMonth_, &QComboBox::activated, this, &NoAlarmDaysPanel::monthPicked);
     connect(btnPlan_, &QPushButton::clicked, this, &NoAlarmDaysPanel::planRequested);
