@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QHelpEvent>
 #include <QPaintEvent>
+#include <QTest>
 #include <QToolTip>
 #include <QWindow>
 
@@ -201,6 +203,25 @@ TEST_F(ClockFormTest, RightClickOpensTheTrayMenuWithoutHiding) {
     Mouse(Hands(), QEvent::MouseButtonRelease, OnScreen({100, 150}), Qt::RightButton, Qt::NoButton);
     ASSERT_EQ(host.trayMenuAt.size(), 1u);
     EXPECT_EQ(host.trayMenuAt[0], QPoint(960, 577));
+    EXPECT_FALSE(allowedWhileOpen);
+    EXPECT_TRUE(Form().MouseHideAllowed());
+}
+
+// Once the clock has the keyboard, the menu key and Shift+F10 open the menu
+// over the middle of the clock, as the right button does under the pointer.
+TEST_F(ClockFormTest, TheMenuKeyOpensTheTrayMenuOverTheClock) {
+    ShowPlaced();
+    Form().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Form()));
+    ASSERT_EQ(QApplication::focusWidget(), &Hands()) << "the clock cannot take the keyboard";
+    bool allowedWhileOpen = true;
+    host.whileTrayMenuOpen = [&] { allowedWhileOpen = Form().MouseHideAllowed(); };
+    QTest::keyClick(&Hands(), Qt::Key_F10);
+    QTest::keyClick(&Hands(), Qt::Key_M);
+    EXPECT_TRUE(host.trayMenuAt.empty());
+    QTest::keyClick(&Hands(), Qt::Key_Menu);
+    QTest::keyClick(&Hands(), Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_EQ(host.trayMenuAt, (std::vector<QPoint>{{959, 539}, {959, 539}}));
     EXPECT_FALSE(allowedWhileOpen);
     EXPECT_TRUE(Form().MouseHideAllowed());
 }
