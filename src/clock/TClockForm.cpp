@@ -105,6 +105,8 @@ TClockForm::TClockForm(ClockWindowHost& host, ClockDesktop& desktop, MessageServ
     resize(kDesignWidth, kDesignHeight);
     knownScreenSize_ = ScreenSize();
     alarmLabel_ = QStringLiteral("ALARM OFF");
+    // Without a description of its own a screen reader would read the hint.
+    UpdateAlarmState();
     LoadDial(host_.Dial());
     SetClockHint(QString::fromStdString(CreationHint()));
     LayoutClock();

@@ -321,7 +321,8 @@ TEST_F(ClockFormTest, RingingEnlargesAndCentresThenRestores) {
     EXPECT_EQ(Form().geometry(), QRect(5, 6, 250, 282));
 }
 
-// A screen reader names the painted clock by its time, following the clock.
+// A screen reader names the painted clock by its time, following the clock,
+// and describes it by the alarm's state from the start (not by its hint).
 TEST_F(ClockFormTest, ThePaintedClockIsNamedByItsTime) {
     Create();
     ClockTime time = test::SampleTime();
@@ -329,6 +330,8 @@ TEST_F(ClockFormTest, ThePaintedClockIsNamedByItsTime) {
     const auto name = [this] {
         return QAccessible::queryAccessibleInterface(&Hands())->text(QAccessible::Name);
     };
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&Hands())->text(QAccessible::Description),
+              QStringLiteral("目覚ましオフ"));
     EXPECT_EQ(name(), QStringLiteral("午前10時8分"));
     time.Hour = 19;
     time.Minute = 0;
