@@ -41,6 +41,7 @@ AlarmVolumePanel::AlarmVolumePanel(SettingsDialogState& state, QWidget* parent)
     btnMaxVolumeTest_->setObjectName(QStringLiteral("BtnMaxVolumeTest"));
     btnAlarmMusic_->setObjectName(QStringLiteral("BtnAlarmMusic"));
     comboBoxAlarmMusic_->setObjectName(QStringLiteral("ComboBoxAlarmMusic"));
+    comboBoxAlarmMusic_->setAccessibleName(QStringLiteral("目覚めの曲"));
     comboBoxAlarmMusic_->setFixedWidth(kMusicListWidth);
     comboBoxAlarmMusic_->addItem(QStringLiteral("なし"));
     btnAlarmMusicTest_->setObjectName(QStringLiteral("BtnAlarmMusicTest"));

@@ -50,10 +50,12 @@ JihoPage::JihoPage(SettingsDialogState& state, QWidget* parent)
     btnMainJihoVolumeTest_->setObjectName(QStringLiteral("BtnMainJihoVolumeTest"));
     btnMainJihoVolumeTest_->setAccessibleName(QStringLiteral("通常の時報の音量を試す"));
     comboBoxJihoGobi_->setObjectName(QStringLiteral("ComboBoxJihoGobi"));
+    comboBoxJihoGobi_->setAccessibleName(QStringLiteral("時報の語尾"));
     for (int gobi = 0; gobi <= 6; ++gobi) {
         comboBoxJihoGobi_->addItem(QString::fromStdString(JihoEnding(gobi)));
     }
     comboBoxBeforeJihoSound_->setObjectName(QStringLiteral("ComboBoxBeforeJihoSound"));
+    comboBoxBeforeJihoSound_->setAccessibleName(QStringLiteral("時報の前に鳴らす音"));
     comboBoxBeforeJihoSound_->addItems(BuiltInJihoSoundNames());
     comboBoxBeforeJihoSound_->setMinimumContentsLength(8);
     btnAddBeforeJihoSound_->setObjectName(QStringLiteral("BtnAddBeforeJihoSound"));
@@ -70,9 +72,14 @@ JihoPage::JihoPage(SettingsDialogState& state, QWidget* parent)
     mainVolume->addWidget(btnMainJihoVolumeTest_);
 
     auto* sounds = new QGridLayout;
-    sounds->addWidget(new QLabel(QStringLiteral("時報の語尾"), this), 0, 0);
+    // The captions label the list boxes for a screen reader.
+    auto* gobiCaption = new QLabel(QStringLiteral("時報の語尾"), this);
+    gobiCaption->setBuddy(comboBoxJihoGobi_);
+    sounds->addWidget(gobiCaption, 0, 0);
     sounds->addWidget(comboBoxJihoGobi_, 0, 1);
-    sounds->addWidget(new QLabel(QStringLiteral("時報の前に鳴らす音:"), this), 1, 0);
+    auto* soundCaption = new QLabel(QStringLiteral("時報の前に鳴らす音:"), this);
+    soundCaption->setBuddy(comboBoxBeforeJihoSound_);
+    sounds->addWidget(soundCaption, 1, 0);
     sounds->addWidget(comboBoxBeforeJihoSound_, 1, 1);
     sounds->addWidget(btnAddBeforeJihoSound_, 1, 2);
     sounds->addWidget(checkBoxSpeakJihoBeforeSound_, 2, 0, 1, 3);

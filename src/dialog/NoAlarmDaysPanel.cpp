@@ -38,6 +38,7 @@ NoAlarmDaysPanel::NoAlarmDaysPanel(QWidget* parent)
     checkBoxHoliday_->setObjectName(QStringLiteral("CheckBoxHoliday"));
     checkBoxMonthEnd_->setObjectName(QStringLiteral("CheckBoxMonthEnd"));
     comboBoxMonth_->setObjectName(QStringLiteral("ComboBoxMonth"));
+    comboBoxMonth_->setAccessibleName(QStringLiteral("目覚まししない日の月"));
     for (int month = 1; month <= 12; ++month) {
         comboBoxMonth_->addItem(QString::number(month) + QStringLiteral("月"));
     }

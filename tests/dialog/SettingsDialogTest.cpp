@@ -1,3 +1,4 @@
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
@@ -517,6 +518,13 @@ TEST_F(SettingsDialogTest, EveryControlTheKeyboardReachesHasAName) {
     EXPECT_EQ(name(Find<QWidget>("BtnMaxVolumeTest")), "最大音量を試す");
     EXPECT_EQ(name(Find<QWidget>("BtnSpeakTest")), "話す速さを試す");
     EXPECT_EQ(name(Find<QWidget>("BtnJihoVolumeTest0")), "時間帯1の時報の音量を試す");
+    // A list box is labelled by the caption beside it, and its drop-down
+    // list goes by what it is for.
+    const auto labels = QAccessible::queryAccessibleInterface(Find<QComboBox>("ComboBoxJihoGobi"))
+                            ->relations(QAccessible::Label);
+    ASSERT_FALSE(labels.isEmpty());
+    EXPECT_EQ(labels.constFirst().first->text(QAccessible::Name), QStringLiteral("時報の語尾"));
+    EXPECT_EQ(name(Find<QComboBox>("ComboBoxMonth")->view()), "目覚まししない日の月");
     auto* bar = Find<QSlider>("TrackBarMaxVolume");
     EXPECT_EQ(name(bar), "最大音量");
     QAccessibleValueInterface* value = QAccessible::queryAccessibleInterface(bar)->valueInterface();
