@@ -31,6 +31,7 @@ VELMORA_TEST_PACKAGES=(
   weston xwayland qt6-wayland  # the program in a Wayland session, with and without XWayland
   open-jtalk  # open_jtalk's full-context labels are what the voices' labels are checked against
   lintian appstream desktop-file-utils  # the Debian package, its metadata and menu entry are checked
+  at-spi2-core python3-pyatspi  # the program read over AT-SPI, as a screen reader reads it
 )
 
 # scripts/fuzz only: libFuzzer comes with clang.

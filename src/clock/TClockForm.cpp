@@ -3,6 +3,7 @@
 #include <QBitmap>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -88,6 +89,10 @@ TClockForm::TClockForm(ClockWindowHost& host, ClockDesktop& desktop, MessageServ
     imgHari_ = new ClockHandLayer(this);
     imgHari_->setObjectName(QStringLiteral("ImgHari"));
     imgHari_->installEventFilter(this);
+    // The clock takes the keyboard when clicked or tabbed to, never by
+    // appearing (the window shows without activating): a screen reader then
+    // reads its time, and the menu key opens its menu.
+    imgHari_->setFocusPolicy(Qt::StrongFocus);
     imgStopBtn_ = new QLabel(this);
     imgStopBtn_->setObjectName(QStringLiteral("ImgStopBtn"));
     imgStopBtn_->setScaledContents(true);
@@ -100,6 +105,8 @@ TClockForm::TClockForm(ClockWindowHost& host, ClockDesktop& desktop, MessageServ
     resize(kDesignWidth, kDesignHeight);
     knownScreenSize_ = ScreenSize();
     alarmLabel_ = QStringLiteral("ALARM OFF");
+    // Without a description of its own a screen reader would read the hint.
+    UpdateAlarmState();
     LoadDial(host_.Dial());
     SetClockHint(QString::fromStdString(CreationHint()));
     LayoutClock();
@@ -468,6 +475,8 @@ bool TClockForm::eventFilter(QObject* watched, QEvent* event) {
                 HandsDoubleClick();
             }
             return true;
+        case QEvent::KeyPress:
+            return HandsKeyPress(static_cast<QKeyEvent*>(event));
         default:
             return false;
     }
@@ -518,10 +527,30 @@ void TClockForm::HandsMouseUp(QMouseEvent* event) {
     }
     resizeArmed_ = false;
     if (event->button() == Qt::RightButton) {
-        mouseHideAllowed_ = false;
-        host_.OpenTrayMenu(event->globalPosition().toPoint());
-        mouseHideAllowed_ = true;
+        OpenMenuAt(event->globalPosition().toPoint());
     }
+}
+
+bool TClockForm::HandsKeyPress(QKeyEvent* event) {
+    // The menu key, and Shift+F10 where a keyboard has none, as elsewhere on
+    // the desktop. The window system may also turn the menu key into a
+    // context menu event; the hand layer leaves those unanswered, so the
+    // menu opens once.
+    const bool menuKey = event->key() == Qt::Key_Menu ||
+                         (event->key() == Qt::Key_F10 &&
+                          (event->modifiers() & ~Qt::KeypadModifier) == Qt::ShiftModifier);
+    if (!menuKey) {
+        return false;
+    }
+    // Over the middle of the clock, where no pointer says where.
+    OpenMenuAt(imgHari_->mapToGlobal(imgHari_->rect().center()));
+    return true;
+}
+
+void TClockForm::OpenMenuAt(QPoint screenPos) {
+    mouseHideAllowed_ = false;
+    host_.OpenTrayMenu(screenPos);
+    mouseHideAllowed_ = true;
 }
 
 void TClockForm::HandsDoubleClick() {

@@ -16,6 +16,7 @@
 #include "clock/WindowDrag.h"
 #include "settings/IniFile.h"
 
+class QKeyEvent;
 class QLabel;
 
 namespace velmora {
@@ -36,8 +37,9 @@ struct ClockWindowTimings {
 // alarm label, the hand layer with the date, and the STOP picture on top.
 // Black is see-through; the window can be resized with the wheel and at the
 // middle of its left, right and bottom edges, moved by a drag, and opens the
-// tray menu and the settings through its host. It draws the time it is
-// given and never reads the clock itself.
+// tray menu (right button, or the menu key once it has the keyboard) and the
+// settings through its host. It draws the time it is given and never reads
+// the clock itself.
 class TClockForm final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TClockForm)
@@ -121,6 +123,10 @@ private:
     void HandsMouseMove(QMouseEvent* event);
     void HandsMouseUp(QMouseEvent* event);
     void HandsDoubleClick();
+    // Opens the menu for the menu key; whether the key was one.
+    bool HandsKeyPress(QKeyEvent* event);
+    // The tray menu at a screen point, the clock staying while it is open.
+    void OpenMenuAt(QPoint screenPos);
     void ResizeFinished();
     void MoveFinished();
     QSize ScreenSize() const;

@@ -36,6 +36,11 @@ AlarmSoundPanel::AlarmSoundPanel(SettingsDialogState& state, QWidget* parent)
     btnAddBeforeAlarmSpeakSound_->setObjectName(QStringLiteral("BtnAddBeforeAlarmSpeakSound"));
     checkBoxAlarmJiho_->setObjectName(QStringLiteral("CheckBoxAlarmJiho"));
     comboBoxResumeTime_->setObjectName(QStringLiteral("ComboBoxResumeTime"));
+    // A screen reader reads a list box by the caption it is the buddy of
+    // (below); the name is what its drop-down list goes by.
+    comboBoxBeforeAlarmSpeakSound_->setAccessibleName(QStringLiteral("目覚ましに鳴らす音"));
+    comboBoxResumeTime_->setAccessibleName(
+        QStringLiteral("省電力モードから復帰するときに電源を入れる時刻"));
     for (int minutes = 1; minutes <= 5; ++minutes) {
         comboBoxResumeTime_->addItem(QString::number(minutes) + QStringLiteral("分前"));
     }
@@ -49,7 +54,9 @@ AlarmSoundPanel::AlarmSoundPanel(SettingsDialogState& state, QWidget* parent)
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setVerticalSpacing(3);
     auto* soundRow = new QHBoxLayout;
-    soundRow->addWidget(new QLabel(QStringLiteral("目覚ましに鳴らす音:"), this));
+    auto* soundCaption = new QLabel(QStringLiteral("目覚ましに鳴らす音:"), this);
+    soundCaption->setBuddy(comboBoxBeforeAlarmSpeakSound_);
+    soundRow->addWidget(soundCaption);
     soundRow->addWidget(comboBoxBeforeAlarmSpeakSound_, 1);
     grid->addLayout(soundRow, 0, 0);
     auto* randomRow = new QHBoxLayout;
@@ -58,7 +65,9 @@ AlarmSoundPanel::AlarmSoundPanel(SettingsDialogState& state, QWidget* parent)
     randomRow->addWidget(btnAddBeforeAlarmSpeakSound_);
     grid->addLayout(randomRow, 1, 0);
     grid->addWidget(checkBoxAlarmJiho_, 2, 0);
-    grid->addWidget(new QLabel(QStringLiteral("省電力モードから復帰時は"), this), 3, 0);
+    auto* resumeCaption = new QLabel(QStringLiteral("省電力モードから復帰時は"), this);
+    resumeCaption->setBuddy(comboBoxResumeTime_);
+    grid->addWidget(resumeCaption, 3, 0);
     auto* resumeRow = new QHBoxLayout;
     resumeRow->addWidget(comboBoxResumeTime_);
     resumeRow->addWidget(new QLabel(QStringLiteral("に電源を入れる"), this));

@@ -41,6 +41,7 @@ AlarmVolumePanel::AlarmVolumePanel(SettingsDialogState& state, QWidget* parent)
     btnMaxVolumeTest_->setObjectName(QStringLiteral("BtnMaxVolumeTest"));
     btnAlarmMusic_->setObjectName(QStringLiteral("BtnAlarmMusic"));
     comboBoxAlarmMusic_->setObjectName(QStringLiteral("ComboBoxAlarmMusic"));
+    comboBoxAlarmMusic_->setAccessibleName(QStringLiteral("目覚めの曲"));
     comboBoxAlarmMusic_->setFixedWidth(kMusicListWidth);
     comboBoxAlarmMusic_->addItem(QStringLiteral("なし"));
     btnAlarmMusicTest_->setObjectName(QStringLiteral("BtnAlarmMusicTest"));
@@ -59,6 +60,9 @@ AlarmVolumePanel::AlarmVolumePanel(SettingsDialogState& state, QWidget* parent)
     grid->setVerticalSpacing(3);
     trackBarFirstVolume_->setAccessibleName(QStringLiteral("最初の音量"));
     trackBarMaxVolume_->setAccessibleName(QStringLiteral("最大音量"));
+    // The buttons keep their short caption; a screen reader says what they try.
+    btnFirstVolumeTest_->setAccessibleName(QStringLiteral("最初の音量を試す"));
+    btnMaxVolumeTest_->setAccessibleName(QStringLiteral("最大音量を試す"));
     grid->addWidget(new QLabel(QStringLiteral("最初の音量"), this), 0, 0);
     grid->addWidget(trackBarFirstVolume_, 0, 1);
     grid->addWidget(btnFirstVolumeTest_, 0, 2);

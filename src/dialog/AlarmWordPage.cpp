@@ -52,11 +52,15 @@ AlarmWordPage::AlarmWordPage(SettingsDialogState& state, std::string recordedVoi
     memoAlarmWord_->setObjectName(QStringLiteral("MemoAlarmWord"));
     memoAlarmWord_->setAccessibleName(QStringLiteral("自作の目覚めの言葉"));
     memoAlarmWord_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Tab goes on to the next control: a tab character means nothing in
+    // the words, and a keyboard user would be caught in the field.
+    memoAlarmWord_->setTabChangesFocus(true);
     memoAlarmWord_->setToolTip(
         QStringLiteral("複数の目覚めの言葉を設定してその中からランダムにしゃべらせられます。\n"
                        "その場合、各言葉の区切りには'*'を書いてください。"));
     memoAlarmWord_->setEnabled(false);
     btnAlarmWordTest_->setObjectName(QStringLiteral("BtnAlarmWordTest"));
+    btnAlarmWordTest_->setAccessibleName(QStringLiteral("目覚めの言葉を試す"));
     btnAlarmWordTest_->setEnabled(false);
     btnWavePlay_->setObjectName(QStringLiteral("BtnWavePlay"));
     btnWavePlay_->setEnabled(false);

@@ -39,6 +39,7 @@ GeneralPage::GeneralPage(SettingsDialogState& state, QWidget* parent)
     trackBar1_->setSingleStep(250);
     trackBar1_->setTickPosition(QSlider::NoTicks);
     btnSpeakTest_->setObjectName(QStringLiteral("BtnSpeakTest"));
+    btnSpeakTest_->setAccessibleName(QStringLiteral("話す速さを試す"));
     checkBoxClockAllwaysFront_->setObjectName(QStringLiteral("CheckBoxClockAllwaysFront"));
     checkBoxClockAllwaysFront_->setChecked(true);
     checkBoxOnMouseHide_->setObjectName(QStringLiteral("CheckBoxOnMouseHide"));

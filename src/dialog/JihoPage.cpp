@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <initializer_list>
 
 #include "dialog/AlarmSoundPanel.h"
 #include "dialog/NumericEdit.h"
@@ -47,11 +48,14 @@ JihoPage::JihoPage(SettingsDialogState& state, QWidget* parent)
     ApplyInterval(1);
     trackBarMainJihoVolume_->setObjectName(QStringLiteral("TrackBarMainJihoVolume"));
     btnMainJihoVolumeTest_->setObjectName(QStringLiteral("BtnMainJihoVolumeTest"));
+    btnMainJihoVolumeTest_->setAccessibleName(QStringLiteral("通常の時報の音量を試す"));
     comboBoxJihoGobi_->setObjectName(QStringLiteral("ComboBoxJihoGobi"));
+    comboBoxJihoGobi_->setAccessibleName(QStringLiteral("時報の語尾"));
     for (int gobi = 0; gobi <= 6; ++gobi) {
         comboBoxJihoGobi_->addItem(QString::fromStdString(JihoEnding(gobi)));
     }
     comboBoxBeforeJihoSound_->setObjectName(QStringLiteral("ComboBoxBeforeJihoSound"));
+    comboBoxBeforeJihoSound_->setAccessibleName(QStringLiteral("時報の前に鳴らす音"));
     comboBoxBeforeJihoSound_->addItems(BuiltInJihoSoundNames());
     comboBoxBeforeJihoSound_->setMinimumContentsLength(8);
     btnAddBeforeJihoSound_->setObjectName(QStringLiteral("BtnAddBeforeJihoSound"));
@@ -68,9 +72,14 @@ JihoPage::JihoPage(SettingsDialogState& state, QWidget* parent)
     mainVolume->addWidget(btnMainJihoVolumeTest_);
 
     auto* sounds = new QGridLayout;
-    sounds->addWidget(new QLabel(QStringLiteral("時報の語尾"), this), 0, 0);
+    // The captions label the list boxes for a screen reader.
+    auto* gobiCaption = new QLabel(QStringLiteral("時報の語尾"), this);
+    gobiCaption->setBuddy(comboBoxJihoGobi_);
+    sounds->addWidget(gobiCaption, 0, 0);
     sounds->addWidget(comboBoxJihoGobi_, 0, 1);
-    sounds->addWidget(new QLabel(QStringLiteral("時報の前に鳴らす音:"), this), 1, 0);
+    auto* soundCaption = new QLabel(QStringLiteral("時報の前に鳴らす音:"), this);
+    soundCaption->setBuddy(comboBoxBeforeJihoSound_);
+    sounds->addWidget(soundCaption, 1, 0);
     sounds->addWidget(comboBoxBeforeJihoSound_, 1, 1);
     sounds->addWidget(btnAddBeforeJihoSound_, 1, 2);
     sounds->addWidget(checkBoxSpeakJihoBeforeSound_, 2, 0, 1, 3);
@@ -84,6 +93,17 @@ JihoPage::JihoPage(SettingsDialogState& state, QWidget* parent)
     layout->addSpacing(6);
     layout->addLayout(sounds);
     layout->addStretch(1);
+
+    // The range rows are made after the controls below them; Tab takes them
+    // where they stand, between the main volume and the endings.
+    QWidget* previous = btnMainJihoVolumeTest_;
+    for (const RangeRow& row : ranges_) {
+        for (QWidget* next : std::initializer_list<QWidget*>{
+                 row.StartHour, row.StartMinit, row.EndHour, row.EndMinit, row.Volume, row.Test}) {
+            setTabOrder(previous, next);
+            previous = next;
+        }
+    }
 
     connect(radioGroupJihoInterval_, &RadioGroup::itemClicked, this, [this](int mode) {
         if (state_.DialogLoaded) {
@@ -126,6 +146,7 @@ QWidget* JihoPage::BuildRanges() {
         row.EndHour->setAccessibleName(range + QStringLiteral("終わりの時"));
         row.EndMinit->setAccessibleName(range + QStringLiteral("終わりの分"));
         row.Volume->setAccessibleName(range + QStringLiteral("時報の音量"));
+        row.Test->setAccessibleName(range + QStringLiteral("時報の音量を試す"));
         grid->addWidget(row.StartHour, n, 0);
         grid->addWidget(new QLabel(QStringLiteral("時"), box), n, 1);
         grid->addWidget(row.StartMinit, n, 2);

@@ -38,6 +38,7 @@ NoAlarmDaysPanel::NoAlarmDaysPanel(QWidget* parent)
     checkBoxHoliday_->setObjectName(QStringLiteral("CheckBoxHoliday"));
     checkBoxMonthEnd_->setObjectName(QStringLiteral("CheckBoxMonthEnd"));
     comboBoxMonth_->setObjectName(QStringLiteral("ComboBoxMonth"));
+    comboBoxMonth_->setAccessibleName(QStringLiteral("目覚まししない日の月"));
     for (int month = 1; month <= 12; ++month) {
         comboBoxMonth_->addItem(QString::number(month) + QStringLiteral("月"));
     }
@@ -66,6 +67,8 @@ NoAlarmDaysPanel::NoAlarmDaysPanel(QWidget* parent)
     layout->setSpacing(4);
     layout->addLayout(checks);
     layout->addLayout(grid);
+    // Tab reads the top row to its end before the day lists below it.
+    setTabOrder(checkBoxMonthEnd_, btnPlan_);
 
     connect(comboBoxMonth_, &QComboBox::activated, this, &NoAlarmDaysPanel::monthPicked);
     connect(btnPlan_, &QPushButton::clicked, this, &NoAlarmDaysPanel::planRequested);

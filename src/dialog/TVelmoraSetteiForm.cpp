@@ -1,5 +1,6 @@
 #include "dialog/TVelmoraSetteiForm.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -84,6 +85,11 @@ TVelmoraSetteiForm::TVelmoraSetteiForm(SettingsDialogHost& host, MessageService&
 
     ConnectPages();
     WatchForChanges();
+    // A list box's drop-down list, a window of its own, takes the keyboard
+    // when it opens: a screen reader reads it under the box's name.
+    for (QComboBox* box : findChildren<QComboBox*>()) {
+        box->view()->setAccessibleName(box->accessibleName());
+    }
 
     // The entries users added to the sound lists are read once; adding and
     // deleting later edit the lists in place.

@@ -16,11 +16,15 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QPixmap>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QThread>
+#include <QTime>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -466,6 +470,93 @@ TEST_F(TrayEndToEnd, ADraggedClockIsStoredWhereTheWindowManagerPutIt) {
     EXPECT_TRUE(program_.waitForFinished(15000)) << "the program did not end on SIGTERM";
     wm.terminate();
     wm.waitForFinished(5000);
+}
+
+// The time as the clock shows it and a screen reader says it.
+QString SpokenTime(const QTime& time) {
+    QString text = time.hour() < 12 ? QStringLiteral("午前") : QStringLiteral("午後");
+    text += QString::number(time.hour() % 12) + QStringLiteral("時");
+    if (time.minute() != 0) {
+        text += QString::number(time.minute()) + QStringLiteral("分");
+    }
+    return text;
+}
+
+// The program as a screen reader finds it over AT-SPI (the accessibility
+// bus tray_e2e.sh --screen-reader starts): with the settings dialog open,
+// every control of every page that takes the keyboard has a name, the clock
+// is named by the time it shows and the volume bars tell their values.
+using ScreenReader = TrayEndToEnd;
+
+TEST_F(ScreenReader, FindsNamedControlsTheClocksTimeAndTheVolumes) {
+    const QString walker = qEnvironmentVariable("VELMORA_SCREEN_READER_WALK");
+    if (walker.isEmpty()) {
+        GTEST_SKIP() << "run by tray_e2e.sh --screen-reader, on an accessibility bus of its own";
+    }
+    test::WriteBytes(settings_,
+                     "[Jiho]\r\nUse=0\r\nVolume=65\r\nSetteiVolume0=20\r\nSetteiVolume1=40\r\n"
+                     "SetteiVolume2=90\r\n[Alarm]\r\nFirstVolume=35\r\nMaxVolume=80\r\n"
+                     "[SpeakSpead]\r\nValue=50\r\n");
+    env_.insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
+    const XWindow icon = StartProgram();
+    ClickAt(icon.frame.center(), 1);  // the tray's left click opens the settings
+    ASSERT_TRUE(WaitFor([] {
+        for (const XWindow& w : Windows()) {
+            if (IsOurs(w) && w.name == QStringLiteral("\"ベルモラの設定\"")) {
+                return true;
+            }
+        }
+        return false;
+    })) << "the settings dialog did not open";
+
+    // The clock may turn to the next minute during the walk, and its hands
+    // follow the time within a tick.
+    const QTime before = QTime::currentTime().addSecs(-2);
+    QProcess walk;
+    walk.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    walk.start(QStringLiteral("/usr/bin/python3"), {walker});
+    ASSERT_TRUE(walk.waitForFinished(120000)) << "the walk did not end";
+    const QTime after = QTime::currentTime();
+    ASSERT_EQ(walk.exitCode(), 0);
+    const QJsonObject found = QJsonDocument::fromJson(walk.readAllStandardOutput()).object();
+    ASSERT_FALSE(found.value(QStringLiteral("apps")).toArray().isEmpty())
+        << "no program on the accessibility bus";
+
+    const QJsonArray nameless = found.value(QStringLiteral("nameless")).toArray();
+    EXPECT_TRUE(nameless.isEmpty())
+        << QJsonDocument(nameless).toJson(QJsonDocument::Indented).toStdString();
+    EXPECT_EQ(found.value(QStringLiteral("pages")).toArray(),
+              QJsonArray({QStringLiteral("全般"), QStringLiteral("目覚まし時計"),
+                          QStringLiteral("目覚めの言葉"), QStringLiteral("時報")}));
+
+    const QJsonArray times = found.value(QStringLiteral("times")).toArray();
+    ASSERT_EQ(times.size(), 1) << QJsonDocument(times).toJson().toStdString();
+    const QString clock = times.at(0).toObject().value(QStringLiteral("name")).toString();
+    EXPECT_TRUE(clock == SpokenTime(before) || clock == SpokenTime(before.addSecs(2)) ||
+                clock == SpokenTime(after))
+        << clock.toStdString() << " is not " << SpokenTime(after).toStdString();
+    EXPECT_EQ(times.at(0).toObject().value(QStringLiteral("description")).toString(),
+              QStringLiteral("目覚ましオフ"));
+
+    QMap<QString, int> volumes;
+    for (const QJsonValue slider : found.value(QStringLiteral("sliders")).toArray()) {
+        volumes.insert(slider.toObject().value(QStringLiteral("name")).toString(),
+                       slider.toObject().value(QStringLiteral("value")).toInt());
+    }
+    const QMap<QString, int> expected{
+        {QStringLiteral("最初の音量"), 35},          {QStringLiteral("最大音量"), 80},
+        {QStringLiteral("通常の時報の音量"), 65},    {QStringLiteral("時間帯1の時報の音量"), 20},
+        {QStringLiteral("時間帯2の時報の音量"), 40}, {QStringLiteral("時間帯3の時報の音量"), 90}};
+    for (auto it = expected.begin(); it != expected.end(); ++it) {
+        EXPECT_EQ(volumes.value(it.key(), -1), it.value()) << it.key().toStdString();
+    }
+
+    // Cleanly, the accessibility bridge and all (the sanitizer build's
+    // leak check among it).
+    program_.terminate();
+    ASSERT_TRUE(program_.waitForFinished(15000)) << "the program did not end on SIGTERM";
+    EXPECT_EQ(program_.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program_.exitCode(), 0);
 }
 
 const QString kWatcher = QStringLiteral("org.kde.StatusNotifierWatcher");

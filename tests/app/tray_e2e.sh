@@ -3,13 +3,48 @@
 # tray (trayer) and a private session bus, so neither a desktop's tray nor
 # another test's windows can get in its way. Skipped (77) when a tool is
 # missing.
-#   tray_e2e.sh TEST_PROGRAM ARTIFACT_DIR
+#
+# With --screen-reader it runs the screen reader test instead, with an
+# accessibility bus (at-spi2-core) on that session bus. The bus launcher
+# marks the display as accessible, so every Qt program started on it would
+# talk to the bus: the display and the bus are this run's alone, and the
+# other tests never see them.
+#   tray_e2e.sh [--screen-reader] TEST_PROGRAM ARTIFACT_DIR
 set -u
+launcher=/usr/libexec/at-spi-bus-launcher
+
+# Run again by itself inside the session bus (--on-bus COMMAND...): the
+# accessibility bus beside the test, ended with it.
+if [[ ${1-} == --on-bus ]]; then
+  shift
+  "$launcher" --launch-immediately &
+  launcher_pid=$!
+  for _ in $(seq 1 50); do
+    dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+      org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q true && break
+    sleep 0.1
+  done
+  "$@"
+  status=$?
+  kill "$launcher_pid" 2>/dev/null
+  wait "$launcher_pid" 2>/dev/null
+  exit "$status"
+fi
+
+screen_reader=
+if [[ ${1-} == --screen-reader ]]; then
+  screen_reader=1
+  shift
+fi
 program=$1
 out=$2
 for tool in Xvfb trayer xdotool xwininfo dbus-run-session; do
   command -v "$tool" >/dev/null || { echo "$tool is not installed"; exit 77; }
 done
+if [[ -n $screen_reader ]]; then
+  [[ -x $launcher ]] || { echo "at-spi2-core is not installed"; exit 77; }
+  /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "python3-pyatspi is not installed"; exit 77; }
+fi
 
 # shellcheck source=../../scripts/lib/xvfb.sh
 source "$(dirname "$0")/../../scripts/lib/xvfb.sh"
@@ -36,4 +71,10 @@ done
 
 # A bus of its own: no desktop's StatusNotifier host takes the icon away
 # from the XEmbed tray.
-dbus-run-session -- "$program" "$out"
+if [[ -z $screen_reader ]]; then
+  dbus-run-session -- "$program" "$out" --gtest_filter='-ScreenReader.*'
+  exit
+fi
+export VELMORA_SCREEN_READER_WALK
+VELMORA_SCREEN_READER_WALK=$(cd "$(dirname "$0")" && pwd)/screen_reader_walk.py
+dbus-run-session -- "$0" --on-bus "$program" "$out" --gtest_filter='ScreenReader.*'

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QHelpEvent>
 #include <QPaintEvent>
+#include <QTest>
 #include <QToolTip>
 #include <QWindow>
 
@@ -205,6 +207,25 @@ TEST_F(ClockFormTest, RightClickOpensTheTrayMenuWithoutHiding) {
     EXPECT_TRUE(Form().MouseHideAllowed());
 }
 
+// Once the clock has the keyboard, the menu key and Shift+F10 open the menu
+// over the middle of the clock, as the right button does under the pointer.
+TEST_F(ClockFormTest, TheMenuKeyOpensTheTrayMenuOverTheClock) {
+    ShowPlaced();
+    Form().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Form()));
+    ASSERT_EQ(QApplication::focusWidget(), &Hands()) << "the clock cannot take the keyboard";
+    bool allowedWhileOpen = true;
+    host.whileTrayMenuOpen = [&] { allowedWhileOpen = Form().MouseHideAllowed(); };
+    QTest::keyClick(&Hands(), Qt::Key_F10);
+    QTest::keyClick(&Hands(), Qt::Key_M);
+    EXPECT_TRUE(host.trayMenuAt.empty());
+    QTest::keyClick(&Hands(), Qt::Key_Menu);
+    QTest::keyClick(&Hands(), Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_EQ(host.trayMenuAt, (std::vector<QPoint>{{959, 539}, {959, 539}}));
+    EXPECT_FALSE(allowedWhileOpen);
+    EXPECT_TRUE(Form().MouseHideAllowed());
+}
+
 TEST_F(ClockFormTest, DoubleClickOpensTheSettingsOnlyWhenSettled) {
     ShowPlaced();
     const auto doubleClick = [this] {
@@ -300,7 +321,8 @@ TEST_F(ClockFormTest, RingingEnlargesAndCentresThenRestores) {
     EXPECT_EQ(Form().geometry(), QRect(5, 6, 250, 282));
 }
 
-// A screen reader names the painted clock by its time, following the clock.
+// A screen reader names the painted clock by its time, following the clock,
+// and describes it by the alarm's state from the start (not by its hint).
 TEST_F(ClockFormTest, ThePaintedClockIsNamedByItsTime) {
     Create();
     ClockTime time = test::SampleTime();
@@ -308,6 +330,8 @@ TEST_F(ClockFormTest, ThePaintedClockIsNamedByItsTime) {
     const auto name = [this] {
         return QAccessible::queryAccessibleInterface(&Hands())->text(QAccessible::Name);
     };
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&Hands())->text(QAccessible::Description),
+              QStringLiteral("目覚ましオフ"));
     EXPECT_EQ(name(), QStringLiteral("午前10時8分"));
     time.Hour = 19;
     time.Minute = 0;

@@ -1,3 +1,4 @@
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
@@ -5,7 +6,9 @@
 #include <QKeySequenceEdit>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QSlider>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QValidator>
@@ -16,6 +19,7 @@
 #include "dialog/AlarmPlanWindow.h"
 #include "dialog/AlarmWordPage.h"
 #include "settings/AlarmWordFile.h"
+#include "settings/AlarmWords.h"
 #include "support/ScreenReaderNames.h"
 
 namespace velmora::test {
@@ -546,11 +550,103 @@ TEST_F(SettingsDialogTest, EveryControlTheKeyboardReachesHasAName) {
     EXPECT_EQ(name(Find<QWidget>("LEMonHour")), "月曜日の時");
     EXPECT_EQ(name(Find<QWidget>("LEDaySecond")), "毎日の秒");
     EXPECT_EQ(name(Find<QWidget>("LEJihoVolumeEndMinit2")), "時間帯3の終わりの分");
+    // The buttons captioned "TEST" say what they try.
+    EXPECT_EQ(name(Find<QWidget>("BtnMaxVolumeTest")), "最大音量を試す");
+    EXPECT_EQ(name(Find<QWidget>("BtnSpeakTest")), "話す速さを試す");
+    EXPECT_EQ(name(Find<QWidget>("BtnJihoVolumeTest0")), "時間帯1の時報の音量を試す");
+    // A list box is labelled by the caption beside it, and its drop-down
+    // list goes by what it is for.
+    const auto labels = QAccessible::queryAccessibleInterface(Find<QComboBox>("ComboBoxJihoGobi"))
+                            ->relations(QAccessible::Label);
+    ASSERT_FALSE(labels.isEmpty());
+    EXPECT_EQ(labels.constFirst().first->text(QAccessible::Name), QStringLiteral("時報の語尾"));
+    EXPECT_EQ(name(Find<QComboBox>("ComboBoxMonth")->view()), "目覚まししない日の月");
     auto* bar = Find<QSlider>("TrackBarMaxVolume");
     EXPECT_EQ(name(bar), "最大音量");
     QAccessibleValueInterface* value = QAccessible::queryAccessibleInterface(bar)->valueInterface();
     ASSERT_NE(value, nullptr);
     EXPECT_EQ(value->currentValue().toInt(), bar->value());
+}
+
+// Tab takes the keyboard through each page as the eye reads it: no step
+// goes back up a column or back along a row, and every control that takes
+// the keyboard on the page, and the page tabs and the buttons below them,
+// lie on the way.
+TEST_F(SettingsDialogTest, TabWalksEachPageInReadingOrderPastEveryControl) {
+    TVelmoraSetteiForm& dialog = Shown();
+    // The weekday times and the own words, with the most fields to reach.
+    ClickItem("RadioGroupDayOrWeek", 1);
+    ClickItem("RadioGroupAlarmWord", kWordOwn);
+    Find<QPlainTextEdit>("MemoAlarmWord")->setPlainText(QStringLiteral("おはよう"));
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    auto* pages = Find<QTabWidget>("PageControl1");
+    QWidget* tabs = pages->tabBar();
+    const auto place = [&](const QWidget* w) {
+        return QRect(w->mapTo(&dialog, QPoint(0, 0)), w->size());
+    };
+    const auto describe = [](const QWidget* w) {
+        return std::string(w->metaObject()->className()) + " " + w->objectName().toStdString();
+    };
+    for (int page = 0; page < pages->count(); ++page) {
+        SCOPED_TRACE(pages->tabText(page).toStdString());
+        pages->setCurrentIndex(page);
+        tabs->setFocus(Qt::TabFocusReason);
+        std::vector<QWidget*> walk{tabs};
+        for (int step = 0; step < 200; ++step) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget* focus = QApplication::focusWidget();
+            ASSERT_NE(focus, nullptr);
+            if (focus == tabs) {
+                break;
+            }
+            walk.push_back(focus);
+        }
+        ASSERT_EQ(QApplication::focusWidget(), tabs) << "Tab never came back to the page tabs";
+        EXPECT_EQ(pages->currentIndex(), page);
+
+        // Reading order: of two controls, the later is not above the earlier
+        // in the same column (or the same box), nor left of it in the same
+        // row. Going up into the next column to the right is reading on.
+        for (size_t i = 0; i < walk.size(); ++i) {
+            for (size_t j = i + 1; j < walk.size(); ++j) {
+                const QRect a = place(walk[i]);
+                const QRect b = place(walk[j]);
+                const bool sameColumn = b.left() <= a.right() && a.left() <= b.right();
+                const bool sameRow = b.top() <= a.bottom() && a.top() <= b.bottom();
+                const bool sameBox = walk[i]->parentWidget() == walk[j]->parentWidget();
+                EXPECT_FALSE(((sameColumn || sameBox) && b.bottom() < a.top()) ||
+                             (sameRow && b.right() < a.left()))
+                    << describe(walk[j]) << " comes after " << describe(walk[i]);
+            }
+        }
+
+        // Everything the keyboard can take on the page and below it is
+        // reached; of a set of radio buttons, the checked one stands for
+        // the set, the arrow keys choosing within it.
+        QList<QWidget*> reachable = pages->currentWidget()->findChildren<QWidget*>();
+        reachable << Find<QWidget>("BtnOK") << Find<QWidget>("BtnCancel")
+                  << Find<QWidget>("CheckBoxGoToSleep");
+        for (QWidget* w : reachable) {
+            const auto* radio = qobject_cast<QRadioButton*>(w);
+            if ((w->focusPolicy() & Qt::TabFocus) == 0 || !w->isVisibleTo(&dialog) ||
+                !w->isEnabled() || (radio != nullptr && !radio->isChecked())) {
+                continue;
+            }
+            EXPECT_NE(std::find(walk.begin(), walk.end(), w), walk.end())
+                << describe(w) << " is never reached by Tab";
+        }
+
+        // Inside a page Ctrl+Tab turns to the next page, from the page tabs
+        // the arrow keys do.
+        ASSERT_GT(walk.size(), 1u);
+        walk[1]->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(walk[1], Qt::Key_Tab, Qt::ControlModifier);
+        EXPECT_EQ(pages->currentIndex(), (page + 1) % pages->count());
+        pages->setCurrentIndex(page);
+        QTest::keyClick(tabs, Qt::Key_Right);
+        EXPECT_EQ(pages->currentIndex(), std::min(page + 1, pages->count() - 1));
+    }
 }
 
 }  // namespace
