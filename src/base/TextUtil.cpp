@@ -1,5 +1,6 @@
 #include "base/TextUtil.h"
 
+#include <charconv>
 #include <cstdint>
 #include <limits>
 
@@ -107,6 +108,15 @@ std::vector<std::string> SplitLines(std::string_view text) {
 
 bool StartsWith(std::string_view text, std::string_view prefix) {
     return text.substr(0, prefix.size()) == prefix;
+}
+
+std::optional<int> LeadingInteger(std::string_view text) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end == text.data()) {
+        return std::nullopt;
+    }
+    return value;
 }
 
 }  // namespace velmora

@@ -34,4 +34,8 @@ std::vector<std::string> SplitLines(std::string_view text);
 
 bool StartsWith(std::string_view text, std::string_view prefix);
 
+// The decimal integer `text` starts with ("1/2" gives 1, "-2@" gives -2);
+// nullopt when it starts with none.
+std::optional<int> LeadingInteger(std::string_view text);
+
 }  // namespace velmora

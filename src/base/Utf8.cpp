@@ -106,4 +106,15 @@ std::string EncodeUtf8(std::u32string_view text) {
     return out;
 }
 
+size_t LastCharacterStart(std::string_view utf8) {
+    size_t start = utf8.size();
+    while (start > 0) {
+        --start;
+        if ((static_cast<unsigned char>(utf8[start]) & 0xC0) != 0x80) {
+            break;  // not a continuation byte
+        }
+    }
+    return start;
+}
+
 }  // namespace velmora

@@ -17,4 +17,7 @@ bool IsValidUtf8(std::string_view bytes);
 std::string EncodeUtf8(std::u32string_view text);
 void AppendUtf8(std::string& out, char32_t c);
 
+// Where the last character of `utf8` starts (0 for empty text).
+size_t LastCharacterStart(std::string_view utf8);
+
 }  // namespace velmora

@@ -24,7 +24,8 @@ namespace velmora {
 // the dictionary does not know comes back as written. Digits, Latin
 // letters, signs and blanks come back exactly as given, the way an input
 // method's reading service leaves them, so the clean-up that follows
-// handles them alike whichever service read them.
+// handles them alike whichever service read them. This class only splits
+// the text into words; the rules that read them are WriteAccentPhrases'.
 class MecabReadingService final : public ReadingService {
 public:
     explicit MecabReadingService(std::string dictionaryDir);
