@@ -101,7 +101,7 @@ int main(int argc, char** argv) {
     int presses = 15;
     for (int i = 1; i + 1 < argc; ++i) {
         if (std::strcmp(argv[i], "--presses") == 0) {
-            presses = std::max(1, std::atoi(argv[i + 1]));
+            presses = std::max(1, static_cast<int>(std::strtol(argv[i + 1], nullptr, 10)));
         }
     }
     char pattern[] = "/tmp/velmora-key-bench.XXXXXX";

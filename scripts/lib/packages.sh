@@ -26,6 +26,7 @@ VELMORA_TEST_PACKAGES=(
   trayer  # an XEmbed tray on the virtual display for the tray end-to-end test
   openbox  # a window manager that moves the clock itself in the tray end-to-end test
   clang-format  # scripts/check-format
+  clang-tidy  # scripts/check-tidy
   python3  # scripts/check-layers
   faketime  # the real program under a clock that is set while it runs
   weston xwayland qt6-wayland  # the program in a Wayland session, with and without XWayland

@@ -239,7 +239,7 @@ void ApplyDialogValuesToSettings(const DialogValues& form, const std::vector<int
     }
     live.NoAlarmHoliday = form.NoAlarmHoliday;
     live.NoAlarmMonthEnd = form.NoAlarmMonthEnd;
-    live.NoAlarmMonthDay[static_cast<size_t>(form.Month + 1)] =
+    live.NoAlarmMonthDay[static_cast<size_t>(form.Month) + 1] =
         DayFlags(ParseDayList(form.Day).value_or(std::vector<int>{}));
     live.NoAlarmDayOfMonth = DayFlags(dayOfMonthList);
 

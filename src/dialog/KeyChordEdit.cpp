@@ -58,8 +58,10 @@ bool KeyChordEdit::event(QEvent* event) {
         const bool plainTab = (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
                               (key->modifiers() & ~Qt::ShiftModifier) == Qt::NoModifier;
         if (plainTab) {
-            // Some Qt versions record Tab in the field; the dialog needs it
-            // to move on.
+            // Some Qt versions record Tab in the field, so the field's own
+            // handling is passed over on purpose; the dialog needs Tab to
+            // move on.
+            // NOLINTNEXTLINE(bugprone-parent-virtual-call)
             return QWidget::event(event);
         }
     }

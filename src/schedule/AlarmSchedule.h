@@ -22,7 +22,7 @@ inline constexpr long long kAlarmWindowMs = 5000;
 // the right to wake it, or a clock set forward over it) still rings this
 // long after its moment; later it is reported as missed instead of ringing
 // hours late.
-inline constexpr long long kMissedAlarmGraceMs = 5 * 60'000;
+inline constexpr long long kMissedAlarmGraceMs = 5LL * 60'000;
 // A clock set back does not ring an alarm moment again sooner than this
 // after it rang; a whole day back is a new morning.
 inline constexpr long long kRingAgainAfterMs = 12 * 3'600'000LL;

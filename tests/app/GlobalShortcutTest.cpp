@@ -34,9 +34,9 @@ bool Within(int ms, Condition condition) {
 TEST(ShortcutKeys, KeysymsPortalNotationAndWhatMayBeTakenEverywhere) {
     struct Case {
         QKeyCombination keys;
-        std::uint32_t keysym;
-        const char* trigger;
-        bool usable;
+        std::uint32_t keysym = 0;
+        const char* trigger = "";
+        bool usable = false;
     };
     const Qt::KeyboardModifiers all =
         Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier | Qt::MetaModifier;

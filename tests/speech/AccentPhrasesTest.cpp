@@ -13,13 +13,13 @@ namespace {
 // A word as the analyser gives it: the surface and the dictionary's fields.
 // Without fields it is text typed between words (a blank), no word.
 struct Entry {
-    const char* surface;
+    const char* surface = "";
     const char* feature = nullptr;
 };
 
 struct Case {
     std::initializer_list<Entry> entries;
-    const char* reading;
+    const char* reading = "";
 };
 
 void ExpectReadings(std::initializer_list<Case> cases) {

@@ -96,7 +96,7 @@ SinkMonitor::Clock::time_point SinkMonitor::TimeOf(std::size_t index) const {
 
 SinkMonitor::Clock::time_point SinkMonitor::LeastDelayedTimeOf(std::size_t index) const {
     const std::lock_guard lock(mutex_);
-    const auto around = static_cast<std::int64_t>(2 * kRate);
+    const auto around = std::int64_t{2} * kRate;
     std::optional<Clock::time_point> best;
     for (const Block& block : blocks_) {
         const auto ahead = static_cast<std::int64_t>(block.end) - static_cast<std::int64_t>(index);

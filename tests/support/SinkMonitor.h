@@ -47,8 +47,8 @@ private:
     void Run(void* stream);
 
     struct Block {
-        std::size_t end;  // index after the block's last sample
-        Clock::time_point arrival;
+        std::size_t end = 0;  // index after the block's last sample
+        Clock::time_point arrival{};
     };
 
     std::size_t blockSamples_;

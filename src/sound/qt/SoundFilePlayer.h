@@ -25,7 +25,7 @@ class SoundFilePlayer final : public QObject, public MediaPlayer {
 public:
     // Larger files are left to the media player rather than read into
     // memory (about 30 s of CD-quality stereo).
-    static constexpr std::uintmax_t kMaxWaveBytes = 5 * 1024 * 1024;
+    static constexpr std::uintmax_t kMaxWaveBytes = std::uintmax_t{5} * 1024 * 1024;
 
     explicit SoundFilePlayer(QObject* parent = nullptr);
 

@@ -130,6 +130,7 @@ bool MecabReadingService::Open() {
     std::vector<std::string> args = {"mecab", "--rcfile=/dev/null",
                                      "--dicdir=" + folder->Path().string()};
     std::vector<char*> argv;
+    argv.reserve(args.size());
     for (std::string& arg : args) {
         argv.push_back(arg.data());
     }
